@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The language selection dialog: a banner, a list of the language files'
+// display names, OK and Cancel. Its texts are fixed English ones, since no
+// language is chosen yet.
+class TfrmSelLang : public QDialog {
+    Q_OBJECT
+public:
+    // Fills the lists from the language files in programDir (FormCreate).
+    explicit TfrmSelLang(const QString &programDir, QWidget *parent = nullptr);
+
+    // Shows the dialog modally. Returns the full path of the chosen file, or
+    // an empty string when the learner cancelled.
+    QString SelectLanguage();
+
+    // The chosen language file; empty until a choice is made.
+    QString FLangFileName;
+
+private:
+    void FormCreate();
+    void Button1Click();
+
+    QString m_programDir;
+    QListWidget *flbLangs = nullptr;  // hidden: the file names, row for row
+    QListWidget *lbLangs = nullptr;   // the display names
+};

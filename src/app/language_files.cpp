@@ -1,0 +1,40 @@
+#include "app/language_files.h"
+
+#include "platform/code_page.h"
+#include "platform/ini_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+QString programDirectory()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString withForwardSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QStringList findLanguageFiles(const QString &dir)
+{
+    QDir d(dir);
+    return d.entryList({QStringLiteral("QL2*.ini")},
+                       QDir::Files,
+                       QDir::Name | QDir::IgnoreCase);
+}
+
+QString languageDisplayName(const QString &path)
+{
+    const IniFile ini(path);
+    const CodePage cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
+    return cp.decode(ini.readString("LANGUAGE", "Name", ""));
+}
+
+QString derivedInfoPath(const QString &languageFile, const QString &programDir)
+{
+    const QString name = QFileInfo(withForwardSlashes(languageFile)).fileName();
+    const QString rest = name.size() >= 8 ? name.mid(3, name.size() - 7) : QString();
+    return programDir + QStringLiteral("Info") + rest + QLatin1Char('/');
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's own directory with a trailing "/": the language files live there.
+QString programDirectory();
+
+// Turns the backslashes a language file may use in paths into "/".
+QString withForwardSlashes(QString path);
+
+// File names (without directory) of the language files "QL2*.ini" in dir,
+// matched and sorted without regard to case.
+QStringList findLanguageFiles(const QString &dir);
+
+// "LANGUAGE"/"Name" of a language file, decoded in the file's own character
+// set; empty when the file, the section or the key is missing.
+QString languageDisplayName(const QString &path);
+
+// The info directory for a language file that names none: the program
+// directory, "Info", and the file name without its first three and last four
+// characters ("QL2Eng.ini" -> "<dir>InfoEng/"; a name shorter than eight
+// characters gives "<dir>Info/").
+QString derivedInfoPath(const QString &languageFile, const QString &programDir);

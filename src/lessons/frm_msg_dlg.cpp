@@ -1,0 +1,6 @@
+#include "lessons/frm_msg_dlg.h"
+
+TfrmMsgDlg::TfrmMsgDlg(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmMsgDlg"));
+}

@@ -1,0 +1,292 @@
+#include "platform/ini_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// One line of the file: [start, end) is its text without the line break,
+// next is where the following line starts.
+struct Line {
+    qsizetype start;
+    qsizetype end;
+    qsizetype next;
+};
+
+QList<Line> splitLines(const QByteArray &content)
+{
+    QList<Line> lines;
+    qsizetype pos = 0;
+    const qsizetype size = content.size();
+    while (pos < size) {
+        qsizetype nl = content.indexOf('\n', pos);
+        const qsizetype next = nl < 0 ? size : nl + 1;
+        qsizetype end = nl < 0 ? size : nl;
+        if (end > pos && content.at(end - 1) == '\r')
+            --end;
+        lines.append({pos, end, next});
+        pos = next;
+    }
+    return lines;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+QByteArrayView trimmed(QByteArrayView v)
+{
+    while (!v.isEmpty() && isBlank(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && isBlank(v.back()))
+        v.chop(1);
+    return v;
+}
+
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// What one line of an INI file says.
+struct Parsed {
+    enum Kind { Other, Section, Key } kind = Other;
+    QByteArrayView name;   // section or key name, trimmed
+    QByteArrayView value;  // raw value after "=", untrimmed
+};
+
+Parsed parseLine(QByteArrayView text)
+{
+    const QByteArrayView t = trimmed(text);
+    if (t.isEmpty() || t.front() == ';')
+        return {};
+    if (t.front() == '[') {
+        const qsizetype close = t.indexOf(']');
+        const QByteArrayView inner = close < 0 ? t.sliced(1) : t.sliced(1, close - 1);
+        return {Parsed::Section, trimmed(inner), {}};
+    }
+    const qsizetype eq = t.indexOf('=');
+    if (eq < 0)
+        return {};
+    return {Parsed::Key, trimmed(t.first(eq)), t.sliced(eq + 1)};
+}
+
+// Where a section and a key sit in the file; -1 when absent.
+struct Location {
+    qsizetype sectionLine = -1;  // the "[Section]" line
+    qsizetype keyLine = -1;      // the "Key=" line inside it
+    qsizetype lastContentLine = -1;  // last non-blank line of the section
+};
+
+Location locate(const QByteArray &content, const QList<Line> &lines,
+                QByteArrayView section, QByteArrayView key)
+{
+    Location loc;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArrayView text(content.constData() + lines[i].start,
+                                  lines[i].end - lines[i].start);
+        const Parsed p = parseLine(text);
+        if (p.kind == Parsed::Section) {
+            if (loc.sectionLine >= 0)
+                break;  // the first matching section has ended
+            if (sameName(p.name, section)) {
+                loc.sectionLine = i;
+                loc.lastContentLine = i;
+            }
+            continue;
+        }
+        if (loc.sectionLine < 0)
+            continue;
+        if (!trimmed(text).isEmpty())
+            loc.lastContentLine = i;
+        if (p.kind == Parsed::Key && loc.keyLine < 0 && sameName(p.name, trimmed(key)))
+            loc.keyLine = i;
+    }
+    return loc;
+}
+
+QByteArray lineBreakOf(const QByteArray &content)
+{
+    const qsizetype nl = content.indexOf('\n');
+    if (nl > 0 && content.at(nl - 1) == '\r')
+        return "\r\n";
+    if (nl >= 0)
+        return "\n";
+    return "\r\n";  // a new file gets the classic line breaks
+}
+
+void requireName(QByteArrayView name, const char *what, QByteArrayView forbidden)
+{
+    if (trimmed(name).isEmpty())
+        throw std::invalid_argument(std::string("INI ") + what + " name is empty");
+    for (char c : name) {
+        if (c == '\r' || c == '\n' || c == '\0' || forbidden.contains(c))
+            throw std::invalid_argument(std::string("INI ") + what + " name \""
+                                        + std::string(name.data(), name.size())
+                                        + "\" contains a character it cannot hold");
+    }
+}
+
+}  // namespace
+
+IniWriteError::IniWriteError(const QString &fileName)
+    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(fileName).toStdString()),
+      m_fileName(fileName)
+{
+}
+
+IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+
+QByteArray IniFile::load() const
+{
+    QFile f(m_path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void IniFile::store(const QByteArray &content) const
+{
+    const QFileInfo info(m_path);
+    // A read-only file refuses the write, also for a user (root) whom the
+    // system would let through: the file's own mode is what counts.
+    if (info.exists() && (info.isDir() || !(info.permissions() & QFileDevice::WriteOwner)))
+        throw IniWriteError(m_path);
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
+        || !file.commit())
+        throw IniWriteError(m_path);
+}
+
+QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
+                               QByteArrayView fallback) const
+{
+    return value(section, key).value_or(fallback.toByteArray());
+}
+
+std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView key) const
+{
+    const QByteArray content = load();
+    const QList<Line> lines = splitLines(content);
+    const Location loc = locate(content, lines, trimmed(section), key);
+    if (loc.keyLine < 0)
+        return std::nullopt;
+    const Line &line = lines[loc.keyLine];
+    const Parsed p = parseLine(QByteArrayView(content.constData() + line.start,
+                                              line.end - line.start));
+    QByteArrayView value = trimmed(p.value);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.first(std::min(value.size(), MaxValueLength)).toByteArray();
+}
+
+std::optional<int> IniFile::parseInteger(QByteArrayView text)
+{
+    QByteArrayView t = text;
+    bool negative = false;
+    if (!t.isEmpty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t = t.sliced(1);
+    }
+    int base = 10;
+    if (t.startsWith("$")) {
+        base = 16;
+        t = t.sliced(1);
+    } else if (t.startsWith("0x") || t.startsWith("0X")) {
+        base = 16;
+        t = t.sliced(2);
+    }
+    if (t.isEmpty())
+        return std::nullopt;
+    // Decimal must fit a signed 32-bit value; hexadecimal may use all 32 bits
+    // ($FFFFFFFF is -1), as the classic readers do.
+    const quint64 limit = base == 16 ? 0xFFFFFFFFull
+                                     : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    quint64 magnitude = 0;
+    for (char c : t) {
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    const quint32 bits = static_cast<quint32>(negative ? 0 - magnitude : magnitude);
+    return static_cast<int>(bits);
+}
+
+int IniFile::readInteger(QByteArrayView section, QByteArrayView key, int fallback) const
+{
+    const std::optional<QByteArray> text = value(section, key);
+    return text ? parseInteger(*text).value_or(fallback) : fallback;
+}
+
+bool IniFile::readBool(QByteArrayView section, QByteArrayView key, bool fallback) const
+{
+    const std::optional<QByteArray> text = value(section, key);
+    const std::optional<int> n = text ? parseInteger(*text) : std::nullopt;
+    return n ? *n != 0 : fallback;
+}
+
+void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    requireName(section, "section", "]");
+    requireName(key, "key", "=");
+    for (char c : value) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            throw std::invalid_argument("INI value contains a line break");
+    }
+    if (QFileInfo(m_path).isDir())
+        throw IniWriteError(m_path);
+
+    QByteArray content = load();
+    const QList<Line> lines = splitLines(content);
+    const Location loc = locate(content, lines, trimmed(section), key);
+    const QByteArray eol = lineBreakOf(content);
+    const QByteArray entry = trimmed(key).toByteArray() + '=' + value.toByteArray();
+
+    if (loc.keyLine >= 0) {
+        const Line &line = lines[loc.keyLine];
+        content.replace(line.start, line.end - line.start, entry);
+    } else if (loc.sectionLine >= 0) {
+        const Line &after = lines[loc.lastContentLine];
+        if (after.next == after.end)  // the section's last line has no line break
+            content.insert(after.end, eol + entry);
+        else
+            content.insert(after.next, entry + eol);
+    } else {
+        if (!content.isEmpty() && !content.endsWith('\n'))
+            content += eol;
+        if (!content.isEmpty())
+            content += eol;  // a blank line before the new section
+        content += '[' + trimmed(section).toByteArray() + ']' + eol + entry + eol;
+    }
+    store(content);
+}
+
+void IniFile::writeInteger(QByteArrayView section, QByteArrayView key, int value)
+{
+    writeString(section, key, QByteArray::number(value));
+}
+
+void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
+{
+    QByteArray content = load();
+    const QList<Line> lines = splitLines(content);
+    const Location loc = locate(content, lines, trimmed(section), key);
+    if (loc.keyLine < 0)
+        return;
+    const Line &line = lines[loc.keyLine];
+    content.remove(line.start, line.next - line.start);
+    store(content);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+#include <stdexcept>
+
+// A write to an INI file that the system refused (read-only file, missing
+// folder, full disk). The message is "Unable to write to <file name>".
+class IniWriteError : public std::runtime_error {
+public:
+    explicit IniWriteError(const QString &fileName);
+    QString fileName() const { return m_fileName; }
+
+private:
+    QString m_fileName;
+};
+
+// The classic profile-file service: plain 8-bit text, "[Section]" lines and
+// "Key=Value" lines, bytes in and bytes out (decoding is the caller's job).
+//
+// Reading: section and key names are compared without regard to case; the first
+// matching section and the first matching key in it win. Blanks around a value
+// are dropped, one pair of matching single or double quotes around it is
+// removed, and the value is cut at 2047 characters. Whatever is missing or does
+// not parse reads as the fallback the caller gives. The file is read afresh on
+// every call, so values are never stale.
+//
+// Writing goes to disk at once. Every other line of the file is kept byte for
+// byte; a missing file or section is created. The new content replaces the file
+// atomically (a temporary file in the same folder, then a rename), so an
+// interrupted write never leaves half a file behind.
+class IniFile {
+public:
+    static constexpr qsizetype MaxValueLength = 2047;
+
+    explicit IniFile(QString path);
+
+    QString path() const { return m_path; }
+
+    // The value, or nullopt when the file, section or key is missing.
+    std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
+    QByteArray readString(QByteArrayView section, QByteArrayView key,
+                          QByteArrayView fallback) const;
+    // Decimal with an optional sign; hexadecimal with "$", "0x" or "0X".
+    int readInteger(QByteArrayView section, QByteArrayView key, int fallback) const;
+    // An integer: 0 is false, any other number true.
+    bool readBool(QByteArrayView section, QByteArrayView key, bool fallback) const;
+
+    // Throws IniWriteError when the file cannot be written, and
+    // std::invalid_argument for a name or value that would break the file's
+    // line structure (a line break, or "=" / "]" in a name).
+    void writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    void writeInteger(QByteArrayView section, QByteArrayView key, int value);
+    // Removes a key; nothing happens when it is not there.
+    void deleteKey(QByteArrayView section, QByteArrayView key);
+
+    // The integer syntax of readInteger on its own: nullopt when the text is
+    // not a number that fits 32 bits (hexadecimal up to $FFFFFFFF wraps).
+    static std::optional<int> parseInteger(QByteArrayView text);
+
+private:
+    QByteArray load() const;
+    void store(const QByteArray &content) const;
+
+    QString m_path;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QPalette>
+
+class QApplication;
+
+// The look of the classic desktop: the "Windows" widget style, the grey
+// palette with navy highlight, and the period fonts (Tahoma, MS Sans Serif,
+// Marlett) from the fonts-wine package when it is installed. Without those
+// font files the look falls back quietly to metric-compatible fonts.
+void applyPeriodLook(QApplication &app);
+
+QPalette periodPalette();
+
+// A font of the period by pixel height, as the classic forms give it:
+// Tahoma 8 pt is 11 pixels at 96 dots per inch, Courier New 10 pt is 13.
+QFont periodFont(const QString &family, int pixelHeight, bool bold = false);
+
+// Period colours: button face, highlight, the info panel's pale yellow, teal.
+namespace PeriodColor {
+inline constexpr QRgb ButtonFace = 0xFFC0C0C0;
+inline constexpr QRgb ButtonShadow = 0xFF808080;
+inline constexpr QRgb ButtonHighlight = 0xFFFFFFFF;
+inline constexpr QRgb ButtonLight = 0xFFDFDFDF;
+inline constexpr QRgb DarkShadow = 0xFF000000;
+inline constexpr QRgb Highlight = 0xFF000080;
+inline constexpr QRgb InfoYellow = 0xFFFFFFE1;
+inline constexpr QRgb Teal = 0xFF008080;
+}  // namespace PeriodColor

@@ -1,0 +1,51 @@
+#include "platform/quillan_application.h"
+
+#include <QMessageBox>
+
+#include <exception>
+#include <utility>
+
+namespace {
+
+ErrorReporter &currentReporter()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
+void showErrorBox(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("errorReport"));
+    box.exec();
+}
+
+}  // namespace
+
+void reportError(const QString &message)
+{
+    if (const ErrorReporter &r = currentReporter())
+        r(message);
+    else
+        showErrorBox(message);
+}
+
+ErrorReporter setErrorReporter(ErrorReporter reporter)
+{
+    return std::exchange(currentReporter(), std::move(reporter));
+}
+
+QuillanApplication::QuillanApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool QuillanApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        reportError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportError(QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include <functional>
+
+// The application object. It catches every exception that an event handler
+// lets escape, shows it in an error box and lets the program go on: a failed
+// write or a broken format text never ends the course.
+class QuillanApplication : public QApplication {
+    Q_OBJECT
+public:
+    QuillanApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Shows an error to the learner: a modal box with the error icon, titled with
+// the application's name. Tests replace the box with a recorder.
+void reportError(const QString &message);
+using ErrorReporter = std::function<void(const QString &message)>;
+// Installs a replacement (an empty function restores the box) and returns the
+// previous one.
+ErrorReporter setErrorReporter(ErrorReporter reporter);

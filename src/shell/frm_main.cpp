@@ -1,0 +1,234 @@
+#include "shell/frm_main.h"
+
+#include "app/language_files.h"
+#include "lessons/frm_wordpad.h"
+#include "platform/code_page.h"
+#include "platform/components.h"
+#include "platform/ini_file.h"
+#include "platform/panel.h"
+#include "platform/period_look.h"
+#include "shell/main_layout.h"
+#include "shell/pages.h"
+#include "shell/progress.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_langFileName(langFileName),
+      m_programDir(programDir)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillan 2"));
+    setFont(periodFont(QStringLiteral("Tahoma"), 11));
+    resize(794, 573);  // the designed size; the screen's size at first showing
+    createControls();
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;  // the language and progress files close with it
+
+void TfrmMain::attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmOpnDlg *opnDlg,
+                             TfrmMsgDlg *msgDlg)
+{
+    frmContents = contents;
+    frmWordpad = wordpad;
+    frmOpnDlg = opnDlg;
+    frmMsgDlg = msgDlg;
+}
+
+QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
+{
+    auto *b = new QToolButton(Panel1);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(QIcon(QString::fromLatin1(icon)));
+    b->setIconSize(QSize(16, 16));
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setGeometry(0, 2, 22, 22);
+    return b;
+}
+
+void TfrmMain::createControls()
+{
+    const QColor paleYellow(PeriodColor::InfoYellow);
+
+    pnMain = new TPanel(this);
+    pnMain->setObjectName(QStringLiteral("pnMain"));
+    pnMain->setColor(QColor(PeriodColor::Teal));
+
+    pnTaskbar = new TPanel(pnMain);
+    pnTaskbar->setObjectName(QStringLiteral("pnTaskbar"));
+    pnTaskbar->resize(width(), 28);
+    pnMain->setAlign(pnTaskbar, Align::Bottom);
+
+    pnControl = new TPanel(pnMain);
+    pnControl->setObjectName(QStringLiteral("pnControl"));
+    pnControl->setBevels(TPanel::Bevel::None, TPanel::Bevel::Lowered);
+    pnControl->setCursor(Qt::ArrowCursor);
+    pnControl->resize(250, height());
+    pnMain->setAlign(pnControl, Align::Right);
+
+    Panel1 = new TPanel(pnControl);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setColor(paleYellow);
+    Panel1->resize(250, 25);
+    pnControl->setAlign(Panel1, Align::Bottom);
+
+    Panel2 = new TPanel(pnControl);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setEnabled(false);  // the learner cannot click, select or scroll the instructions
+    pnControl->setAlign(Panel2, Align::Client);
+
+    reMain = new QTextEdit(Panel2);
+    reMain->setObjectName(QStringLiteral("reMain"));
+    reMain->setReadOnly(true);
+    reMain->setUndoRedoEnabled(false);
+    reMain->setFrameShape(QFrame::NoFrame);
+    reMain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reMain->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reMain->setAcceptRichText(true);
+    reMain->setFont(periodFont(QStringLiteral("MS Sans Serif"), 11));
+    {
+        // Disabled through Panel2, yet drawn like normal text on pale yellow.
+        QPalette pal = reMain->palette();
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            pal.setColor(g, QPalette::Base, paleYellow);
+            pal.setColor(g, QPalette::Window, paleYellow);
+            pal.setColor(g, QPalette::Text, Qt::black);
+        }
+        reMain->setPalette(pal);
+    }
+    Panel2->setAlign(reMain, Align::Client);
+
+    tbBack = createNavButton("tbBack", ":/nav_back.png");
+    tbForward = createNavButton("tbForward", ":/nav_forward.png");
+    tbContents = createNavButton("tbContents", ":/nav_contents.png");
+    tbExit = createNavButton("tbExit", ":/nav_exit.png");
+    connect(tbExit, &QToolButton::clicked, this, &TfrmMain::tbExitClick);
+
+    nbMain = new QStackedWidget(pnMain);
+    nbMain->setObjectName(QStringLiteral("nbMain"));
+    nbMain->setAutoFillBackground(true);
+    {
+        QPalette pal = nbMain->palette();
+        pal.setColor(QPalette::Window, QColor(PeriodColor::Teal));
+        nbMain->setPalette(pal);
+    }
+    for (int i = 0; i < PageCount; ++i) {
+        auto *page = new QWidget;
+        page->setObjectName(pageCode(i));
+        page->setWindowTitle(pageCode(i));  // the page's caption is its code
+        nbMain->addWidget(page);
+    }
+    pnMain->setAlign(nbMain, Align::Client);
+
+    aEnter = new TAction(QStringLiteral("aEnter"), this);
+    aEnter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    aEnter->setEnabled(false);
+    addAction(aEnter);
+
+    aF3Key = new TAction(QStringLiteral("aF3Key"), this);
+    aF3Key->setShortcut(QKeySequence(Qt::Key_F3));
+    aF3Key->setEnabled(false);
+    addAction(aF3Key);
+
+    tmrTimer = new TTimer(QStringLiteral("tmrTimer"), this);
+}
+
+void TfrmMain::FormCreate()
+{
+    FLangFile = std::make_unique<IniFile>(m_langFileName);
+    // The language's code page decodes paths as well as texts.
+    const CodePage cp = CodePage::forCharset(FLangFile->readInteger("LANGUAGE", "Charset", 1));
+
+    FInfoPath = cp.decode(FLangFile->readString("PATHS", "InfoPath", "NOVALUE"));
+    if (FInfoPath == QLatin1String("NOVALUE"))
+        FInfoPath = derivedInfoPath(m_langFileName, m_programDir);
+    FInfoPath = withForwardSlashes(FInfoPath);
+
+    const std::optional<QByteArray> userPath = FLangFile->value("PATHS", "UserPath");
+    FUserPath = userPath ? withForwardSlashes(cp.decode(*userPath)) : m_programDir + "Users/";
+
+    FUserFile = std::make_unique<IniFile>(progressFilePath());
+    // A hand-edited value outside the course's pages must not lead anywhere.
+    FMaxIndex = std::clamp(FUserFile->readInteger("USERINFO", "MaxIndex", 0), 0, PageCount - 1);
+
+    FCharset = FLangFile->readInteger("LANGUAGE", "Charset", 1);
+    // Fonts here carry no character set of their own: every text is decoded
+    // from the language's code page when it is read (langText), which is what
+    // makes the hint and menu texts show the right letters.
+}
+
+QString TfrmMain::langText(QByteArrayView section, QByteArrayView key,
+                           QByteArrayView fallback) const
+{
+    return CodePage::forCharset(FCharset).decode(FLangFile->readString(section, key, fallback));
+}
+
+void TfrmMain::FormShow()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect desk = screen->geometry();
+
+    // 1. The course is drawn for 800 x 600 or more at 96 dots per inch.
+    if (!displayIsSuitable(desk.size(), qRound(screen->logicalDotsPerInch()))) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                        langText("LABELS", "InvalidDisplaySettings", "!!!"), QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("InvalidDisplaySettings"));
+        box.exec();
+    }
+
+    // 2. Full screen.
+    setGeometry(desk);
+    pnMain->setGeometry(rect());
+
+    // 3. The info panel's width.
+    pnControl->resize(FLangFile->readInteger("GENERAL", "InfoPanelWidth", 250), pnControl->height());
+    pnMain->realign();
+
+    // 4. The navigation buttons share the panel's width.
+    const NavButtonLayout nav = navButtonLayout(pnControl->width());
+    QToolButton *buttons[] = {tbBack, tbForward, tbContents, tbExit};
+    for (int i = 0; i < 4; ++i)
+        buttons[i]->setGeometry(nav.lefts[i], 2, nav.width, 22);
+
+    // 5. The word processor may grow to the notebook plus 2 pixels on every
+    // side; set once, while the taskbar shows.
+    pnTaskbar->show();
+    pnMain->realign();
+    if (frmWordpad)
+        frmWordpad->setMaximumSize(wordpadMaxSize(nbMain->size()));
+
+    // 6. The word processor's text shows the language's letters through the
+    // same decoding as every other text; nothing to set on its font.
+
+    show();
+    // 7. The title page.
+    EnterPage(TitlePage);
+}
+
+void TfrmMain::resizeEvent(QResizeEvent *)
+{
+    pnMain->setGeometry(rect());
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    LeavePage(currentPage());
+    event->accept();
+}
+
+void TfrmMain::tbExitClick()
+{
+    close();
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class IniFile;
+class QStackedWidget;
+class QTextEdit;
+class QToolButton;
+class TAction;
+class TPanel;
+class TTimer;
+class TfrmContents;
+class TfrmMsgDlg;
+class TfrmOpnDlg;
+class TfrmWordpad;
+
+// The program's one visible window: full screen, no border. The page
+// notebook nbMain on the left shows the current page of the course, the info
+// panel pnControl on the right its instructions and the four navigation
+// buttons, the simulated taskbar pnTaskbar runs along the bottom.
+//
+// The window owns the language file and the learner progress file of the run
+// and the state the shell and the lessons share. Its methods are spread over
+// files by subsystem: the shell's in src/shell, the lesson handlers in
+// src/lessons/lessons_*.cpp.
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the controls and runs FormCreate with the chosen language file.
+    TfrmMain(const QString &langFileName, const QString &programDir, QWidget *parent = nullptr);
+    ~TfrmMain() override;  // FormDestroy
+
+    // The windows created after this one at start-up.
+    void attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmOpnDlg *opnDlg,
+                       TfrmMsgDlg *msgDlg);
+
+    // First showing: display check, full-screen layout, page 0.
+    void FormShow();
+
+    // Page engine.
+    void EnterPage(int index);
+    void LeavePage(int index);
+    int currentPage() const;
+
+    // Navigation.
+    void tbExitClick();
+
+    // A text of the language file, decoded in its character set.
+    QString langText(QByteArrayView section, QByteArrayView key, QByteArrayView fallback) const;
+
+    // State shared by the shell and the lessons.
+    int FStep = 0;
+    QString FCountdownFormat;
+    QString FInfoPath;
+    QString FUserPath;  // read at start-up; nothing depends on it
+    int FCharset = 1;
+    std::unique_ptr<IniFile> FLangFile;
+    std::unique_ptr<IniFile> FUserFile;
+    int FMaxIndex = 0;
+    int FDocState = 0;
+
+    // Controls.
+    TPanel *pnMain = nullptr;
+    TPanel *pnTaskbar = nullptr;
+    TPanel *pnControl = nullptr;
+    TPanel *Panel1 = nullptr;
+    TPanel *Panel2 = nullptr;
+    QTextEdit *reMain = nullptr;
+    QToolButton *tbBack = nullptr;
+    QToolButton *tbForward = nullptr;
+    QToolButton *tbContents = nullptr;
+    QToolButton *tbExit = nullptr;
+    QStackedWidget *nbMain = nullptr;
+    TAction *aEnter = nullptr;
+    TAction *aF3Key = nullptr;
+    TTimer *tmrTimer = nullptr;
+
+    // The other windows of the program (created after this one).
+    TfrmContents *frmContents = nullptr;
+    TfrmWordpad *frmWordpad = nullptr;
+    TfrmOpnDlg *frmOpnDlg = nullptr;
+    TfrmMsgDlg *frmMsgDlg = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;  // FormClose
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void createControls();
+    void FormCreate();
+    QToolButton *createNavButton(const char *name, const char *icon);
+
+    QString m_langFileName;
+    QString m_programDir;
+};

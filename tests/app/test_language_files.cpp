@@ -1,0 +1,53 @@
+#include "app/language_files.h"
+#include "support/test_support.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LanguageFiles, ListsMatchingFilesSortedWithoutCase)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"QL2b.ini", "QL2A.ini", "ql2c.INI", "QL2.ini", "XQL2d.ini",
+                             "QL2e.ini.bak", "notes.txt"})
+        writeFile(dir.path() + "/" + name, "[LANGUAGE]\n");
+    QDir(dir.path()).mkdir(QStringLiteral("QL2Folder.ini"));
+    EXPECT_EQ(findLanguageFiles(dir.path()),
+              (QStringList{"QL2.ini", "QL2A.ini", "QL2b.ini", "ql2c.INI"}));
+}
+
+TEST(LanguageFiles, DisplayNameIsDecodedInTheFilesOwnCharacterSet)
+{
+    QTemporaryDir dir;
+    writeFile(dir.path() + "/QL2Rus.ini", "[LANGUAGE]\nName=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\nCharset=204\n");
+    writeFile(dir.path() + "/QL2Fra.ini", "[LANGUAGE]\nName=Fran\xE7" "ais\n");
+    writeFile(dir.path() + "/QL2None.ini", "[OTHER]\nName=x\n");
+    EXPECT_EQ(languageDisplayName(dir.path() + "/QL2Rus.ini"), QString::fromUtf8("Русский"));
+    EXPECT_EQ(languageDisplayName(dir.path() + "/QL2Fra.ini"), QString::fromUtf8("Français"));
+    EXPECT_EQ(languageDisplayName(dir.path() + "/QL2None.ini"), QString());
+    EXPECT_EQ(languageDisplayName(dir.path() + "/QL2Absent.ini"), QString());
+}
+
+TEST(LanguageFiles, InfoDirectoryIsDerivedFromTheFileName)
+{
+    const struct {
+        const char *file;
+        const char *expected;
+    } cases[] = {
+        {"/prog/QL2Eng.ini", "/prog/InfoEng/"},
+        {"/prog/QL2Deutsch.ini", "/prog/InfoDeutsch/"},
+        {"/prog/QL2E.ini", "/prog/InfoE/"},
+        {"/prog/QL2.ini", "/prog/Info/"},  // seven characters: nothing in between
+        {"/prog/QL2Rus.INI", "/prog/InfoRus/"},
+        {"C:\\Quillan\\QL2Eng.ini", "/prog/InfoEng/"},  // backslashes separate too
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(derivedInfoPath(QString::fromLatin1(c.file), QStringLiteral("/prog/")),
+                  QString::fromLatin1(c.expected));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+#include "app/frm_sel_lang.h"
+#include "app/program.h"
+#include "lessons/frm_wordpad.h"
+#include "platform/ini_file.h"
+#include "shell/frm_contents.h"
+#include "shell/frm_main.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A program directory with language files, and a configuration folder of its own.
+class StartupTest : public ::testing::Test {
+protected:
+    QString dir() const { return m_dir.path() + QLatin1Char('/'); }
+    void language(const char *file, const QByteArray &content) { writeFile(dir() + file, content); }
+
+    QTemporaryDir m_dir;
+    TempConfigHome config;
+};
+
+QListWidget *languageList(QWidget *dialog)
+{
+    return dialog->findChild<QListWidget *>(QStringLiteral("lbLangs"));
+}
+
+void pressKey(QWidget *dialog, Qt::Key key)
+{
+    QTest::keyClick(languageList(dialog), key);
+}
+
+TEST_F(StartupTest, ArgumentNamingAFileStartsWithoutAsking)
+{
+    language("QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+    language("QL2Rus.ini", "[LANGUAGE]\nName=Russian\n");
+    ModalAnswerer unexpected([](QWidget *w) { w->close(); });
+
+    Program program(dir(), {QStringLiteral("QL2Eng.ini")});
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(unexpected.count(), 0);
+    EXPECT_EQ(program.frmSelLang()->FLangFileName, dir() + "QL2Eng.ini");
+    ASSERT_NE(program.frmMain(), nullptr);
+    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2Eng.ini");
+    // Every window exists, hidden, owned by the main window.
+    EXPECT_FALSE(program.frmMain()->isVisible());
+    EXPECT_EQ(program.frmContents()->parent(), program.frmMain());
+    EXPECT_EQ(program.frmWordpad()->parent(), program.frmMain());
+    EXPECT_EQ(program.frmMain()->frmWordpad, program.frmWordpad());
+    EXPECT_NE(program.frmOpnDlg(), nullptr);
+    EXPECT_NE(program.frmMsgDlg(), nullptr);
+}
+
+TEST_F(StartupTest, ArgumentNamingAMissingFileAsksOnce)
+{
+    language("QL2A.ini", "[LANGUAGE]\nName=Alpha\n");
+    language("QL2B.ini", "[LANGUAGE]\nName=Beta\n");
+    ModalAnswerer answer([](QWidget *w) {
+        QListWidget *list = languageList(w);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+
+    Program program(dir(), {QStringLiteral("QL2Missing.ini")});
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(answer.titles(), QStringList{"Select language"});
+    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2B.ini");
+}
+
+TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
+{
+    language("QL2b.ini", "[LANGUAGE]\nName=Bravo\n");
+    language("QL2A.ini", "[LANGUAGE]\nName=Alpha\n");
+    language("QL2c.ini", "[OTHER]\nKey=1\n");  // no name: an empty row, still a choice
+    QStringList rows;
+    int selected = -1;
+    ModalAnswerer answer([&](QWidget *w) {
+        QListWidget *list = languageList(w);
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+        selected = list->currentRow();
+        pressKey(w, Qt::Key_Return);
+    });
+
+    Program program(dir(), {});
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(rows, (QStringList{"Alpha", "Bravo", ""}));
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2A.ini");
+}
+
+TEST_F(StartupTest, CancelEndsTheProgramWithoutWindowsOrProgress)
+{
+    language("QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+    const struct {
+        const char *name;
+        QStringList args;
+        std::function<void(QWidget *)> cancel;
+    } cases[] = {
+        {"Cancel button, no argument", {},
+         [](QWidget *w) { QTest::mouseClick(w->findChild<QPushButton *>("Button2"), Qt::LeftButton); }},
+        {"Esc, missing file", {"QL2Gone.ini"}, [](QWidget *w) { pressKey(w, Qt::Key_Escape); }},
+        {"close box, no argument", {}, [](QWidget *w) { w->close(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ModalAnswerer answer(c.cancel);
+        Program program(dir(), c.args);
+        EXPECT_FALSE(program.start());
+        EXPECT_EQ(answer.count(), 1);  // no second dialog
+        EXPECT_EQ(program.frmMain(), nullptr);
+        EXPECT_TRUE(program.frmSelLang()->FLangFileName.isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(config.progressFile()));
+    EXPECT_TRUE(QApplication::topLevelWidgets().size() <= 1);
+}
+
+TEST_F(StartupTest, OkWithNoLanguageFileKeepsTheDialogOpen)
+{
+    bool stillOpenAfterOk = false;
+    ModalAnswerer answer([&](QWidget *w) {
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
+        stillOpenAfterOk = w->isVisible();
+        pressKey(w, Qt::Key_Escape);
+    });
+    Program program(dir(), {});
+    EXPECT_FALSE(program.start());
+    EXPECT_TRUE(stillOpenAfterOk);
+}
+
+TEST_F(StartupTest, ArgumentIsAlwaysInsideTheProgramDirectory)
+{
+    language("sub/QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+    ModalAnswerer unexpected([](QWidget *w) { w->close(); });
+    Program program(dir(), {QStringLiteral("sub\\QL2Eng.ini")});
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "sub/QL2Eng.ini");
+    EXPECT_EQ(unexpected.count(), 0);
+}
+
+}  // namespace

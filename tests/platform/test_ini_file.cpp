@@ -1,0 +1,225 @@
+#include "platform/ini_file.h"
+#include "support/test_support.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class IniFileTest : public ::testing::Test {
+protected:
+    QString path(const char *name = "test.ini") const
+    {
+        return dir.path() + QLatin1Char('/') + QLatin1String(name);
+    }
+    IniFile file(const QByteArray &content)
+    {
+        writeFile(path(), content);
+        return IniFile(path());
+    }
+    QTemporaryDir dir;
+};
+
+struct ReadCase {
+    const char *name;
+    const char *content;
+    const char *section;
+    const char *key;
+    const char *expected;  // readString with the fallback "FB"
+};
+
+const ReadCase kReadCases[] = {
+    {"plain", "[A]\nKey=value\n", "A", "Key", "value"},
+    {"names without case", "[Labels]\nOkButton=Go\n", "LABELS", "okbutton", "Go"},
+    {"blanks trimmed", "[A]\n  Key  =   spaced out \t\n", "A", "Key", "spaced out"},
+    {"section name blanks", "[ A ]\nKey=v\n", "A", "Key", "v"},
+    {"double quotes removed", "[A]\nKey=\" quoted \"\n", "A", "Key", " quoted "},
+    {"single quotes removed", "[A]\nKey='x'\n", "A", "Key", "x"},
+    {"one pair only", "[A]\nKey=\"\"x\"\"\n", "A", "Key", "\"x\""},
+    {"unmatched quotes kept", "[A]\nKey=\"x'\n", "A", "Key", "\"x'"},
+    {"lone quote kept", "[A]\nKey=\"\n", "A", "Key", "\""},
+    {"empty value is a value", "[A]\nKey=\n", "A", "Key", ""},
+    {"equals in value", "[A]\nKey=a=b\n", "A", "Key", "a=b"},
+    {"CRLF lines", "[A]\r\nKey=crlf\r\n", "A", "Key", "crlf"},
+    {"no final line break", "[A]\nKey=last", "A", "Key", "last"},
+    {"first key wins", "[A]\nKey=one\nKey=two\n", "A", "Key", "one"},
+    {"first section wins", "[A]\nX=1\n[A]\nKey=second\n", "A", "Key", "FB"},
+    {"key of another section", "[A]\nKey=a\n[B]\nOther=b\n", "B", "Key", "FB"},
+    {"missing section", "[A]\nKey=a\n", "Z", "Key", "FB"},
+    {"missing key", "[A]\nKey=a\n", "A", "Nope", "FB"},
+    {"comment line ignored", "[A]\n;Key=commented\nKey=real\n", "A", "Key", "real"},
+    {"key before any section", "Key=loose\n[A]\n", "A", "Key", "FB"},
+    {"empty file", "", "A", "Key", "FB"},
+};
+
+TEST_F(IniFileTest, ReadsStringsAsTheClassicProfileFunctions)
+{
+    for (const ReadCase &c : kReadCases) {
+        SCOPED_TRACE(c.name);
+        const IniFile ini = file(c.content);
+        EXPECT_EQ(ini.readString(c.section, c.key, "FB"), QByteArray(c.expected));
+    }
+}
+
+TEST_F(IniFileTest, CutsValuesAt2047Characters)
+{
+    const QByteArray longValue(3000, 'x');
+    const IniFile ini = file("[A]\nKey=" + longValue + "\n");
+    EXPECT_EQ(ini.readString("A", "Key", ""), QByteArray(2047, 'x'));
+}
+
+TEST_F(IniFileTest, MissingFileReadsAsFallbacks)
+{
+    const IniFile ini(path("absent.ini"));
+    EXPECT_EQ(ini.readString("A", "Key", "fallback"), "fallback");
+    EXPECT_EQ(ini.readInteger("A", "Key", 7), 7);
+    EXPECT_TRUE(ini.readBool("A", "Key", true));
+    EXPECT_FALSE(ini.value("A", "Key").has_value());
+}
+
+struct IntCase {
+    const char *value;
+    int expected;  // fallback is 250
+};
+
+const IntCase kIntCases[] = {
+    {"300", 300},         {"0x12C", 300},       {"0X12c", 300},
+    {"$12C", 300},        {"-42", -42},         {"+42", 42},
+    {"-$10", -16},        {"$FFFFFFFF", -1},    {"2147483647", 2147483647},
+    {"-2147483648", INT_MIN},                   {"2147483648", 250},
+    {"$100000000", 250},  {"wide", 250},        {"12px", 250},
+    {"", 250},            {"0x", 250},          {"$", 250},
+    {"-", 250},           {"1 2", 250},         {"  77  ", 77},
+    {"\"5\"", 5},         {"0", 0},
+};
+
+TEST_F(IniFileTest, ReadsIntegersDecimalAndHexadecimal)
+{
+    for (const IntCase &c : kIntCases) {
+        SCOPED_TRACE(c.value);
+        const IniFile ini = file(QByteArray("[GENERAL]\nInfoPanelWidth=") + c.value + "\n");
+        EXPECT_EQ(ini.readInteger("GENERAL", "InfoPanelWidth", 250), c.expected);
+    }
+}
+
+TEST_F(IniFileTest, ReadsBooleansAsIntegers)
+{
+    const IniFile ini = file("[P]\nZero=0\nOne=1\nMinus=-5\nHex=$10\nWord=yes\nTrue=true\n");
+    EXPECT_FALSE(ini.readBool("P", "Zero", true));
+    EXPECT_TRUE(ini.readBool("P", "One", false));
+    EXPECT_TRUE(ini.readBool("P", "Minus", false));
+    EXPECT_TRUE(ini.readBool("P", "Hex", false));
+    EXPECT_FALSE(ini.readBool("P", "Word", false));  // not a number: the fallback
+    EXPECT_TRUE(ini.readBool("P", "True", true));
+    EXPECT_FALSE(ini.readBool("P", "Missing", false));
+}
+
+TEST_F(IniFileTest, ALanguageFileWithOnlyItsNameReadsFallbacks)
+{
+    const IniFile ini = file("[LANGUAGE]\nName=English\n");
+    EXPECT_EQ(ini.readString("LANGUAGE", "Name", ""), "English");
+    EXPECT_EQ(ini.readString("LABELS", "InvalidDisplaySettings", "!!!"), "!!!");
+    EXPECT_EQ(ini.readString("LABELS", "lbT001Time", "%d"), "%d");
+    EXPECT_EQ(ini.readString("PATHS", "InfoPath", "NOVALUE"), "NOVALUE");
+    EXPECT_EQ(ini.readInteger("GENERAL", "InfoPanelWidth", 250), 250);
+    EXPECT_EQ(ini.readInteger("LANGUAGE", "Charset", 1), 1);
+    EXPECT_TRUE(ini.readBool("PAGES", "T051Enabled", true));
+}
+
+struct WriteCase {
+    const char *name;
+    const char *before;
+    const char *section;
+    const char *key;
+    const char *value;
+    const char *after;
+};
+
+const WriteCase kWriteCases[] = {
+    {"new file", nullptr, "USERINFO", "MaxIndex", "1", "[USERINFO]\r\nMaxIndex=1\r\n"},
+    {"replace in place, everything else byte for byte",
+     "; learner file\r\n[USERINFO]\r\nName = Ann  \r\nMaxIndex=3\r\n\r\n[DOCUMENT]\r\nLine0= kept \r\n",
+     "userinfo", "MAXINDEX", "4",
+     "; learner file\r\n[USERINFO]\r\nName = Ann  \r\nMAXINDEX=4\r\n\r\n[DOCUMENT]\r\nLine0= kept \r\n"},
+    {"new key after the section's last line, before the blank line",
+     "[USERINFO]\nName=Ann\n\n[DOCUMENT]\nLine0=x\n", "USERINFO", "CRC", "122179",
+     "[USERINFO]\nName=Ann\nCRC=122179\n\n[DOCUMENT]\nLine0=x\n"},
+    {"new key in a last section without final line break", "[A]\nX=1", "A", "Y", "2",
+     "[A]\nX=1\nY=2"},
+    {"new section appended after a blank line", "[A]\nX=1\n", "B", "Y", "2",
+     "[A]\nX=1\n\n[B]\nY=2\n"},
+    {"new section after a file without final line break", "[A]\nX=1", "B", "Y", "2",
+     "[A]\nX=1\n\n[B]\nY=2\n"},
+    {"value kept as given", "[A]\n", "A", "Line0", "  \"quoted\"  ", "[A]\nLine0=  \"quoted\"  \n"},
+};
+
+TEST_F(IniFileTest, WritesKeepEveryOtherLineByteForByte)
+{
+    for (const WriteCase &c : kWriteCases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path());
+        if (c.before)
+            writeFile(path(), c.before);
+        IniFile ini(path());
+        ini.writeString(c.section, c.key, c.value);
+        EXPECT_EQ(readFile(path()), QByteArray(c.after));
+    }
+}
+
+TEST_F(IniFileTest, WrittenValuesReadBack)
+{
+    IniFile ini(path());
+    ini.writeInteger("USERINFO", "MaxIndex", -12);
+    ini.writeString("DOCUMENT", "Line0", "Dear Sir,");
+    EXPECT_EQ(ini.readInteger("USERINFO", "MaxIndex", 0), -12);
+    EXPECT_EQ(ini.readString("DOCUMENT", "Line0", ""), "Dear Sir,");
+}
+
+TEST_F(IniFileTest, DeletesOneKeyOnly)
+{
+    IniFile ini = file("[D]\nLine0=a\nLine1=b\n[E]\nLine1=c\n");
+    ini.deleteKey("D", "line1");
+    ini.deleteKey("D", "Line7");  // absent: nothing happens
+    EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n[E]\nLine1=c\n"));
+}
+
+TEST_F(IniFileTest, RefusedWriteThrowsAndLeavesTheFileAlone)
+{
+    IniFile ini = file("[USERINFO]\nMaxIndex=1\n");
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    try {
+        ini.writeInteger("USERINFO", "MaxIndex", 2);
+        FAIL() << "a read-only file took the write";
+    } catch (const IniWriteError &e) {
+        EXPECT_EQ(QString::fromStdString(e.what()), "Unable to write to " + path());
+    }
+    EXPECT_EQ(readFile(path()), QByteArray("[USERINFO]\nMaxIndex=1\n"));
+
+    IniFile nowhere(dir.path() + "/no/such/folder/x.ini");
+    EXPECT_THROW(nowhere.writeString("A", "B", "c"), IniWriteError);
+}
+
+TEST_F(IniFileTest, WriteKeepsTheFilesPermissions)
+{
+    IniFile ini = file("[A]\nX=1\n");
+    const QFile::Permissions perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(path(), perms);
+    ini.writeString("A", "X", "2");
+        // Owner, group and others (the User flags are the caller's own access).
+    const auto modeBits = [](QFile::Permissions p) { return p.toInt() & 0x7077; };
+    EXPECT_EQ(modeBits(QFile::permissions(path())), modeBits(perms));
+}
+
+TEST_F(IniFileTest, RejectsWhatWouldBreakTheLineStructure)
+{
+    IniFile ini = file("[A]\nX=1\n");
+    EXPECT_THROW(ini.writeString("A", "X", "two\nlines"), std::invalid_argument);
+    EXPECT_THROW(ini.writeString("A", "X=Y", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.writeString("A]", "X", "v"), std::invalid_argument);
+    EXPECT_THROW(ini.writeString("A", "", "v"), std::invalid_argument);
+    EXPECT_EQ(readFile(path()), QByteArray("[A]\nX=1\n"));
+}
+
+}  // namespace

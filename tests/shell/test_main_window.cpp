@@ -1,0 +1,197 @@
+#include "lessons/frm_wordpad.h"
+#include "platform/components.h"
+#include "platform/ini_file.h"
+#include "platform/panel.h"
+#include "shell/frm_main.h"
+#include "support/test_support.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The main window on the screen this test program was started on (CTest runs
+// it on 1024 x 768 and 800 x 600 at 96 dots per inch, and 1024 x 768 at 120).
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { writeFile(langFile(), "[LANGUAGE]\nName=English\n"); }
+
+    QString programDir() const { return m_dir.path() + QLatin1Char('/'); }
+    QString langFile() const { return programDir() + QStringLiteral("QL2Eng.ini"); }
+
+    // Creates the main window and the word processor and shows it; returns the
+    // texts of the message boxes that appeared while it was shown.
+    QStringList showMain()
+    {
+        m_main = std::make_unique<TfrmMain>(langFile(), programDir());
+        m_wordpad = new TfrmWordpad(m_main.get());
+        m_main->attachWindows(nullptr, m_wordpad, nullptr, nullptr);
+        QStringList boxes;
+        ModalAnswerer answer([&](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                boxes << box->windowTitle() + ": " + box->text();
+            w->close();
+        });
+        m_main->FormShow();
+        return boxes;
+    }
+
+    QTemporaryDir m_dir;
+    TempConfigHome m_config;
+    std::unique_ptr<TfrmMain> m_main;
+    TfrmWordpad *m_wordpad = nullptr;
+};
+
+struct ScreenCase {
+    QSize screen;
+    int dpi;
+    bool warning;
+    QSize notebook;   // with the taskbar showing
+    QSize wordpadMax;
+};
+
+const ScreenCase kScreens[] = {
+    {{1024, 768}, 96, false, {774, 740}, {778, 744}},
+    {{800, 600}, 96, false, {550, 572}, {554, 576}},
+    {{1024, 768}, 120, true, {774, 740}, {778, 744}},
+};
+
+const ScreenCase &thisScreen()
+{
+    const QScreen *s = QGuiApplication::primaryScreen();
+    for (const ScreenCase &c : kScreens) {
+        if (c.screen == s->size() && c.dpi == qRound(s->logicalDotsPerInch()))
+            return c;
+    }
+    ADD_FAILURE() << "no expectations for this screen";
+    return kScreens[0];
+}
+
+TEST_F(MainWindowTest, FillsTheScreenAndLaysOutItsAreas)
+{
+    const ScreenCase &c = thisScreen();
+    const QStringList boxes = showMain();
+    if (c.warning)
+        EXPECT_EQ(boxes, QStringList{"Error: !!!"});  // no text in the language file: the fallback
+    else
+        EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char(',')).toStdString();
+
+    TfrmMain &m = *m_main;
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_EQ(m.geometry(), QRect(QPoint(0, 0), c.screen));
+    EXPECT_EQ(m.windowTitle(), "Quillan 2");
+    EXPECT_EQ(m_wordpad->maximumSize(), c.wordpadMax);
+
+    // The title page hides the taskbar: notebook and info panel reach the bottom.
+    EXPECT_FALSE(m.pnTaskbar->isVisible());
+    EXPECT_EQ(m.nbMain->geometry(), QRect(0, 0, c.screen.width() - 250, c.screen.height()));
+    EXPECT_EQ(m.pnControl->geometry(), QRect(c.screen.width() - 250, 0, 250, c.screen.height()));
+
+    // A lesson page shows it.
+    m.EnterPage(1);
+    EXPECT_TRUE(m.pnTaskbar->isVisible());
+    EXPECT_EQ(m.pnTaskbar->geometry(), QRect(0, c.screen.height() - 28, c.screen.width(), 28));
+    EXPECT_EQ(m.nbMain->size(), c.notebook);
+    EXPECT_EQ(m.pnControl->geometry(), QRect(c.notebook.width(), 0, 250, c.notebook.height()));
+    // Inside the info panel: the buttons' strip at the bottom, the instructions above.
+    EXPECT_EQ(m.Panel1->geometry(), QRect(1, c.notebook.height() - 26, 248, 25));
+    EXPECT_EQ(m.reMain->parentWidget()->geometry(), QRect(1, 1, 248, c.notebook.height() - 27));
+    EXPECT_EQ(m.reMain->geometry(), QRect(QPoint(0, 0), m.Panel2->size()));
+}
+
+TEST_F(MainWindowTest, NavigationButtonsShareTheInfoPanel)
+{
+    const struct {
+        const char *width;  // "GENERAL"/"InfoPanelWidth", nullptr for none
+        int panel;
+        int button;
+        int lefts[4];
+    } cases[] = {
+        {nullptr, 250, 59, {2, 63, 124, 185}},
+        {"300", 300, 72, {2, 76, 150, 224}},
+        {"0x12C", 300, 72, {2, 76, 150, 224}},
+        {"wide", 250, 59, {2, 63, 124, 185}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.width ? c.width : "missing");
+        QByteArray ini = "[LANGUAGE]\nName=English\n";
+        if (c.width)
+            ini += QByteArray("[GENERAL]\nInfoPanelWidth=") + c.width + "\n";
+        writeFile(langFile(), ini);
+        showMain();
+        EXPECT_EQ(m_main->pnControl->width(), c.panel);
+        QToolButton *buttons[] = {m_main->tbBack, m_main->tbForward, m_main->tbContents,
+                                  m_main->tbExit};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(buttons[i]->geometry(), QRect(c.lefts[i], 2, c.button, 22)) << i;
+            EXPECT_EQ(buttons[i]->iconSize(), QSize(16, 16));
+            EXPECT_FALSE(buttons[i]->icon().isNull());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ReadsItsSettingsAtCreation)
+{
+    writeFile(langFile(), "[LANGUAGE]\nName=Test\nCharset=204\n"
+                          "[PATHS]\nInfoPath=C:\\Course\\Info\\\n"
+                          "[LABELS]\nlbT058Error=\xCE\xF8\xE8\xE1\xEA\xE0\n");
+    writeFile(m_config.progressFile(), "[USERINFO]\nMaxIndex=6\n");
+    TfrmMain m(langFile(), programDir());
+    EXPECT_EQ(m.FCharset, 204);
+    EXPECT_EQ(m.FInfoPath, "C:/Course/Info/");
+    EXPECT_EQ(m.FUserPath, programDir() + "Users/");
+    EXPECT_EQ(m.FMaxIndex, 6);
+    EXPECT_EQ(m.FUserFile->path(), m_config.progressFile());
+    EXPECT_EQ(m.langText("LABELS", "lbT058Error", ""), QString::fromUtf8("Ошибка"));
+    EXPECT_EQ(m.langText("LABELS", "btnT058ErrorOK", "OK"), "OK");
+
+    // Nothing set: the info folder is derived from the file name, and the
+    // progress file (not there yet) reads as page 0.
+    QFile::remove(m_config.progressFile());
+    writeFile(programDir() + "QL2Deutsch.ini", "[LANGUAGE]\nName=Deutsch\n");
+    TfrmMain d(programDir() + "QL2Deutsch.ini", programDir());
+    EXPECT_EQ(d.FInfoPath, programDir() + "InfoDeutsch/");
+    EXPECT_EQ(d.FMaxIndex, 0);
+    EXPECT_EQ(d.FCharset, 1);
+    EXPECT_FALSE(QFile::exists(m_config.progressFile()));
+}
+
+TEST_F(MainWindowTest, HandEditedProgressBeyondTheCourseIsClamped)
+{
+    for (const auto &[stored, expected] : {std::pair{"99", 10}, {"-4", 0}, {"seven", 0}}) {
+        SCOPED_TRACE(stored);
+        writeFile(m_config.progressFile(), QByteArray("[USERINFO]\nMaxIndex=") + stored + "\n");
+        TfrmMain m(langFile(), programDir());
+        EXPECT_EQ(m.FMaxIndex, expected);
+    }
+}
+
+TEST_F(MainWindowTest, ControlsAtCreation)
+{
+    TfrmMain m(langFile(), programDir());
+    EXPECT_EQ(m.nbMain->count(), 11);
+    const char *codes[] = {"T001", "T051", "T052", "T053", "T054", "T055",
+                           "T056", "T057", "T058", "T059", "T003"};
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(m.nbMain->widget(i)->windowTitle(), codes[i]);
+    EXPECT_FALSE(m.aEnter->isEnabled());
+    EXPECT_FALSE(m.aF3Key->isEnabled());
+    EXPECT_FALSE(m.tmrTimer->enabled());
+    EXPECT_FALSE(m.Panel2->isEnabled());
+    EXPECT_TRUE(m.reMain->isReadOnly());
+    EXPECT_EQ(m.FDocState, 0);
+    for (const char *name : {"pnMain", "pnTaskbar", "pnControl", "Panel1", "Panel2", "reMain",
+                             "tbBack", "tbForward", "tbContents", "tbExit", "nbMain"})
+        EXPECT_NE(m.findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+}  // namespace

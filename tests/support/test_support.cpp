@@ -1,0 +1,69 @@
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+QString sourceDataDir()
+{
+    return qEnvironmentVariable("QUILLAN_DATA_DIR") + QLatin1Char('/');
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+ModalAnswerer::ModalAnswerer(std::function<void(QWidget *)> answer) : m_answer(std::move(answer))
+{
+    qApp->installEventFilter(this);
+}
+
+ModalAnswerer::~ModalAnswerer()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool ModalAnswerer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->isWindow() && w->isModal()) {
+            m_titles.append(w->windowTitle());
+            QTimer::singleShot(0, w, [this, w] { m_answer(w); });
+        }
+    }
+    return false;
+}
+
+TempConfigHome::TempConfigHome() : m_previous(qgetenv("XDG_CONFIG_HOME"))
+{
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+}
+
+TempConfigHome::~TempConfigHome()
+{
+    qputenv("XDG_CONFIG_HOME", m_previous);
+}
+
+QString TempConfigHome::progressFile() const
+{
+    return m_dir.path() + QStringLiteral("/QL2Dusr.qlu");
+}

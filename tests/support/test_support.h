@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+class QWidget;
+
+// The repository's data/ folder (language files and course texts).
+QString sourceDataDir();
+
+// Writes bytes to a file, creating its folder; fails the test when it cannot.
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Answers every modal window that is shown while it lives: answer runs inside
+// the window's own event loop, right after it appeared. Records what appeared.
+class ModalAnswerer : public QObject {
+public:
+    explicit ModalAnswerer(std::function<void(QWidget *)> answer);
+    ~ModalAnswerer() override;
+
+    int count() const { return m_titles.size(); }
+    QStringList titles() const { return m_titles; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<void(QWidget *)> m_answer;
+    QStringList m_titles;
+};
+
+// A temporary configuration folder for the progress file, set as
+// XDG_CONFIG_HOME for as long as the object lives.
+class TempConfigHome {
+public:
+    TempConfigHome();
+    ~TempConfigHome();
+    QString path() const { return m_dir.path(); }
+    QString progressFile() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+};
+
+#include <ostream>
+
+// Readable QString and QByteArray values in test failure messages.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &b, std::ostream *os)
+{
+    *os << '"' << b.toStdString() << '"';
+}

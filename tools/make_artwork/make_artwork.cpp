@@ -1,0 +1,82 @@
+// make_artwork draws the pictures that ship in assets/: the banner of the
+// "Select language" dialog and the icons of the info panel's navigation
+// buttons. Everything is drawn here, pixel by pixel or with QPainter, so the
+// pictures can be remade at any time and come out byte for byte the same.
+//
+// Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
+
+#include "banner.h"
+#include "nav_icons.h"
+#include "pixel_art.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstdio>
+
+namespace {
+
+const char *const FontFolder = "/usr/share/wine/fonts/";
+const char *const FallbackFamily = "Liberation Sans";
+
+// Loads a period font; returns its family name, or the fallback if the file
+// is not there or cannot be read.
+QString loadFont(const QString &fileName)
+{
+    const QString path = QString::fromUtf8(FontFolder) + fileName;
+    if (!QFile::exists(path))
+        return QString::fromUtf8(FallbackFamily);
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    return families.isEmpty() ? QString::fromUtf8(FallbackFamily) : families.first();
+}
+
+bool save(const QImage &image, const QDir &folder, const char *name)
+{
+    const QString path = folder.filePath(QString::fromUtf8(name));
+    QImageWriter writer(path, "png");
+    if (!writer.write(image)) {
+        std::fprintf(stderr, "make_artwork: cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_artwork <output folder>\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists()) {
+        std::fprintf(stderr, "make_artwork: no folder %s\n", argv[1]);
+        return 2;
+    }
+
+    art::BannerFonts fonts;
+    const QString tahoma = loadFont(QStringLiteral("tahoma.ttf"));
+    const QString tahomaBold = loadFont(QStringLiteral("tahomabd.ttf"));
+    loadFont(QStringLiteral("ms_sans_serif.ttf"));
+    // The bold face shares the family name of the regular one; either will do
+    // for the title as long as it is not the fallback.
+    fonts.title = tahomaBold == QLatin1String(FallbackFamily) ? tahoma : tahomaBold;
+    fonts.subtitle = tahoma;
+    if (fonts.title == QLatin1String("Tahoma"))
+        fonts.titleThickening = 1.4;
+
+    bool ok = save(art::banner(fonts), folder, "banner.png");
+    ok = save(art::backIcon().toImage(), folder, "nav_back.png") && ok;
+    ok = save(art::forwardIcon().toImage(), folder, "nav_forward.png") && ok;
+    ok = save(art::contentsIcon().toImage(), folder, "nav_contents.png") && ok;
+    ok = save(art::exitIcon().toImage(), folder, "nav_exit.png") && ok;
+    return ok ? 0 : 1;
+}
