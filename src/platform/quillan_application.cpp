@@ -36,7 +36,11 @@ ErrorReporter setErrorReporter(ErrorReporter reporter)
     return std::exchange(currentReporter(), std::move(reporter));
 }
 
-QuillanApplication::QuillanApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+QuillanApplication::QuillanApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    // The pictures are compiled into a static library: pull them in.
+    Q_INIT_RESOURCE(quillan);
+}
 
 bool QuillanApplication::notify(QObject *receiver, QEvent *event)
 {

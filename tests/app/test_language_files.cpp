@@ -1,4 +1,6 @@
 #include "app/language_files.h"
+#include "platform/ini_file.h"
+#include "platform/safe_format.h"
 #include "support/test_support.h"
 
 #include <QTemporaryDir>
@@ -48,6 +50,24 @@ TEST(LanguageFiles, InfoDirectoryIsDerivedFromTheFileName)
         EXPECT_EQ(derivedInfoPath(QString::fromLatin1(c.file), QStringLiteral("/prog/")),
                   QString::fromLatin1(c.expected));
     }
+}
+
+TEST(ShippedLanguageFile, EnglishHasEveryLabelAndItsFormatsFit)
+{
+    const QString path = sourceDataDir() + "QL2Eng.ini";
+    const IniFile ini(path);
+    EXPECT_EQ(languageDisplayName(path), "English");
+    EXPECT_EQ(ini.readInteger("LANGUAGE", "Charset", -1), 0);
+    for (const char *key : {"InvalidDisplaySettings", "ErrorLoadingInfo", "lbT001Time", "btnT004OK",
+                            "btnT004Cancel", "lbT058Error", "btnT058ErrorOK", "lbCongratulations",
+                            "lbTopicComplete"})
+        EXPECT_FALSE(ini.readString("LABELS", key, "").isEmpty()) << key;
+    for (const char *key : {"T004Name", "T050Name"})
+        EXPECT_FALSE(ini.readString("PAGES", key, "").isEmpty()) << key;
+    EXPECT_EQ(formatProblem(QString::fromLatin1(ini.readString("LABELS", "lbT001Time", "")), {29}), "");
+    EXPECT_EQ(formatProblem(QString::fromLatin1(ini.readString("LABELS", "lbTopicComplete", "")),
+                            {QStringLiteral("Wordpad")}),
+              "");
 }
 
 }  // namespace
