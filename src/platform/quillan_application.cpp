@@ -13,22 +13,20 @@ ErrorReporter &currentReporter()
     return reporter;
 }
 
-void showErrorBox(const QString &message)
+}  // namespace
+
+void showErrorBox(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("errorReport"));
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }
-
-}  // namespace
 
 void reportError(const QString &message)
 {
     if (const ErrorReporter &r = currentReporter())
         r(message);
     else
-        showErrorBox(message);
+        showErrorBox(QApplication::applicationDisplayName(), message);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)

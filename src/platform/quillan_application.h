@@ -16,6 +16,10 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
+// A modal box with the error icon, the given title and text and one OK
+// button, centred on the screen.
+void showErrorBox(const QString &title, const QString &text);
+
 // Shows an error to the learner: a modal box with the error icon, titled with
 // the application's name. Tests replace the box with a recorder.
 void reportError(const QString &message);

@@ -1,7 +1,91 @@
 #include "shell/frm_contents.h"
 
+#include "platform/image_list.h"
+#include "platform/period_look.h"
+#include "platform/quillan_application.h"
+#include "platform/tree_view.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
 TfrmContents::TfrmContents(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmContents"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFont(periodFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(392, 423);
+
+    imglTreeIcons = new TImageList(QStringLiteral("imglTreeIcons"), QSize(16, 16), this);
+    imglTreeIcons->addFiles({QStringLiteral(":/tree_book.png"), QStringLiteral(":/tree_book_check.png"),
+                             QStringLiteral(":/tree_page.png"), QStringLiteral(":/tree_page_check.png")});
+
+    gbCnt = new QGroupBox(this);
+    gbCnt->setObjectName(QStringLiteral("gbCnt"));
+    gbCnt->setGeometry(4, 4, 381, 381);
+
+    tvContents = new TTreeView(gbCnt);
+    tvContents->setObjectName(QStringLiteral("tvContents"));
+    tvContents->setGeometry(8, 16, 365, 357);
+    tvContents->setIndentation(19);
+    tvContents->setIconSize(imglTreeIcons->size());
+    tvContents->OnChanging.bind(
+        [this](QTreeWidgetItem *node, bool &allow) { tvContentsChanging(node, allow); });
+
+    btnCntOK = new QPushButton(this);
+    btnCntOK->setObjectName(QStringLiteral("btnCntOK"));
+    btnCntOK->setGeometry(228, 392, 75, 25);
+    btnCntOK->setDefault(true);
+    connect(btnCntOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    btnCntCancel = new QPushButton(this);
+    btnCntCancel->setObjectName(QStringLiteral("btnCntCancel"));
+    btnCntCancel->setGeometry(308, 392, 75, 25);
+    connect(btnCntCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // The outline is read once; a damaged one is reported like any other
+    // error and leaves the dialog empty.
+    try {
+        tvCntConst = courseOutline();
+    } catch (const std::exception &e) {
+        reportError(QString::fromStdString(e.what()));
+    }
+}
+
+void TfrmContents::tvContentsChanging(QTreeWidgetItem *node, bool &allow)
+{
+    allow = node && node->data(0, IconIndexRole).toInt() == 3;
+}
+
+void TfrmContents::fill(const ContentsTree &tree)
+{
+    tvContents->clear();
+    QList<QTreeWidgetItem *> items;
+    for (const ContentsEntry &e : tree.entries) {
+        auto *item = e.parent >= 0 ? new QTreeWidgetItem(items[e.parent])
+                                   : new QTreeWidgetItem(tvContents);
+        item->setText(0, e.text);
+        item->setIcon(0, imglTreeIcons->icon(e.icon));
+        item->setData(0, PageIndexRole, e.pageIndex);
+        item->setData(0, IconIndexRole, e.icon);
+        items.append(item);
+    }
+    tvContents->expandAll();
+    if (tree.preselect >= 0)
+        tvContents->selectNode(items[tree.preselect]);
+    tvContents->setFocus();
+}
+
+void TfrmContents::setCaptions(const QString &caption, const QString &ok, const QString &cancel)
+{
+    setWindowTitle(caption);
+    gbCnt->setTitle(caption);
+    btnCntOK->setText(ok);
+    btnCntCancel->setText(cancel);
+}
+
+int TfrmContents::selectedPageIndex() const
+{
+    const QTreeWidgetItem *node = tvContents->selectedNode();
+    return node ? node->data(0, PageIndexRole).toInt() : -1;
 }

@@ -1,11 +1,44 @@
 #pragma once
 
+#include "shell/course_outline.h"
+
 #include <QDialog>
 
+class QGroupBox;
+class QPushButton;
+class QTreeWidgetItem;
+class TImageList;
+class TTreeView;
+
 // The course contents dialog: the outline of chapters and lessons, from which
-// the learner jumps back to a lesson already completed.
+// the learner jumps back to a lesson already completed (marked with a check;
+// only those can be chosen). The main window builds and evaluates it on every
+// opening (tbContentsClick); it keeps nothing between openings.
 class TfrmContents : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmContents(QWidget *parent = nullptr);
+
+    // Clears the tree and builds it from the entries, expanded; pre-selects
+    // the tree's pre-selected entry (through the veto) and takes the focus.
+    void fill(const ContentsTree &tree);
+    void setCaptions(const QString &caption, const QString &ok, const QString &cancel);
+    // Page index of the selected entry, -1 when nothing is selected.
+    int selectedPageIndex() const;
+
+    // Only a completed lesson (icon 3) can be selected.
+    void tvContentsChanging(QTreeWidgetItem *node, bool &allow);
+
+    // The stored course outline (never shown).
+    QList<OutlineNode> tvCntConst;
+
+    QGroupBox *gbCnt = nullptr;
+    TTreeView *tvContents = nullptr;
+    QPushButton *btnCntOK = nullptr;
+    QPushButton *btnCntCancel = nullptr;
+    TImageList *imglTreeIcons = nullptr;
 };
+
+// Item data of the tree's entries.
+inline constexpr int PageIndexRole = Qt::UserRole;
+inline constexpr int IconIndexRole = Qt::UserRole + 1;

@@ -7,13 +7,13 @@
 #include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
+#include "platform/quillan_application.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
 #include "shell/progress.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -114,6 +114,9 @@ void TfrmMain::createControls()
     tbForward = createNavButton("tbForward", ":/nav_forward.png");
     tbContents = createNavButton("tbContents", ":/nav_contents.png");
     tbExit = createNavButton("tbExit", ":/nav_exit.png");
+    connect(tbBack, &QToolButton::clicked, this, &TfrmMain::tbBackClick);
+    connect(tbForward, &QToolButton::clicked, this, &TfrmMain::tbForwardClick);
+    connect(tbContents, &QToolButton::clicked, this, &TfrmMain::tbContentsClick);
     connect(tbExit, &QToolButton::clicked, this, &TfrmMain::tbExitClick);
 
     nbMain = new QStackedWidget(pnMain);
@@ -130,6 +133,7 @@ void TfrmMain::createControls()
         page->setWindowTitle(pageCode(i));  // the page's caption is its code
         nbMain->addWidget(page);
     }
+    createTitlePage(nbMain->widget(TitlePage));
     pnMain->setAlign(nbMain, Align::Client);
 
     aEnter = new TAction(QStringLiteral("aEnter"), this);
@@ -181,12 +185,8 @@ void TfrmMain::FormShow()
     const QRect desk = screen->geometry();
 
     // 1. The course is drawn for 800 x 600 or more at 96 dots per inch.
-    if (!displayIsSuitable(desk.size(), qRound(screen->logicalDotsPerInch()))) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
-                        langText("LABELS", "InvalidDisplaySettings", "!!!"), QMessageBox::Ok);
-        box.setObjectName(QStringLiteral("InvalidDisplaySettings"));
-        box.exec();
-    }
+    if (!displayIsSuitable(desk.size(), qRound(screen->logicalDotsPerInch())))
+        showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
 
     // 2. Full screen.
     setGeometry(desk);
@@ -226,9 +226,4 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 {
     LeavePage(currentPage());
     event->accept();
-}
-
-void TfrmMain::tbExitClick()
-{
-    close();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class IniFile;
+class QLabel;
 class QStackedWidget;
 class QTextEdit;
 class QToolButton;
@@ -41,13 +42,27 @@ public:
     // First showing: display check, full-screen layout, page 0.
     void FormShow();
 
-    // Page engine.
+    // Page engine (page_engine.cpp).
     void EnterPage(int index);
     void LeavePage(int index);
+    // Loads <info folder><name>.rtf into the info panel; when it cannot, tells
+    // the learner and ends the program.
+    void LoadPageInfo(const QString &name);
     int currentPage() const;
 
-    // Navigation.
+    // Title page (title_page.cpp).
+    void tmrTimerT001Timer();
+
+    // Navigation and progress (navigation.cpp).
+    void tbBackClick();
+    void tbForwardClick();
     void tbExitClick();
+    void tbContentsClick();
+    void SaveProgress(int p);
+
+    // Asks the program to end once control is back in the event loop.
+    void requestTermination();
+    bool terminationRequested() const { return m_terminationRequested; }
 
     // A text of the language file, decoded in its character set.
     QString langText(QByteArrayView section, QByteArrayView key, QByteArrayView fallback) const;
@@ -75,6 +90,10 @@ public:
     QToolButton *tbContents = nullptr;
     QToolButton *tbExit = nullptr;
     QStackedWidget *nbMain = nullptr;
+    TPanel *pnT001Logo = nullptr;
+    QLabel *imgT001Logo = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *lbT001Time = nullptr;
     TAction *aEnter = nullptr;
     TAction *aF3Key = nullptr;
     TTimer *tmrTimer = nullptr;
@@ -91,9 +110,14 @@ protected:
 
 private:
     void createControls();
+    void createTitlePage(QWidget *page);
     void FormCreate();
     QToolButton *createNavButton(const char *name, const char *icon);
+    void EnterTitlePage();
+    void LeaveTitlePage();
+    void showWordpadForLesson();
 
     QString m_langFileName;
     QString m_programDir;
+    bool m_terminationRequested = false;
 };

@@ -3,7 +3,7 @@
 #include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "shell/frm_main.h"
-#include "support/test_support.h"
+#include "support/course_fixture.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -28,27 +28,8 @@ protected:
     QString programDir() const { return m_dir.path() + QLatin1Char('/'); }
     QString langFile() const { return programDir() + QStringLiteral("QL2Eng.ini"); }
 
-    // Creates the main window and the word processor and shows it; returns the
-    // texts of the message boxes that appeared while it was shown.
-    QStringList showMain()
-    {
-        m_main = std::make_unique<TfrmMain>(langFile(), programDir());
-        m_wordpad = new TfrmWordpad(m_main.get());
-        m_main->attachWindows(nullptr, m_wordpad, nullptr, nullptr);
-        QStringList boxes;
-        ModalAnswerer answer([&](QWidget *w) {
-            if (auto *box = qobject_cast<QMessageBox *>(w))
-                boxes << box->windowTitle() + ": " + box->text();
-            w->close();
-        });
-        m_main->FormShow();
-        return boxes;
-    }
-
     QTemporaryDir m_dir;
     TempConfigHome m_config;
-    std::unique_ptr<TfrmMain> m_main;
-    TfrmWordpad *m_wordpad = nullptr;
 };
 
 struct ScreenCase {
@@ -76,20 +57,21 @@ const ScreenCase &thisScreen()
     return kScreens[0];
 }
 
-TEST_F(MainWindowTest, FillsTheScreenAndLaysOutItsAreas)
+TEST(MainWindow, FillsTheScreenAndLaysOutItsAreas)
 {
     const ScreenCase &c = thisScreen();
-    const QStringList boxes = showMain();
+    CourseFixture f;
+    f.start();
     if (c.warning)
-        EXPECT_EQ(boxes, QStringList{"Error: !!!"});  // no text in the language file: the fallback
+        EXPECT_EQ(f.boxes, QStringList{"Error: !!!"});  // no text in the language file: the fallback
     else
-        EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char(',')).toStdString();
+        EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(QLatin1Char(',')).toStdString();
 
-    TfrmMain &m = *m_main;
+    TfrmMain &m = f.main();
     EXPECT_TRUE(m.isVisible());
     EXPECT_EQ(m.geometry(), QRect(QPoint(0, 0), c.screen));
     EXPECT_EQ(m.windowTitle(), "Quillan 2");
-    EXPECT_EQ(m_wordpad->maximumSize(), c.wordpadMax);
+    EXPECT_EQ(m.frmWordpad->maximumSize(), c.wordpadMax);
 
     // The title page hides the taskbar: notebook and info panel reach the bottom.
     EXPECT_FALSE(m.pnTaskbar->isVisible());
@@ -97,7 +79,7 @@ TEST_F(MainWindowTest, FillsTheScreenAndLaysOutItsAreas)
     EXPECT_EQ(m.pnControl->geometry(), QRect(c.screen.width() - 250, 0, 250, c.screen.height()));
 
     // A lesson page shows it.
-    m.EnterPage(1);
+    f.goTo(1);
     EXPECT_TRUE(m.pnTaskbar->isVisible());
     EXPECT_EQ(m.pnTaskbar->geometry(), QRect(0, c.screen.height() - 28, c.screen.width(), 28));
     EXPECT_EQ(m.nbMain->size(), c.notebook);
@@ -108,7 +90,7 @@ TEST_F(MainWindowTest, FillsTheScreenAndLaysOutItsAreas)
     EXPECT_EQ(m.reMain->geometry(), QRect(QPoint(0, 0), m.Panel2->size()));
 }
 
-TEST_F(MainWindowTest, NavigationButtonsShareTheInfoPanel)
+TEST(MainWindow, NavigationButtonsShareTheInfoPanel)
 {
     const struct {
         const char *width;  // "GENERAL"/"InfoPanelWidth", nullptr for none
@@ -123,14 +105,12 @@ TEST_F(MainWindowTest, NavigationButtonsShareTheInfoPanel)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.width ? c.width : "missing");
-        QByteArray ini = "[LANGUAGE]\nName=English\n";
-        if (c.width)
-            ini += QByteArray("[GENERAL]\nInfoPanelWidth=") + c.width + "\n";
-        writeFile(langFile(), ini);
-        showMain();
-        EXPECT_EQ(m_main->pnControl->width(), c.panel);
-        QToolButton *buttons[] = {m_main->tbBack, m_main->tbForward, m_main->tbContents,
-                                  m_main->tbExit};
+        CourseFixture f(c.width ? QByteArray("[GENERAL]\nInfoPanelWidth=") + c.width + "\n"
+                                : QByteArray());
+        f.start();
+        EXPECT_EQ(f.main().pnControl->width(), c.panel);
+        QToolButton *buttons[] = {f.main().tbBack, f.main().tbForward, f.main().tbContents,
+                                  f.main().tbExit};
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(buttons[i]->geometry(), QRect(c.lefts[i], 2, c.button, 22)) << i;
             EXPECT_EQ(buttons[i]->iconSize(), QSize(16, 16));

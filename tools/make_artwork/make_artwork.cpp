@@ -1,13 +1,17 @@
 // make_artwork draws the pictures that ship in assets/: the banner of the
-// "Select language" dialog and the icons of the info panel's navigation
-// buttons. Everything is drawn here, pixel by pixel or with QPainter, so the
-// pictures can be remade at any time and come out byte for byte the same.
+// "Select language" dialog, the picture on the title page, the icons of the
+// info panel's navigation buttons and those of the course outline in the
+// contents dialog. Everything is drawn here, pixel by pixel or with
+// QPainter, so the pictures can be remade at any time and come out byte for
+// byte the same.
 //
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
 
 #include "banner.h"
 #include "nav_icons.h"
 #include "pixel_art.h"
+#include "title.h"
+#include "tree_icons.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,9 +78,14 @@ int main(int argc, char *argv[])
         fonts.titleThickening = 1.4;
 
     bool ok = save(art::banner(fonts), folder, "banner.png");
+    ok = save(art::titlePicture(fonts), folder, "title.png") && ok;
     ok = save(art::backIcon().toImage(), folder, "nav_back.png") && ok;
     ok = save(art::forwardIcon().toImage(), folder, "nav_forward.png") && ok;
     ok = save(art::contentsIcon().toImage(), folder, "nav_contents.png") && ok;
     ok = save(art::exitIcon().toImage(), folder, "nav_exit.png") && ok;
+    ok = save(art::chapterIcon().toImage(), folder, "tree_book.png") && ok;
+    ok = save(art::withTick(art::chapterIcon()).toImage(), folder, "tree_book_check.png") && ok;
+    ok = save(art::lessonIcon().toImage(), folder, "tree_page.png") && ok;
+    ok = save(art::withTick(art::lessonIcon()).toImage(), folder, "tree_page_check.png") && ok;
     return ok ? 0 : 1;
 }

@@ -25,6 +25,12 @@ QRgb colour(char code)
     case 'f': return qRgb(0xFF, 0x00, 0xFF);
     case 'a': return qRgb(0x00, 0xFF, 0xFF);
     case 'w': return qRgb(0xFF, 0xFF, 0xFF);
+    case 'c': return qRgb(0xFF, 0xFB, 0xF0);
+    case 'e': return qRgb(0xE6, 0xDE, 0xC6);
+    case 'h': return qRgb(0xC8, 0xBC, 0x98);
+    case 'u': return qRgb(0x9C, 0x8E, 0x6C);
+    case 'j': return qRgb(0x5C, 0x52, 0x3C);
+    case 'v': return qRgb(0x6C, 0x8C, 0xB8);
     }
     std::fprintf(stderr, "make_artwork: unknown palette letter '%c'\n", code);
     std::abort();

@@ -1,6 +1,6 @@
 // Small helpers for 16-colour pixel art: pictures are written as rows of
 // letters, one letter per pixel, each letter naming one of the classic
-// sixteen VGA colours.
+// sixteen VGA colours (or one of a few extra shades for larger pictures).
 #pragma once
 
 #include <QImage>
@@ -16,6 +16,9 @@ namespace art {
 //   n navy     p purple   t teal     s silver
 //   d grey     r red      l lime     y yellow
 //   b blue     f fuchsia  a aqua     w white
+// and, for the larger pictures, a few more from a 256-colour palette:
+//   c cream    e beige    h tan      u umber    j dark umber
+//   v steel blue
 constexpr char Clear = '.';
 
 // The colour of a palette letter; fully transparent for '.'.

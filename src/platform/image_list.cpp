@@ -1,0 +1,32 @@
+#include "platform/image_list.h"
+
+TImageList::TImageList(const QString &name, QSize size, QObject *parent)
+    : QObject(parent), m_size(size)
+{
+    setObjectName(name);
+}
+
+void TImageList::addFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        add(QPixmap(path));
+}
+
+void TImageList::add(const QPixmap &pixmap)
+{
+    if (pixmap.isNull() || pixmap.size() == m_size)
+        m_images.append(pixmap);
+    else
+        m_images.append(pixmap.scaled(m_size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+QPixmap TImageList::pixmap(int index) const
+{
+    return index >= 0 && index < m_images.size() ? m_images[index] : QPixmap();
+}
+
+QIcon TImageList::icon(int index) const
+{
+    const QPixmap p = pixmap(index);
+    return p.isNull() ? QIcon() : QIcon(p);
+}

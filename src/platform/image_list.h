@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QSize>
+#include <QStringList>
+
+// A fixed list of small pictures of one size, with transparency, from which
+// menus, toolbars and trees draw by index.
+class TImageList : public QObject {
+    Q_OBJECT
+public:
+    TImageList(const QString &name, QSize size, QObject *parent = nullptr);
+
+    // Appends pictures (resource paths); a picture of another size is scaled.
+    void addFiles(const QStringList &paths);
+    void add(const QPixmap &pixmap);
+
+    QSize size() const { return m_size; }
+    int count() const { return m_images.size(); }
+    // An empty pixmap or icon for an index outside the list.
+    QPixmap pixmap(int index) const;
+    QIcon icon(int index) const;
+
+private:
+    QSize m_size;
+    QList<QPixmap> m_images;
+};

@@ -1,0 +1,95 @@
+// Navigation: Back, Forward, Contents and Exit, and the learner's progress,
+// which limits how far Forward goes and lets a later run resume.
+#include "shell/frm_main.h"
+
+#include "platform/components.h"
+#include "platform/ini_file.h"
+#include "platform/quillan_application.h"
+#include "shell/course_outline.h"
+#include "shell/frm_contents.h"
+#include "shell/pages.h"
+#include "shell/progress.h"
+
+#include <QStackedWidget>
+#include <QToolButton>
+
+void TfrmMain::tbBackClick()
+{
+    const int page = currentPage();
+    if (page < 2)
+        return;  // Back never leads to the title page
+    LeavePage(page);
+    EnterPage(page - 1);
+}
+
+void TfrmMain::tbForwardClick()
+{
+    const int page = currentPage();
+    // The title page resumes at the furthest page reached.
+    const int target = page == TitlePage ? FMaxIndex : page + 1;
+    if (target >= PageCount)
+        return;
+    LeavePage(page);
+    EnterPage(target);
+}
+
+void TfrmMain::tbExitClick()
+{
+    close();
+}
+
+void TfrmMain::SaveProgress(int p)
+{
+    if (p > FMaxIndex) {
+        FMaxIndex = p;
+        if (FUserFile) {
+            // A refused write is told to the learner; the page change that
+            // caused it goes on, and the progress holds for this run.
+            try {
+                const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
+                FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
+                FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
+            } catch (const IniWriteError &e) {
+                reportError(QString::fromStdString(e.what()));
+            }
+        }
+    }
+    tbForward->setEnabled(currentPage() < FMaxIndex);
+}
+
+void TfrmMain::tbContentsClick()
+{
+    TfrmContents &dlg = *frmContents;
+    const int page = currentPage();
+
+    // Centred over the page area, for the dialog's nominal outer size.
+    dlg.move((nbMain->width() - 400) / 2, (nbMain->height() - 450) / 2);
+
+    const ContentsTree tree = buildContentsTree(
+        dlg.tvCntConst,
+        [this](const QByteArray &code) {
+            return FLangFile->readBool("PAGES", code + "Enabled", true);
+        },
+        [this](const QByteArray &code) { return langText("PAGES", code + "Name", code); },
+        FMaxIndex, page);
+    dlg.fill(tree);
+
+    // The page's timer (countdown, picture fades) waits while the dialog is open.
+    const bool timerWasEnabled = tmrTimer->enabled();
+    tmrTimer->setEnabled(false);
+
+    const QString caption = langText("PAGES", "T004Name", "Contents");
+    dlg.setCaptions(caption, langText("LABELS", "btnT004OK", "OK"),
+                    langText("LABELS", "btnT004Cancel", "Cancel"));
+    LoadPageInfo(QStringLiteral("T004"));
+
+    const bool ok = dlg.exec() == QDialog::Accepted;
+    const int target = dlg.selectedPageIndex();
+    tmrTimer->setEnabled(timerWasEnabled);
+    if (ok && target > 0) {
+        LeavePage(page);
+        EnterPage(target);
+    } else {
+        LoadPageInfo(pageCode(page));
+    }
+}

@@ -1,0 +1,99 @@
+// The title page: the course's title picture with the maker's notices and a
+// countdown; 30 seconds after it appears the first lesson starts by itself.
+#include "shell/frm_main.h"
+
+#include "platform/components.h"
+#include "platform/panel.h"
+#include "platform/safe_format.h"
+#include "shell/pages.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+
+namespace {
+
+constexpr int kLogoWidth = 484;
+constexpr int kLogoHeight = 364;
+constexpr int kCountdownSeconds = 30;
+
+QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+
+}  // namespace
+
+void TfrmMain::createTitlePage(QWidget *page)
+{
+    pnT001Logo = new TPanel(page);
+    pnT001Logo->setObjectName(QStringLiteral("pnT001Logo"));
+    pnT001Logo->setBevels(TPanel::Bevel::Raised, TPanel::Bevel::Raised);
+    pnT001Logo->resize(kLogoWidth, kLogoHeight);
+
+    imgT001Logo = new QLabel(pnT001Logo);
+    imgT001Logo->setObjectName(QStringLiteral("imgT001Logo"));
+    imgT001Logo->setGeometry(2, 2, 480, 360);
+    imgT001Logo->setPixmap(QPixmap(QStringLiteral(":/title.png")));
+
+    auto *bevel1 = new TBevel(TBevel::Shape::Frame, pnT001Logo);
+    bevel1->setObjectName(QStringLiteral("Bevel1"));
+    bevel1->setGeometry(8, 8, 467, 346);
+    auto *bevel2 = new TBevel(TBevel::Shape::BottomLine, pnT001Logo);
+    bevel2->setObjectName(QStringLiteral("Bevel2"));
+    bevel2->setGeometry(13, 276, 457, 6);
+
+    // The maker's notices: fixed text in the Western character set.
+    Label1 = transparentLabel(pnT001Logo, "Label1", QRect(15, 284, 453, 42));
+    Label1->setText(QStringLiteral(
+        "Quillan 2  \u00A9 2026 The Quillan 2 team. All rights reserved.\n"
+        "Windows is a registered trademark of Microsoft Corporation.\n"
+        "This course is independent and not endorsed by Microsoft."));
+
+    auto *bevel3 = new TBevel(TBevel::Shape::BottomLine, pnT001Logo);
+    bevel3->setObjectName(QStringLiteral("Bevel3"));
+    bevel3->setGeometry(13, 324, 457, 6);
+
+    lbT001Time = transparentLabel(pnT001Logo, "lbT001Time", QRect(15, 336, 454, 13));
+}
+
+void TfrmMain::EnterTitlePage()
+{
+    pnT001Logo->move((nbMain->width() - kLogoWidth) / 2, (nbMain->height() - kLogoHeight) / 2);
+    FStep = kCountdownSeconds;
+    FCountdownFormat = langText("LABELS", "lbT001Time", "%d");
+    // The countdown's letters come decoded from the language's code page.
+    tmrTimer->setInterval(1000);
+    tmrTimer->OnTimer.bind([this] { tmrTimerT001Timer(); });
+    tmrTimer->setEnabled(true);
+    // Enter on the title page is the same as Forward.
+    aEnter->OnExecute.bind([this] { tbForwardClick(); });
+    aEnter->setEnabled(true);
+}
+
+void TfrmMain::LeaveTitlePage()
+{
+    tmrTimer->setEnabled(false);
+    tmrTimer->OnTimer.unbind();
+    aEnter->setEnabled(false);
+    aEnter->OnExecute.unbind();
+}
+
+void TfrmMain::tmrTimerT001Timer()
+{
+    --FStep;
+    // A translated line that does not fit one number is shown as it stands;
+    // the countdown itself goes on.
+    const QList<FormatArg> args = {FStep};
+    lbT001Time->setText(formatProblem(FCountdownFormat, args).isEmpty()
+                            ? safeFormat(FCountdownFormat, args)
+                            : FCountdownFormat);
+    if (FStep <= 0) {
+        LeavePage(TitlePage);
+        EnterPage(1);
+    }
+}

@@ -1,0 +1,60 @@
+#include "support/course_fixture.h"
+
+#include "app/program.h"
+#include "platform/quillan_application.h"
+#include "shell/frm_main.h"
+#include "shell/pages.h"
+
+#include <QMessageBox>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &progress)
+{
+    writeFile(programDir() + "QL2Test.ini", "[LANGUAGE]\r\nName=Test\r\n" + languageLines);
+    QStringList pages;
+    for (int i = 0; i < PageCount; ++i)
+        pages << pageCode(i);
+    pages << QStringLiteral("T004") << QStringLiteral("T059Cmp");
+    for (const QString &code : pages)
+        writeFile(infoDir() + code + ".rtf", "{\\rtf1\\ansi Page " + code.toLatin1() + "\\par}");
+    if (!progress.isNull())
+        writeFile(progressFile(), progress);
+    setErrorReporter([this](const QString &message) { errors << message; });
+}
+
+CourseFixture::~CourseFixture()
+{
+    m_program.reset();
+    setErrorReporter({});
+}
+
+void CourseFixture::start()
+{
+    m_boxAnswerer = std::make_unique<ModalAnswerer>([this](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+            boxes << box->windowTitle() + ": " + box->text();
+            box->accept();
+        }
+    });
+    m_program = std::make_unique<Program>(programDir(), QStringList{QStringLiteral("QL2Test.ini")});
+    ASSERT_TRUE(m_program->start());
+    m_program->frmMain()->FormShow();
+}
+
+TfrmMain &CourseFixture::main() const
+{
+    return *m_program->frmMain();
+}
+
+void CourseFixture::goTo(int index)
+{
+    main().LeavePage(main().currentPage());
+    main().EnterPage(index);
+}
+
+QString CourseFixture::infoText() const
+{
+    return main().reMain->toPlainText();
+}
