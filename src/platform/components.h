@@ -15,8 +15,36 @@ public:
 
     Event<> OnExecute;
 
-    // Runs the bound handler if the action is enabled, as a shortcut or menu would.
+    // Runs the action if it is enabled, as a shortcut or menu would.
     void execute();
+
+protected:
+    // What running the action does: the bound handler.
+    virtual void run() { OnExecute(); }
+};
+
+class QTextEdit;
+
+// A standard editing command on a text area: with a handler bound, running it
+// runs only that handler; with none, it does its standard editing work.
+// Its enabled state always follows the text area (selection, clipboard,
+// text, undo), whatever is bound.
+class TEditAction : public TAction {
+    Q_OBJECT
+public:
+    enum class Kind { Cut, Copy, Paste, Delete, SelectAll, Undo };
+
+    TEditAction(const QString &name, Kind kind, QTextEdit *target, QObject *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    void updateEnabled();
+
+protected:
+    void run() override;
+
+private:
+    Kind m_kind;
+    QTextEdit *m_target;
 };
 
 // A timer with an interval, an enabled state and a handler binding point,

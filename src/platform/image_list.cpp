@@ -12,6 +12,13 @@ void TImageList::addFiles(const QStringList &paths)
         add(QPixmap(path));
 }
 
+void TImageList::addStrip(const QString &path)
+{
+    const QPixmap strip(path);
+    for (int x = 0; x + m_size.width() <= strip.width(); x += m_size.width())
+        m_images.append(strip.copy(QRect(QPoint(x, 0), m_size)));
+}
+
 void TImageList::add(const QPixmap &pixmap)
 {
     if (pixmap.isNull() || pixmap.size() == m_size)

@@ -16,6 +16,8 @@ public:
 
     // Appends pictures (resource paths); a picture of another size is scaled.
     void addFiles(const QStringList &paths);
+    // Appends the cells of a horizontal strip of pictures of the list's size.
+    void addStrip(const QString &path);
     void add(const QPixmap &pixmap);
 
     QSize size() const { return m_size; }

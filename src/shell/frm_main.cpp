@@ -4,6 +4,7 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
+#include "platform/image_list.h"
 #include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
@@ -43,6 +44,9 @@ void TfrmMain::attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmO
     frmWordpad = wordpad;
     frmOpnDlg = opnDlg;
     frmMsgDlg = msgDlg;
+    // Maximised, the word processor covers the notebook.
+    if (frmWordpad)
+        frmWordpad->setWorkArea([this] { return nbMain->geometry(); });
 }
 
 QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
@@ -147,6 +151,15 @@ void TfrmMain::createControls()
     addAction(aF3Key);
 
     tmrTimer = new TTimer(QStringLiteral("tmrTimer"), this);
+
+    imglStart = new TImageList(QStringLiteral("imglStart"), QSize(16, 16), this);
+    imglStart->addStrip(QStringLiteral(":/imgl_start.png"));
+    imglDesktop = new TImageList(QStringLiteral("imglDesktop"), QSize(32, 32), this);
+    imglDesktop->addStrip(QStringLiteral(":/imgl_desktop.png"));
+    imglDesktopS = new TImageList(QStringLiteral("imglDesktopS"), QSize(16, 16), this);
+    imglDesktopS->addStrip(QStringLiteral(":/imgl_desktop_s.png"));
+    imglButtons = new TImageList(QStringLiteral("imglButtons"), QSize(16, 16), this);
+    imglButtons->addStrip(QStringLiteral(":/imgl_buttons.png"));
 }
 
 void TfrmMain::FormCreate()

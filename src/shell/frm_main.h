@@ -8,10 +8,13 @@
 
 class IniFile;
 class QLabel;
+class QListWidget;
 class QStackedWidget;
 class QTextEdit;
 class QToolButton;
 class TAction;
+class TImageList;
+struct TMessage;
 class TPanel;
 class TTimer;
 class TfrmContents;
@@ -60,6 +63,24 @@ public:
     void tbContentsClick();
     void SaveProgress(int p);
 
+    // The simulated Open/Save dialog (file_dialog.cpp): fills its file list
+    // for the filter FStep and the page showing; prepares the dialog with the
+    // caption word ("Open", "Save") and the expected-name mode (1 to 3),
+    // shows it modally and tells whether the learner confirmed.
+    void FillFileList(QListWidget *list);
+    bool ShowFileDialog(const QString &captionWord, int mode);
+    // The lessons' handler of the file type box: the filter follows it.
+    void frmOpnDlgcbTypeT052Change();
+
+    // Message boxes of the lessons (message_boxes.cpp): the print-error box,
+    // and the save-changes question (true unless the learner cancelled).
+    void ShowPrintErrorBox();
+    bool AskSaveChanges(const QString &question);
+
+    // The standard lesson hook of the word processor (lessons_common.cpp):
+    // no minimising, closing or window menu; moving, sizing and maximising stay.
+    void whHookT052BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
+
     // Asks the program to end once control is back in the event loop.
     void requestTermination();
     bool terminationRequested() const { return m_terminationRequested; }
@@ -94,6 +115,10 @@ public:
     QLabel *imgT001Logo = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lbT001Time = nullptr;
+    TImageList *imglStart = nullptr;     // Start menu's Programs branch, 16 x 16
+    TImageList *imglDesktop = nullptr;   // desktop and file icons, 32 x 32
+    TImageList *imglDesktopS = nullptr;  // the same and a few more, 16 x 16
+    TImageList *imglButtons = nullptr;   // the word processor's commands, 16 x 16
     TAction *aEnter = nullptr;
     TAction *aF3Key = nullptr;
     TTimer *tmrTimer = nullptr;

@@ -6,6 +6,7 @@
 #include "shell/frm_main.h"
 
 #include "lessons/frm_wordpad.h"
+#include "platform/components.h"
 #include "platform/panel.h"
 #include "platform/quillan_application.h"
 #include "platform/rtf_reader.h"
@@ -66,10 +67,19 @@ void TfrmMain::EnterPage(int index)
     tbBack->setEnabled(index >= 2);
 
     // 9. The word processor is the stage of the lessons T052 to T059.
-    if (index >= 2 && index <= 9)
+    if (index >= 2 && index <= 9) {
         showWordpadForLesson();
-    else if (frmWordpad)
+        // The edit commands do their standard work, except where T055 has
+        // just bound its own cut, copy and paste.
+        for (TEditAction *a : {frmWordpad->aSelectAll, frmWordpad->aUndo, frmWordpad->aDelete})
+            a->OnExecute.unbind();
+        if (index != 5) {
+            for (TEditAction *a : {frmWordpad->aCopy, frmWordpad->aPaste, frmWordpad->aCut})
+                a->OnExecute.unbind();
+        }
+    } else if (frmWordpad) {
         frmWordpad->hide();
+    }
 
     // 10. Let the new page paint.
     QApplication::processEvents();

@@ -1,0 +1,663 @@
+#include "platform/classic_window.h"
+
+#include "platform/period_look.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCornerReach = 16;  // how far along an edge a corner grabs
+constexpr int kHtBorder = 18;     // a border that does not size
+constexpr QRgb kActiveLeft = 0xFF000080;
+constexpr QRgb kActiveRight = 0xFF1084D0;
+constexpr QRgb kInactiveLeft = 0xFF808080;
+constexpr QRgb kInactiveRight = 0xFFC0C0C0;
+
+void drawEdge(QPainter &p, QRect r, QColor topLeft, QColor bottomRight)
+{
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+    p.setPen(bottomRight);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+// The raised 3D edge of the classic windows and buttons: light grey and
+// white on the top left, dark grey and black on the bottom right.
+void drawRaised(QPainter &p, QRect r, bool sunken = false)
+{
+    using namespace PeriodColor;
+    if (sunken) {
+        drawEdge(p, r, QColor(DarkShadow), QColor(ButtonHighlight));
+        drawEdge(p, r.adjusted(1, 1, -1, -1), QColor(ButtonShadow), QColor(ButtonLight));
+    } else {
+        drawEdge(p, r, QColor(ButtonLight), QColor(DarkShadow));
+        drawEdge(p, r.adjusted(1, 1, -1, -1), QColor(ButtonHighlight), QColor(ButtonShadow));
+    }
+}
+
+// The glyphs of the caption buttons, 1 pixel wide lines in an 8 x 7 box.
+void drawGlyph(QPainter &p, int hit, bool maximized, QPoint o)
+{
+    p.setPen(Qt::black);
+    switch (hit) {
+    case Ht::HTCLOSE:
+        for (int i = 0; i < 7; ++i) {
+            p.drawLine(o.x() + i, o.y() + i, o.x() + i + 1, o.y() + i);
+            p.drawLine(o.x() + 6 - i, o.y() + i, o.x() + 7 - i, o.y() + i);
+        }
+        break;
+    case Ht::HTMINBUTTON:
+        p.fillRect(QRect(o.x() + 1, o.y() + 5, 6, 2), Qt::black);
+        break;
+    case Ht::HTMAXBUTTON:
+        if (maximized) {
+            p.drawRect(QRect(o.x() + 2, o.y() - 1, 6, 5));
+            p.drawLine(o.x() + 2, o.y(), o.x() + 8, o.y());
+            p.fillRect(QRect(o.x(), o.y() + 2, 7, 6), QColor(PeriodColor::ButtonFace));
+            p.drawRect(QRect(o.x(), o.y() + 2, 6, 5));
+            p.drawLine(o.x(), o.y() + 3, o.x() + 6, o.y() + 3);
+        } else {
+            p.drawRect(QRect(o.x(), o.y() - 1, 8, 7));
+            p.drawLine(o.x(), o.y(), o.x() + 8, o.y());
+        }
+        break;
+    case Ht::HTHELP: {
+        QFont f = periodFont(QStringLiteral("Tahoma"), 11, true);
+        p.setFont(f);
+        p.drawText(QRect(o.x() - 2, o.y() - 3, 12, 12), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+qintptr pointParam(QPoint p)
+{
+    return qintptr((quint32(quint16(qint16(p.y()))) << 16) | quint16(qint16(p.x())));
+}
+
+QPoint paramPoint(qintptr lParam)
+{
+    return QPoint(qint16(quint16(lParam & 0xFFFF)), qint16(quint16((lParam >> 16) & 0xFFFF)));
+}
+
+TWindowHook::TWindowHook(QObject *parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("whHook"));
+}
+
+TClassicWindow::TClassicWindow(Kind kind, QWidget *parent) : QWidget(parent), m_kind(kind)
+{
+    whHook = new TWindowHook(this);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setMinimumSize(112, 27);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setGeometry(clientRect());
+    m_workArea = [this] { return parentWidget() ? parentWidget()->rect() : QRect(); };
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { update(captionRect()); });
+}
+
+void TClassicWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    update(captionRect());
+}
+
+void TClassicWindow::setIcon(const QPixmap &icon16)
+{
+    m_icon = icon16;
+    update(captionRect());
+}
+
+void TClassicWindow::setMenuBar(QMenuBar *menuBar)
+{
+    m_menuBar = menuBar;
+    menuBar->installEventFilter(this);
+}
+
+void TClassicWindow::setWorkArea(std::function<QRect()> area)
+{
+    m_workArea = std::move(area);
+}
+
+int TClassicWindow::borderWidth() const
+{
+    return m_kind == Kind::Sizeable ? 4 : 3;
+}
+
+QRect TClassicWindow::captionRect() const
+{
+    const int b = borderWidth();
+    return QRect(b, b, width() - 2 * b, CaptionHeight);
+}
+
+QRect TClassicWindow::clientRect() const
+{
+    const int b = borderWidth();
+    return QRect(b, b + CaptionHeight + 1, width() - 2 * b, height() - 2 * b - CaptionHeight - 1);
+}
+
+QRect TClassicWindow::buttonRect(int hitCode) const
+{
+    const int b = borderWidth();
+    const QRect close(width() - b - 2 - 16, b + 2, 16, 14);
+    if (hitCode == Ht::HTCLOSE)
+        return close;
+    if (m_kind == Kind::Dialog)
+        return hitCode == Ht::HTHELP ? close.translated(-18, 0) : QRect();
+    const QRect max = close.translated(-18, 0);
+    if (hitCode == Ht::HTMAXBUTTON)
+        return max;
+    if (hitCode == Ht::HTMINBUTTON)
+        return max.translated(-16, 0);
+    return {};
+}
+
+int TClassicWindow::defaultHitTest(QPoint pos) const
+{
+    if (!rect().contains(pos))
+        return Ht::HTNOWHERE;
+    const int b = borderWidth();
+    const int w = width(), h = height();
+    const bool left = pos.x() < b, right = pos.x() >= w - b;
+    const bool top = pos.y() < b, bottom = pos.y() >= h - b;
+    if (left || right || top || bottom) {
+        if (m_kind != Kind::Sizeable || m_state == State::Maximized)
+            return kHtBorder;
+        const bool nearLeft = pos.x() < kCornerReach, nearRight = pos.x() >= w - kCornerReach;
+        const bool nearTop = pos.y() < kCornerReach, nearBottom = pos.y() >= h - kCornerReach;
+        if (top)
+            return nearLeft ? Ht::HTTOPLEFT : nearRight ? Ht::HTTOPRIGHT : Ht::HTTOP;
+        if (bottom)
+            return nearLeft ? Ht::HTBOTTOMLEFT : nearRight ? Ht::HTBOTTOMRIGHT : Ht::HTBOTTOM;
+        if (left)
+            return nearTop ? Ht::HTTOPLEFT : nearBottom ? Ht::HTBOTTOMLEFT : Ht::HTLEFT;
+        return nearTop ? Ht::HTTOPRIGHT : nearBottom ? Ht::HTBOTTOMRIGHT : Ht::HTRIGHT;
+    }
+    if (captionRect().contains(pos)) {
+        for (int code : {Ht::HTCLOSE, Ht::HTMAXBUTTON, Ht::HTMINBUTTON, Ht::HTHELP}) {
+            if (buttonRect(code).contains(pos))
+                return code;
+        }
+        if (!m_icon.isNull() && QRect(b + 2, b + 1, 16, 16).contains(pos))
+            return Ht::HTSYSMENU;
+        return Ht::HTCAPTION;
+    }
+    if (m_menuBar && m_menuBar->isVisible()
+        && QRect(m_menuBar->mapTo(this, QPoint(0, 0)), m_menuBar->size()).contains(pos))
+        return Ht::HTMENU;
+    if (clientRect().contains(pos))
+        return Ht::HTCLIENT;
+    return kHtBorder;
+}
+
+qintptr TClassicWindow::sendMessage(unsigned msg, quintptr wParam, qintptr lParam, bool *handled)
+{
+    TMessage m{msg, wParam, lParam, 0};
+    bool swallowed = false;
+    whHook->OnBeforeMessage(this, m, swallowed);
+    if (!swallowed)
+        defaultProcessing(m);
+    if (handled)
+        *handled = swallowed;
+    return m.Result;
+}
+
+int TClassicWindow::hitAt(QPoint pos)
+{
+    return int(sendMessage(Msg::WM_NCHITTEST, 0, pointParam(pos)));
+}
+
+void TClassicWindow::defaultProcessing(TMessage &m)
+{
+    switch (m.Msg) {
+    case Msg::WM_NCHITTEST:
+        m.Result = defaultHitTest(paramPoint(m.LParam));
+        break;
+    case Msg::WM_SYSCOMMAND:
+        systemCommand(unsigned(m.WParam), m.LParam);
+        break;
+    default:
+        break;
+    }
+}
+
+void TClassicWindow::systemCommand(unsigned command, qintptr lParam)
+{
+    const bool sizeable = m_kind == Kind::Sizeable;
+    switch (command & 0xFFF0) {
+    case Sc::SC_MOVE:
+        if (m_state == State::Normal && (command & 0xF) == unsigned(Ht::HTCAPTION))
+            beginDrag(Ht::HTCAPTION, paramPoint(lParam));
+        break;
+    case Sc::SC_SIZE:
+        if (sizeable && m_state == State::Normal && (command & 0xF) >= 1 && (command & 0xF) <= 8)
+            beginDrag(int(command & 0xF) + 9, paramPoint(lParam));
+        break;
+    case Sc::SC_MINIMIZE:
+        if (sizeable) {
+            m_state = State::Minimized;
+            hide();
+        }
+        break;
+    case Sc::SC_MAXIMIZE:
+        if (sizeable && m_state != State::Maximized)
+            maximize();
+        break;
+    case Sc::SC_RESTORE:
+        setStateNormal();
+        show();
+        break;
+    case Sc::SC_CLOSE:
+        closeWindow();
+        break;
+    case Sc::SC_MOUSEMENU:
+        // A click on the menu bar opens its menu by itself; the icon opens
+        // the window menu.
+        if ((command & 0xF) == unsigned(Ht::HTSYSMENU))
+            showSystemMenu();
+        break;
+    case Sc::SC_KEYMENU:
+        keyMenu(int(lParam));
+        break;
+    default:
+        break;
+    }
+}
+
+void TClassicWindow::closeWindow()
+{
+    if (auto *dialog = qobject_cast<QDialog *>(moveTarget()))
+        dialog->reject();
+    else
+        hide();
+}
+
+QWidget *TClassicWindow::moveTarget() const
+{
+    QWidget *p = parentWidget();
+    return qobject_cast<TClassicDialog *>(p) ? p : const_cast<TClassicWindow *>(this);
+}
+
+void TClassicWindow::setStateNormal()
+{
+    if (m_state == State::Maximized && m_normalGeometry.isValid())
+        setGeometry(m_normalGeometry);
+    m_state = State::Normal;
+    update();
+}
+
+void TClassicWindow::maximize()
+{
+    m_normalGeometry = geometry();
+    QRect r = m_workArea().adjusted(-2, -2, 2, 2);
+    r.setSize(r.size().boundedTo(maximumSize()));
+    m_state = State::Maximized;
+    setGeometry(r);
+    update();
+}
+
+void TClassicWindow::keyMenu(int key)
+{
+    if (key == ' ') {
+        showSystemMenu();
+        return;
+    }
+    if (!m_menuBar)
+        return;
+    const QList<QAction *> actions = m_menuBar->actions();
+    for (QAction *a : actions) {
+        const QString title = QString(a->text()).remove(QLatin1Char('&'));
+        if (key == 0 || (!title.isEmpty() && title.at(0).toLower().unicode() == key)) {
+            m_menuBar->setActiveAction(a);
+            return;
+        }
+    }
+}
+
+void TClassicWindow::showSystemMenu()
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("systemMenu"));
+    const bool sizeable = m_kind == Kind::Sizeable;
+    const struct {
+        const char *text;
+        unsigned command;
+        bool enabled;
+    } items[] = {
+        {"&Restore", Sc::SC_RESTORE, sizeable && m_state != State::Normal},
+        {"&Move", Sc::SC_MOVE, m_state == State::Normal},
+        {"&Size", Sc::SC_SIZE, sizeable && m_state == State::Normal},
+        {"Mi&nimize", Sc::SC_MINIMIZE, sizeable},
+        {"Ma&ximize", Sc::SC_MAXIMIZE, sizeable && m_state != State::Maximized},
+        {nullptr, 0, false},
+        {"&Close\tAlt+F4", Sc::SC_CLOSE, true},
+    };
+    for (const auto &item : items) {
+        if (!item.text) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *a = menu.addAction(QString::fromLatin1(item.text));
+        a->setEnabled(item.enabled);
+        const unsigned command = item.command;
+        connect(a, &QAction::triggered, this,
+                [this, command] { sendMessage(Msg::WM_SYSCOMMAND, command, 0); });
+    }
+    const int b = borderWidth();
+    menu.exec(mapToGlobal(QPoint(b, b + CaptionHeight)));
+}
+
+void TClassicWindow::beginDrag(int hitCode, QPoint globalPos)
+{
+    m_dragHit = hitCode;
+    m_dragStart = globalPos;
+    m_dragGeometry = moveTarget()->geometry();
+}
+
+bool TClassicWindow::isActiveFrame() const
+{
+    if (moveTarget() != this)
+        return moveTarget()->isActiveWindow();
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
+void TClassicWindow::paintEvent(QPaintEvent *)
+{
+    using namespace PeriodColor;
+    QPainter p(this);
+    const QRect outer = rect();
+    p.fillRect(outer, QColor(ButtonFace));
+    drawRaised(p, outer);
+
+    const QRect cap = captionRect();
+    const bool active = isActiveFrame();
+    QLinearGradient g(cap.topLeft(), cap.topRight());
+    g.setColorAt(0, QColor(active ? kActiveLeft : kInactiveLeft));
+    g.setColorAt(1, QColor(active ? kActiveRight : kInactiveRight));
+    p.fillRect(cap, g);
+
+    int textLeft = cap.left() + 3;
+    if (!m_icon.isNull()) {
+        p.drawPixmap(QRect(cap.left() + 2, cap.top() + 1, 16, 16), m_icon);
+        textLeft = cap.left() + 21;
+    }
+    int textRight = cap.right() - 3;
+    for (int code : {Ht::HTMINBUTTON, Ht::HTHELP, Ht::HTMAXBUTTON, Ht::HTCLOSE}) {
+        const QRect r = buttonRect(code);
+        if (r.isNull())
+            continue;
+        textRight = std::min(textRight, r.left() - 3);
+        const bool down = m_pressedButton == code && m_buttonDown;
+        p.fillRect(r, QColor(ButtonFace));
+        drawRaised(p, r, down);
+        drawGlyph(p, code, m_state == State::Maximized,
+                  QPoint(r.left() + 4, r.top() + 3) + (down ? QPoint(1, 1) : QPoint()));
+    }
+    p.setFont(periodFont(QStringLiteral("Tahoma"), 11, true));
+    p.setPen(active ? QColor(Qt::white) : QColor(ButtonFace));
+    const QRect textRect(textLeft, cap.top(), std::max(0, textRight - textLeft), cap.height());
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+               p.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, textRect.width()));
+}
+
+void TClassicWindow::resizeEvent(QResizeEvent *)
+{
+    m_client->setGeometry(clientRect());
+}
+
+void TClassicWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_state == State::Minimized)
+        m_state = State::Normal;
+    OnShow();
+}
+
+void TClassicWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    raise();
+    if (QWidget *f = m_client->focusWidget())
+        f->setFocus(Qt::MouseFocusReason);
+    const QPoint global = event->globalPosition().toPoint();
+    const int hit = hitAt(event->position().toPoint());
+    switch (hit) {
+    case Ht::HTCAPTION:
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_MOVE + Ht::HTCAPTION, pointParam(global));
+        break;
+    case Ht::HTLEFT:
+    case Ht::HTRIGHT:
+    case Ht::HTTOP:
+    case Ht::HTTOPLEFT:
+    case Ht::HTTOPRIGHT:
+    case Ht::HTBOTTOM:
+    case Ht::HTBOTTOMLEFT:
+    case Ht::HTBOTTOMRIGHT:
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_SIZE + unsigned(hit - 9), pointParam(global));
+        break;
+    case Ht::HTMINBUTTON:
+    case Ht::HTMAXBUTTON:
+    case Ht::HTCLOSE:
+    case Ht::HTHELP:
+        m_pressedButton = hit;
+        m_buttonDown = true;
+        update(buttonRect(hit));
+        break;
+    case Ht::HTSYSMENU:
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU + Ht::HTSYSMENU, pointParam(global));
+        break;
+    default:
+        break;  // nowhere (or swallowed): this place does not react
+    }
+}
+
+void TClassicWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_dragHit != Ht::HTNOWHERE && (event->buttons() & Qt::LeftButton)) {
+        const QPoint d = event->globalPosition().toPoint() - m_dragStart;
+        QRect g = m_dragGeometry;
+        if (m_dragHit == Ht::HTCAPTION) {
+            moveTarget()->move(g.topLeft() + d);
+            return;
+        }
+        const QSize minS = minimumSize(), maxS = maximumSize();
+        if (m_dragHit == Ht::HTLEFT || m_dragHit == Ht::HTTOPLEFT || m_dragHit == Ht::HTBOTTOMLEFT)
+            g.setLeft(std::clamp(g.left() + d.x(), g.right() + 1 - maxS.width(), g.right() + 1 - minS.width()));
+        if (m_dragHit == Ht::HTRIGHT || m_dragHit == Ht::HTTOPRIGHT || m_dragHit == Ht::HTBOTTOMRIGHT)
+            g.setWidth(std::clamp(g.width() + d.x(), minS.width(), maxS.width()));
+        if (m_dragHit == Ht::HTTOP || m_dragHit == Ht::HTTOPLEFT || m_dragHit == Ht::HTTOPRIGHT)
+            g.setTop(std::clamp(g.top() + d.y(), g.bottom() + 1 - maxS.height(), g.bottom() + 1 - minS.height()));
+        if (m_dragHit == Ht::HTBOTTOM || m_dragHit == Ht::HTBOTTOMLEFT || m_dragHit == Ht::HTBOTTOMRIGHT)
+            g.setHeight(std::clamp(g.height() + d.y(), minS.height(), maxS.height()));
+        setGeometry(g);
+        return;
+    }
+    if (m_pressedButton != Ht::HTNOWHERE) {
+        const bool down = buttonRect(m_pressedButton).contains(pos);
+        if (down != m_buttonDown) {
+            m_buttonDown = down;
+            update(buttonRect(m_pressedButton));
+        }
+        return;
+    }
+    if (event->buttons() == Qt::NoButton) {
+        switch (hitAt(pos)) {
+        case Ht::HTLEFT:
+        case Ht::HTRIGHT:
+            setCursor(Qt::SizeHorCursor);
+            break;
+        case Ht::HTTOP:
+        case Ht::HTBOTTOM:
+            setCursor(Qt::SizeVerCursor);
+            break;
+        case Ht::HTTOPLEFT:
+        case Ht::HTBOTTOMRIGHT:
+            setCursor(Qt::SizeFDiagCursor);
+            break;
+        case Ht::HTTOPRIGHT:
+        case Ht::HTBOTTOMLEFT:
+            setCursor(Qt::SizeBDiagCursor);
+            break;
+        default:
+            setCursor(Qt::ArrowCursor);
+            break;
+        }
+    }
+}
+
+void TClassicWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragHit = Ht::HTNOWHERE;
+    if (m_pressedButton == Ht::HTNOWHERE)
+        return;
+    const int pressed = m_pressedButton;
+    const bool over = m_buttonDown;
+    m_pressedButton = Ht::HTNOWHERE;
+    m_buttonDown = false;
+    update(buttonRect(pressed));
+    if (!over || hitAt(event->position().toPoint()) != pressed)
+        return;
+    unsigned command = 0;
+    switch (pressed) {
+    case Ht::HTMINBUTTON:
+        command = Sc::SC_MINIMIZE;
+        break;
+    case Ht::HTMAXBUTTON:
+        command = m_state == State::Maximized ? Sc::SC_RESTORE : Sc::SC_MAXIMIZE;
+        break;
+    case Ht::HTCLOSE:
+        command = Sc::SC_CLOSE;
+        break;
+    case Ht::HTHELP:
+        command = Sc::SC_CONTEXTHELP;
+        break;
+    }
+    sendMessage(Msg::WM_SYSCOMMAND, command, pointParam(event->globalPosition().toPoint()));
+}
+
+void TClassicWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint global = event->globalPosition().toPoint();
+    const int hit = hitAt(event->position().toPoint());
+    if (hit == Ht::HTCAPTION && m_kind == Kind::Sizeable) {
+        m_dragHit = Ht::HTNOWHERE;
+        sendMessage(Msg::WM_SYSCOMMAND,
+                    m_state == State::Maximized ? Sc::SC_RESTORE : Sc::SC_MAXIMIZE,
+                    pointParam(global));
+    } else if (hit == Ht::HTSYSMENU) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, pointParam(global));
+    } else {
+        mousePressEvent(event);
+    }
+}
+
+bool TClassicWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_menuBar && event->type() == QEvent::MouseButtonPress) {
+        // A click on the menu bar is a non-client click: it may be swallowed.
+        const auto *me = static_cast<QMouseEvent *>(event);
+        const QPoint pos = m_menuBar->mapTo(this, me->position().toPoint());
+        if (hitAt(pos) != Ht::HTMENU)
+            return true;
+        bool handled = false;
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU + Ht::HTMENU,
+                    pointParam(me->globalPosition().toPoint()), &handled);
+        return handled;
+    }
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && isVisible() && (w == this || isAncestorOf(w) || w == moveTarget()))
+            return handleWindowKey(static_cast<QKeyEvent *>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TClassicWindow::handleWindowKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->type() == QEvent::KeyRelease) {
+        if (event->key() == Qt::Key_Alt && m_altAlone && !event->isAutoRepeat()) {
+            m_altAlone = false;
+            sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 0);
+        }
+        return false;
+    }
+    if (event->key() == Qt::Key_Alt) {
+        m_altAlone = true;
+        return false;
+    }
+    m_altAlone = false;
+    if (mods == Qt::AltModifier && event->key() == Qt::Key_F4) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, 0);
+        return true;
+    }
+    if (mods == Qt::AltModifier && event->key() == Qt::Key_Space) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, ' ');
+        return true;
+    }
+    if (mods == Qt::NoModifier && event->key() == Qt::Key_F10) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 0);
+        return true;
+    }
+    if (mods == Qt::AltModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 'a' + (event->key() - Qt::Key_A));
+        return true;
+    }
+    return false;
+}
+
+TClassicDialog::TClassicDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setModal(true);
+    m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_frame);
+}
+
+void TClassicDialog::setClientSize(QSize size)
+{
+    const int b = m_frame->borderWidth();
+    setFixedSize(size.width() + 2 * b, size.height() + 2 * b + TClassicWindow::CaptionHeight + 1);
+}
+
+void TClassicDialog::centreOver(const QWidget *window)
+{
+    const QRect g = window->frameGeometry();
+    move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 2);
+}
+
+void TClassicDialog::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    m_frame->setCaption(caption);
+}
+
+void TClassicDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        m_frame->update();
+}
