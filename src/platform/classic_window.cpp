@@ -194,7 +194,8 @@ int TClassicWindow::defaultHitTest(QPoint pos) const
             if (buttonRect(code).contains(pos))
                 return code;
         }
-        if (!m_icon.isNull() && QRect(b + 2, b + 1, 16, 16).contains(pos))
+        // A sizeable window has its window menu behind the icon at the left.
+        if (m_kind == Kind::Sizeable && QRect(b + 2, b + 1, 16, 16).contains(pos))
             return Ht::HTSYSMENU;
         return Ht::HTCAPTION;
     }
@@ -394,7 +395,7 @@ void TClassicWindow::paintEvent(QPaintEvent *)
     p.fillRect(cap, g);
 
     int textLeft = cap.left() + 3;
-    if (!m_icon.isNull()) {
+    if (m_kind == Kind::Sizeable) {
         p.drawPixmap(QRect(cap.left() + 2, cap.top() + 1, 16, 16), m_icon);
         textLeft = cap.left() + 21;
     }

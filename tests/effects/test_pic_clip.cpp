@@ -361,7 +361,7 @@ TEST(TPicture, LoadingAFileTellsTheGraphicKindFromItsContent)
     } cases[] = {
         {bmp, TPicture::Kind::Bitmap, QSize(3, 2), false},
         {png, TPicture::Kind::Other, QSize(3, 2), false},
-        {ico, TPicture::Kind::Icon, QSize(3, 2), false},
+        {ico, TPicture::Kind::Icon, QSize(3, 2), true},  // icons carry a mask
         {gif, TPicture::Kind::Gif, QSize(1, 1), true},
     };
     for (const auto &c : cases) {

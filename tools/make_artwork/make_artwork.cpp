@@ -8,6 +8,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
 
 #include "banner.h"
+#include "image_lists.h"
 #include "nav_icons.h"
 #include "pixel_art.h"
 #include "title.h"
@@ -87,5 +88,7 @@ int main(int argc, char *argv[])
     ok = save(art::withTick(art::chapterIcon()).toImage(), folder, "tree_book_check.png") && ok;
     ok = save(art::lessonIcon().toImage(), folder, "tree_page.png") && ok;
     ok = save(art::withTick(art::lessonIcon()).toImage(), folder, "tree_page_check.png") && ok;
+    ok = save(art::startMenuList().toImage(), folder, "imgl_start.png") && ok;
+    ok = save(art::smallDesktopList().toImage(), folder, "imgl_desktop_s.png") && ok;
     return ok ? 0 : 1;
 }

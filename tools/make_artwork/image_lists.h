@@ -1,0 +1,19 @@
+// The image lists of the simulated desktop, each saved as one strip with
+// picture i at x = i * (width of a picture). The order of the pictures is
+// the order the program looks them up in.
+#pragma once
+
+#include "pixel_art.h"
+
+namespace art {
+
+// The programs on the Start menu (16 x 16).
+Grid startMenuList();
+// The desktop and file icons (32 x 32).
+Grid desktopList();
+// The same at 16 x 16, with a web page and the flag of the Start button.
+Grid smallDesktopList();
+// The word processor's toolbar buttons (16 x 16).
+Grid toolbarButtonList();
+
+} // namespace art
