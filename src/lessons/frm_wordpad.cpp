@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProxyStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -74,6 +76,27 @@ TfrmWordpad::TfrmWordpad(TImageList *imglButtons, QWidget *parent)
     layout->addWidget(reWPad, 1);
     setMenuBar(mmMenu);
     hide();
+}
+
+TfrmWordpad::~TfrmWordpad()
+{
+    delete m_printDialog;  // before the printer it refers to
+}
+
+QPrinter *TfrmWordpad::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return m_printer.get();
+}
+
+QPrintDialog *TfrmWordpad::prdlgPrint()
+{
+    if (!m_printDialog) {
+        m_printDialog = new QPrintDialog(printer(), this);
+        m_printDialog->setObjectName(QStringLiteral("prdlgPrint"));
+    }
+    return m_printDialog;
 }
 
 void TfrmWordpad::reWPadKeyUp(QKeyEvent *)

@@ -2,7 +2,11 @@
 
 #include "platform/classic_window.h"
 
+#include <memory>
+
 class QLabel;
+class QPrintDialog;
+class QPrinter;
 class QMenuBar;
 class QToolButton;
 class TAction;
@@ -24,6 +28,12 @@ class TfrmWordpad : public TClassicWindow {
 public:
     // The toolbar pictures come from the main window's imglButtons.
     explicit TfrmWordpad(TImageList *imglButtons, QWidget *parent = nullptr);
+    ~TfrmWordpad() override;
+
+    // The print dialog of the printing lessons, with the printer it sets up;
+    // made on first use, so a machine without printers starts quickly.
+    QPrintDialog *prdlgPrint();
+    QPrinter *printer();
 
     // Every keystroke becomes its own undo step.
     void reWPadKeyUp(QKeyEvent *event);
@@ -70,6 +80,9 @@ public:
     QToolButton *tbUndo = nullptr;
 
 private:
+    std::unique_ptr<QPrinter> m_printer;
+    QPrintDialog *m_printDialog = nullptr;
+
     void createActions(TImageList *images);
     void createMenu();
     void createToolbars(TImageList *images);
