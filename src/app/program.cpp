@@ -44,7 +44,7 @@ bool Program::start()
     m_main = std::make_unique<TfrmMain>(chosen, m_programDir);
     m_contents = new TfrmContents(m_main.get());
     m_wordpad = new TfrmWordpad(m_main->imglButtons, m_main.get());
-    m_opnDlg = new TfrmOpnDlg(m_main.get());
+    m_opnDlg = new TfrmOpnDlg(m_main->imglDesktop, m_main->imglDesktopS, m_main.get());
     m_msgDlg = new TfrmMsgDlg(m_main.get());
     m_main->attachWindows(m_contents, m_wordpad, m_opnDlg, m_msgDlg);
     return true;

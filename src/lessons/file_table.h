@@ -1,1 +1,51 @@
 #pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// The simulated Open/Save dialog's one folder, "My Documents": a fixed table
+// of files, filtered by the file type chosen, and the check of the name the
+// learner typed against the name the lesson expects. No real file is touched.
+
+// One file of the folder: caption, the detail texts (size, type name, date
+// modified) and the icon's index into the desktop image lists.
+struct FileRow {
+    QString caption;
+    QString size;
+    QString typeName;
+    QString modified;
+    int imageIndex = -1;
+
+    bool operator==(const FileRow &) const = default;
+};
+
+// Icon indexes of the desktop image lists.
+inline constexpr int WordpadDocumentIcon = 9;
+inline constexpr int TextDocumentIcon = 4;
+inline constexpr int BitmapImageIcon = 19;
+
+// The files listed for a type filter (0 WordPad documents, 1 text documents,
+// 2 all documents) on a page: "My Document" exists from page index 7 (T057)
+// on, dated now. Rows come in the folder's fixed order.
+QList<FileRow> fileTableRows(int filter, int pageIndex, const QDateTime &now,
+                             const QString &timeSeparator);
+
+// "dd.mm.yy hh:nn": two-digit day, month, year, 24-hour hour and minutes,
+// with the given separator between hour and minutes.
+QString fileDateText(const QDateTime &time, const QString &timeSeparator);
+
+// The separator between hours and minutes of a time format such as "HH:mm"
+// or "h.mm AP"; ":" when the format has none.
+QString timeSeparatorOf(const QString &timeFormat);
+// The system's time separator, from its short time format.
+QString systemTimeSeparator();
+
+// The name each mode of the dialog expects: 1 opening Document2 (T052),
+// 2 saving My Document (T056), 3 saving Comments (T059); empty otherwise.
+QString expectedFileName(int mode);
+
+// The name check: the name with its ASCII letters upper-cased must equal the
+// mode's name exactly (no trimming, no extension); saving (modes 2 and 3)
+// also needs the first file type. Any other mode accepts nothing.
+bool fileNameAccepted(int mode, const QString &name, int typeIndex);

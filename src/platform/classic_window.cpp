@@ -124,6 +124,12 @@ void TClassicWindow::setIcon(const QPixmap &icon16)
     update(captionRect());
 }
 
+void TClassicWindow::setHelpButtonVisible(bool visible)
+{
+    m_helpButton = visible;
+    update(captionRect());
+}
+
 void TClassicWindow::setMenuBar(QMenuBar *menuBar)
 {
     m_menuBar = menuBar;
@@ -159,7 +165,7 @@ QRect TClassicWindow::buttonRect(int hitCode) const
     if (hitCode == Ht::HTCLOSE)
         return close;
     if (m_kind == Kind::Dialog)
-        return hitCode == Ht::HTHELP ? close.translated(-18, 0) : QRect();
+        return hitCode == Ht::HTHELP && m_helpButton ? close.translated(-18, 0) : QRect();
     const QRect max = close.translated(-18, 0);
     if (hitCode == Ht::HTMAXBUTTON)
         return max;

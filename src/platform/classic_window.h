@@ -102,6 +102,10 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption);
     void setIcon(const QPixmap &icon16);
+    // Dialogs show a help button beside the close button unless told not to
+    // (message boxes have the close button only).
+    void setHelpButtonVisible(bool visible);
+    bool helpButtonVisible() const { return m_helpButton; }
 
     // The menu bar (sizeable windows); clicks on it are HTMENU.
     void setMenuBar(QMenuBar *menuBar);
@@ -172,6 +176,7 @@ private:
     int m_pressedButton = Ht::HTNOWHERE;
     bool m_buttonDown = false;
     bool m_altAlone = false;
+    bool m_helpButton = true;
 };
 
 // A modal dialog of the simulated desktop: a frameless top-level dialog filled

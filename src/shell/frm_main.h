@@ -7,6 +7,7 @@
 #include <memory>
 
 class IniFile;
+class QDateTime;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -64,10 +65,12 @@ public:
     void SaveProgress(int p);
 
     // The simulated Open/Save dialog (file_dialog.cpp): fills its file list
-    // for the filter FStep and the page showing; prepares the dialog with the
-    // caption word ("Open", "Save") and the expected-name mode (1 to 3),
-    // shows it modally and tells whether the learner confirmed.
+    // for the filter FStep and the page showing (My Document dated now, or
+    // at the given time); prepares the dialog with the caption word ("Open",
+    // "Save") and the expected-name mode (1 to 3), shows it modally and tells
+    // whether the learner confirmed.
     void FillFileList(QListWidget *list);
+    void FillFileList(QListWidget *list, const QDateTime &now);
     bool ShowFileDialog(const QString &captionWord, int mode);
     // The lessons' handler of the file type box: the filter follows it.
     void frmOpnDlgcbTypeT052Change();

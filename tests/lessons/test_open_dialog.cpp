@@ -1,1 +1,417 @@
-// (being written)
+#include "lessons/file_table.h"
+#include "lessons/frm_opn_dlg.h"
+#include "platform/panel.h"
+#include "shell/frm_main.h"
+#include "support/course_fixture.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 3, 5), QTime(7, 9, 41));
+
+QStringList captions(const QList<FileRow> &rows)
+{
+    QStringList out;
+    for (const FileRow &r : rows)
+        out << r.caption;
+    return out;
+}
+
+QStringList captions(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// ---------------------------------------------------------------- file table
+
+struct TableCase {
+    const char *name;
+    int filter;
+    int page;
+    QStringList files;
+};
+
+class FileTableRows : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(FileTableRows, ListsTheFilesOfTheTypeInFolderOrder)
+{
+    const TableCase &c = GetParam();
+    EXPECT_EQ(captions(fileTableRows(c.filter, c.page, kNow, ":")), c.files);
+}
+
+const QStringList kAll{"Document1", "Document2", "Document3", "Document4",
+                       "Picture1",  "Picture2",  "Picture3"};
+const QStringList kAllWithMine{"Document1", "Document2", "Document3", "Document4", "My Document",
+                               "Picture1",  "Picture2",  "Picture3"};
+
+INSTANTIATE_TEST_SUITE_P(
+    FileTable, FileTableRows,
+    ::testing::Values(
+        TableCase{"WordpadBeforeT057", 0, 6, {"Document1", "Document3"}},
+        TableCase{"WordpadFromT057", 0, 7, {"Document1", "Document3", "My Document"}},
+        TableCase{"TextBeforeT057", 1, 2, {"Document2", "Document4"}},
+        TableCase{"TextFromT057", 1, 9, {"Document2", "Document4"}},
+        TableCase{"AllBeforeT057", 2, 6, kAll},
+        TableCase{"AllFromT057", 2, 7, kAllWithMine},
+        TableCase{"NoSuchFilter", 3, 7, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(FileTable, RowsCarryTheirExactTextsAndIcons)
+{
+    const QList<FileRow> rows = fileTableRows(2, 7, kNow, ".");
+    const QList<FileRow> expected{
+        {"Document1", "32KB", "WordPad Document", "27.12.1999 14:23", 9},
+        {"Document2", "2KB", "Text Document", "23.12.1999 11:52", 4},
+        {"Document3", "12KB", "WordPad Document", "21.12.1999 13:20", 9},
+        {"Document4", "23KB", "Text Document", "27.12.1999 14:24", 4},
+        {"My Document", "1KB", "Wordpad Document", "05.03.24 07.09", 9},
+        {"Picture1", "13KB", "Bitmap Image", "29.12.1999 19:24", 19},
+        {"Picture2", "110KB", "Bitmap Image", "28.12.1999 12:36", 19},
+        {"Picture3", "53KB", "Bitmap Image", "26.12.1999 1:13", 19},
+    };
+    ASSERT_EQ(rows.size(), expected.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].caption, expected[i].caption);
+        EXPECT_EQ(rows[i].size, expected[i].size) << i;
+        EXPECT_EQ(rows[i].typeName, expected[i].typeName) << i;
+        EXPECT_EQ(rows[i].modified, expected[i].modified) << i;
+        EXPECT_EQ(rows[i].imageIndex, expected[i].imageIndex) << i;
+    }
+}
+
+TEST(FileTable, DateHasTwoDigitFieldsAndTheGivenSeparator)
+{
+    const struct {
+        QDateTime time;
+        QString separator;
+        QString text;
+    } cases[] = {
+        {kNow, ":", "05.03.24 07:09"},
+        {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)), ".", "31.12.99 23.59"},
+        {QDateTime(QDate(2000, 1, 1), QTime(0, 0)), ":", "01.01.00 00:00"},
+        {QDateTime(QDate(2105, 11, 20), QTime(12, 30)), " h ", "20.11.05 12 h 30"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(fileDateText(c.time, c.separator), c.text) << c.time.toString().toStdString();
+}
+
+TEST(FileTable, TimeSeparatorComesFromTheTimeFormat)
+{
+    const struct {
+        const char *format;
+        const char *separator;
+    } cases[] = {
+        {"HH:mm", ":"},    {"H.mm", "."},   {"h:mm AP", ":"}, {"AP h:mm", ":"},
+        {"HH 'h' mm", " h "}, {"HHmm", ":"}, {"mm:ss", ":"},   {"", ":"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(timeSeparatorOf(c.format), c.separator) << c.format;
+}
+
+// ---------------------------------------------------------------- name check
+
+struct NameCase {
+    int mode;
+    const char *name;
+    int type;
+    bool accepted;
+};
+
+TEST(FileTable, NameCheckAcceptsOnlyTheExpectedNameInAnyLetterCase)
+{
+    const NameCase cases[] = {
+        // Opening Document2: any type.
+        {1, "Document2", 0, true},
+        {1, "document2", 0, true},
+        {1, "dOCUMENT2", 1, true},
+        {1, "DOCUMENT2", 2, true},
+        {1, "Document2 ", 0, false},
+        {1, " Document2", 0, false},
+        {1, "Document2.txt", 1, false},
+        {1, "Document 2", 0, false},
+        {1, "Document*", 0, false},
+        {1, "Document1", 0, false},
+        {1, "", 0, false},
+        // Saving: the WordPad type only.
+        {2, "my document", 0, true},
+        {2, "My Document", 1, false},
+        {2, "My Document", 2, false},
+        {2, "MyDocument", 0, false},
+        {2, "My Document.doc", 0, false},
+        {3, "Comments", 0, true},
+        {3, "COMMENTS", 1, false},
+        {3, "Document2", 0, false},
+        // Only a to z are upper-cased: the long s is not an S.
+        {3, "comment\u017F", 0, false},
+        // No mode, or an unknown one, accepts nothing.
+        {0, "Document2", 0, false},
+        {0, "", 0, false},
+        {4, "COMMENTS", 0, false},
+    };
+    for (const NameCase &c : cases) {
+        EXPECT_EQ(fileNameAccepted(c.mode, QString::fromUtf8(c.name), c.type), c.accepted)
+            << "mode " << c.mode << " name '" << c.name << "' type " << c.type;
+    }
+}
+
+// ---------------------------------------------------------------- the dialog
+
+class OpenDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.start();
+        f.goTo(1);  // a lesson page; the title page's countdown is off
+        dlg = f.main().frmOpnDlg;
+        ASSERT_NE(dlg, nullptr);
+    }
+
+    void TearDown() override { dlg->OncbTypeChange.unbind(); }
+
+    // The binding the lessons that show the dialog make.
+    void bindTypeChange()
+    {
+        dlg->OncbTypeChange.bind([this] { f.main().frmOpnDlgcbTypeT052Change(); });
+    }
+
+    // Shows the dialog as a lesson does and lets act() work in it while it is
+    // shown; a dialog that act() leaves open is cancelled (stillOpen).
+    bool show(const std::function<void()> &act, int mode = 1, const QString &word = "Open")
+    {
+        stillOpen = false;
+        bool seen = false;
+        ModalAnswerer answer([&](QWidget *w) {
+            if (w != dlg)
+                return;
+            seen = true;
+            act();
+            if (dlg->isVisible()) {
+                stillOpen = true;
+                dlg->reject();
+            }
+        });
+        const bool ok = f.main().ShowFileDialog(word, mode);
+        EXPECT_TRUE(seen);
+        EXPECT_FALSE(dlg->isVisible());
+        return ok;
+    }
+
+    void clickItem(const QString &caption, bool twice = false)
+    {
+        const QList<QListWidgetItem *> found = dlg->lvFiles->findItems(caption, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << caption.toStdString();
+        const QPoint at = dlg->lvFiles->visualItemRect(found.first()).center();
+        QTest::mouseClick(dlg->lvFiles->viewport(), Qt::LeftButton, {}, at);
+        if (twice)  // the second press of a double click arrives as the double click
+            QTest::mouseDClick(dlg->lvFiles->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // The learner picks a file type with the keyboard, as from the list.
+    void chooseType(int index)
+    {
+        while (dlg->cbType->currentIndex() < index)
+            QTest::keyClick(dlg->cbType, Qt::Key_Down);
+        while (dlg->cbType->currentIndex() > index)
+            QTest::keyClick(dlg->cbType, Qt::Key_Up);
+    }
+
+    bool openAvailable() const { return dlg->pnOpen->isEnabled(); }
+
+    CourseFixture f;
+    TfrmOpnDlg *dlg = nullptr;
+    bool stillOpen = false;
+};
+
+TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
+{
+    const bool ok = show([&] {
+        EXPECT_EQ(dlg->windowTitle(), "Save");
+        EXPECT_EQ(dlg->btnOpen->text(), "Save");
+        EXPECT_EQ(dlg->Tag, 2);
+        EXPECT_EQ(dlg->cbType->currentIndex(), 0);
+        EXPECT_EQ(dlg->cbType->currentText(), "WordPad Document (*.doc)");
+        EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
+        EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
+        EXPECT_EQ(dlg->edName->text(), "");
+        EXPECT_FALSE(openAvailable());
+        EXPECT_EQ(dlg->focusWidget(), dlg->edName);
+        EXPECT_EQ(dlg->client()->size(), QSize(417, 237));
+        const QRect main = f.main().frameGeometry();
+        EXPECT_EQ(dlg->geometry().center().x() / 2, main.center().x() / 2);
+        EXPECT_EQ(dlg->geometry().center().y() / 2, main.center().y() / 2);
+    }, 2, "Save");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(f.main().FStep, 0);
+}
+
+TEST_F(OpenDialog, SelectingAFileFillsTheNameAndTheCheckFollows)
+{
+    bindTypeChange();
+    show([&] {
+        chooseType(2);
+        clickItem("Document2");
+        EXPECT_EQ(dlg->edName->text(), "Document2");
+        EXPECT_TRUE(openAvailable());
+        clickItem("Document1");
+        EXPECT_EQ(dlg->edName->text(), "Document1");
+        EXPECT_FALSE(openAvailable());
+    });
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST_F(OpenDialog, EnterInTheNameBoxConfirmsOnlyWhileOpenIsAvailable)
+{
+    // Document2 is not listed under the first type; typing its name is enough.
+    const bool ok = show([&] {
+        QTest::keyClicks(dlg->edName, "document2 ");
+        EXPECT_FALSE(openAvailable());
+        QTest::keyClick(dlg->edName, Qt::Key_Return);
+        ASSERT_TRUE(dlg->isVisible());
+        QTest::keyClick(dlg->edName, Qt::Key_Backspace);
+        EXPECT_TRUE(openAvailable());
+        QTest::keyClick(dlg->edName, Qt::Key_Return);
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(stillOpen);
+    EXPECT_EQ(dlg->edName->text(), "document2");
+}
+
+TEST_F(OpenDialog, AnUnavailableOpenButtonIgnoresTheMouseButKeepsItsLook)
+{
+    dlg->pnOpen->setEnabled(true);
+    const QImage available = dlg->btnOpen->grab().toImage();
+    dlg->pnOpen->setEnabled(false);
+    EXPECT_EQ(dlg->btnOpen->grab().toImage(), available);
+
+    show([&] {
+        QTest::keyClicks(dlg->edName, "Document3");
+        QTest::mouseClick(dlg->btnOpen, Qt::LeftButton);
+    });
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST_F(OpenDialog, CancelEscAndTheCloseBoxReturnFalse)
+{
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"Cancel", [&] { QTest::mouseClick(dlg->Button2, Qt::LeftButton); }},
+        {"Esc", [&] { QTest::keyClick(dlg->edName, Qt::Key_Escape); }},
+        {"close box",
+         [&] {
+             QTest::mouseClick(dlg->frame(), Qt::LeftButton, {},
+                               dlg->frame()->buttonRect(Ht::HTCLOSE).center());
+         }},
+    };
+    for (const auto &[name, close] : ways) {
+        const bool ok = show([&] {
+            QTest::keyClicks(dlg->edName, "Document2");
+            ASSERT_TRUE(openAvailable());
+            close();
+        });
+        EXPECT_FALSE(ok) << name;
+        EXPECT_FALSE(stillOpen) << name;
+    }
+}
+
+TEST_F(OpenDialog, ASecondShowingStartsClean)
+{
+    bindTypeChange();
+    show([&] {
+        chooseType(2);
+        clickItem("Document2");
+        ASSERT_TRUE(openAvailable());
+        QTest::mouseClick(dlg->Button2, Qt::LeftButton);
+    });
+    show([&] {
+        EXPECT_EQ(dlg->cbType->currentIndex(), 0);
+        EXPECT_EQ(f.main().FStep, 0);
+        EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
+        EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
+        EXPECT_EQ(dlg->edName->text(), "");
+        EXPECT_FALSE(openAvailable());
+    });
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST_F(OpenDialog, ADoubleClickAnywhereInTheListConfirms)
+{
+    const struct {
+        const char *item;  // nullptr: the empty part of the list
+        const char *name;
+    } cases[] = {{"Document1", "Document1"}, {"Document3", "Document3"}, {nullptr, ""}};
+    for (const auto &c : cases) {
+        const bool ok = show([&] {
+            if (c.item) {
+                clickItem(c.item, true);
+            } else {
+                QWidget *view = dlg->lvFiles->viewport();
+                const QPoint empty(view->width() - 5, view->height() - 5);
+                QTest::mouseClick(view, Qt::LeftButton, {}, empty);
+                QTest::mouseDClick(view, Qt::LeftButton, {}, empty);
+            }
+        });
+        EXPECT_TRUE(ok) << c.name;
+        EXPECT_EQ(dlg->edName->text(), c.name);
+    }
+}
+
+TEST_F(OpenDialog, ChoosingATypeRefillsTheListAndKeepsTheName)
+{
+    bindTypeChange();
+    show([&] {
+        QTest::keyClicks(dlg->edName, "Picture9");
+        chooseType(2);
+        EXPECT_EQ(f.main().FStep, 2);
+        EXPECT_EQ(captions(dlg->lvFiles), kAll);
+        EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
+        EXPECT_EQ(dlg->edName->text(), "Picture9");
+        chooseType(1);
+        EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document2", "Document4"}));
+    });
+}
+
+TEST_F(OpenDialog, SavingNeedsTheFirstTypeAndTheCheckFollowsTheType)
+{
+    bindTypeChange();
+    show([&] {
+        QTest::keyClicks(dlg->edName, "my document");
+        EXPECT_TRUE(openAvailable());
+        chooseType(1);
+        EXPECT_FALSE(openAvailable());
+        chooseType(0);
+        EXPECT_TRUE(openAvailable());
+        EXPECT_EQ(dlg->edName->text(), "my document");
+    }, 2, "Save");
+}
+
+TEST_F(OpenDialog, FileListItemsKeepTheirDetailsAndStartUnselected)
+{
+    f.goTo(7);
+    f.main().FStep = 2;
+    dlg->edName->setText("kept");
+    dlg->lvFiles->setCurrentRow(0);
+    f.main().FillFileList(dlg->lvFiles, kNow);
+
+    EXPECT_EQ(captions(dlg->lvFiles), kAllWithMine);
+    QListWidgetItem *mine = dlg->lvFiles->item(4);
+    EXPECT_EQ(mine->data(FileDetailsRole).toStringList(),
+              QStringList({"1KB", "Wordpad Document", fileDateText(kNow, systemTimeSeparator())}));
+    EXPECT_EQ(mine->data(FileImageIndexRole).toInt(), 9);
+    EXPECT_EQ(dlg->lvFiles->item(1)->data(FileImageIndexRole).toInt(), 4);
+    EXPECT_EQ(dlg->lvFiles->item(7)->data(FileDetailsRole).toStringList(),
+              QStringList({"53KB", "Bitmap Image", "26.12.1999 1:13"}));
+    EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
+    EXPECT_EQ(dlg->edName->text(), "kept");
+}
+
+}  // namespace
