@@ -84,14 +84,4 @@ Grid strip(const std::vector<Grid> &cells)
     return result;
 }
 
-Grid recoloured(const Grid &picture, char from, char to)
-{
-    Grid result = picture;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.at(x, y) == from)
-                result.set(x, y, to);
-    return result;
-}
-
 } // namespace art

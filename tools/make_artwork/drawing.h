@@ -25,7 +25,4 @@ void ellipse(Grid &g, double cx, double cy, double rx, double ry, char code);
 // the strip an image list is loaded from.
 Grid strip(const std::vector<Grid> &cells);
 
-// Replaces every pixel of colour 'from' by 'to'.
-Grid recoloured(const Grid &picture, char from, char to);
-
 } // namespace art

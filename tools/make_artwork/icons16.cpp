@@ -1,6 +1,7 @@
 #include "icons16.h"
 
 #include "drawing.h"
+#include "globe.h"
 #include "shapes.h"
 
 #include <cmath>
@@ -44,12 +45,12 @@ Grid smallPen()
 {
     return Grid::fromRows({
         ".....kk.",
-        "....kaak",
+        "....katk",
         "...katnk",
-        "..katnk.",
-        ".kyonk..",
-        "kwkkk...",
-        "kkk.....",
+        "..kyyok.",
+        ".kykok..",
+        "kyok....",
+        "kk......",
     });
 }
 
@@ -135,18 +136,27 @@ Grid smallWordDocument()
 Grid smallPaintPicture()
 {
     Grid g = smallPage();
-    // A little landscape: sky, sun, green hill.
+    // A little landscape: sky, sun, green hill; and the brush it was
+    // painted with.
     g.paste(Grid::fromRows({
-                "kkkkkkkk",
-                "kaaaayyk",
-                "kaaaayyk",
-                "kaaaaaak",
-                "klllaaak",
-                "kgglllak",
-                "kggggglk",
-                "kkkkkkkk",
+                "kkkkkkk",
+                "kaaayyk",
+                "kaaayyk",
+                "klaaaak",
+                "kgllaak",
+                "kgggllk",
+                "kkkkkkk",
             }),
-            4, 6);
+            4, 5);
+    g.paste(Grid::fromRows({
+                "....kk",
+                "...kmk",
+                "..kmk.",
+                ".ksk..",
+                "kbk...",
+                "kk....",
+            }),
+            8, 9);
     return g;
 }
 
@@ -173,7 +183,7 @@ Grid smallInternet()
 {
     Grid g = smallPage();
     writing(g, 6, 7, 'd');
-    g.paste(wireGlobe(11), 5, 5);
+    g.paste(globe(11), 5, 5);
     return g;
 }
 
@@ -246,14 +256,14 @@ Grid smallDosPrompt()
 Grid smallExplorer()
 {
     Grid g = smallFolder();
-    g.paste(magnifier(16, 16, 9.5, 8.5, 4.5, 4), 0, 0);
+    g.paste(magnifier(16, 16, 10.0, 8.5, 3.8, 3), 0, 0);
     return g;
 }
 
 Grid smallBrowser()
 {
     Grid g(16, 16);
-    g.paste(wireGlobe(15), 0, 1);
+    g.paste(ringedGlobe(16), 0, 0);
     return g;
 }
 
@@ -364,61 +374,79 @@ Grid smallWordpad()
                 "kwwwwwwwwk",
                 "kkkkkkkkkk",
             }),
-            1, 1);
-    g.paste(fountainPen(16, 16, 15.2, 0.8, 5.0, 13.5, 1.6), 0, 0);
+            0, 1);
+    // The pen across the page, its nib on the last line.
+    g.paste(Grid::fromRows({
+                ".............kk.",
+                "...........katnk",
+                "..........katnk.",
+                ".........katnk..",
+                "........katnk...",
+                ".......katnk....",
+                "......kyyok.....",
+                ".....kdkkk......",
+                "....kykok.......",
+                "...kyok.........",
+                "..kyk...........",
+                "..kk............",
+            }),
+            0, 1);
     return g;
 }
 
 Grid smallPaint()
 {
+    // An artist's palette with a thumb hole, dabs of paint and a brush.
     return Grid::fromRows({
-        "................",
-        "...........kk...",
-        "..........kmk...",
-        "...kkkkk.kmk....",
-        "..kyyyyykmk.....",
-        ".kyrryyykkyk....",
-        "kyyrryykkkyyk...",
-        "kyyyyyykkyyyk...",
-        "kybbyyyyyygyk...",
-        "kybbyyyyyggyk...",
-        "kyyyywwyyyyyk...",
-        ".kyyywwyyyyk....",
-        "..kyyyyyyok.....",
-        "...kkoooook.....",
-        ".....kkkkk......",
-        "................",
+        "..............kk",
+        ".............kmk",
+        "....kkkkkk..kmk.",
+        "..kkyyyyyykkmk..",
+        ".kyyrryyyyksk...",
+        ".kyyrryyykrkyk..",
+        "kyyyyyyyykkyyyk.",
+        "kywwyyyyyyyllyk.",
+        "kywwyyykkyyllyk.",
+        "kyyyyyk..kyk....",
+        "kbbyyyykkyyk....",
+        ".kbbyyyyyyyyk...",
+        ".kyyyyyyyyyyok..",
+        "..kyyyyyyyoook..",
+        "...kkoooooook...",
+        ".....kkkkkkk....",
     });
 }
 
 Grid smallMediaPlayer()
 {
     Grid g(16, 16);
-    // A disc with a note on it.
+    // A disc with a note in front of it.
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            const double dx = x + 0.5 - 7.5;
-            const double dy = y + 0.5 - 8.5;
+            const double dx = x + 0.5 - 6.5;
+            const double dy = y + 0.5 - 6.5;
             const double d = std::hypot(dx, dy);
-            if (d > 6.6 || d < 1.3)
+            if (d > 5.8)
                 continue;
-            char code = d < 2.5 ? 'd' : (dx + dy < -1.5 ? 'w' : 's');
-            if (std::abs(dx - dy) < 1.0 && d > 3.0)
+            char code = d < 1.1 ? 'w' : d < 2.2 ? 'd' : (dx + dy < -1.5 ? 'w' : 's');
+            if (std::abs(dx - dy) < 1.0 && d > 2.8)
                 code = dx < 0 ? 'a' : 'f';
             g.set(x, y, code);
         }
     g.outline('k');
     g.paste(Grid::fromRows({
-                "....kk.",
-                "....kbk",
-                "....k.b",
-                "....k..",
-                ".kkkk..",
-                "kbbbk..",
+                "...kk..",
+                "...kbk.",
+                "...kbbk",
+                "...k.bk",
+                "...k..k",
+                "...k...",
+                ".kkk...",
+                "kbbk...",
                 "kbbk...",
                 ".kk....",
             }),
-            9, 7);
+            9, 6);
     return g;
 }
 
@@ -468,87 +496,81 @@ Grid smallComputer()
 
 Grid smallRecycleBin(bool full)
 {
+    // A wire basket seen a little from above, with the recycling arrows on
+    // its front; when full, crumpled paper shows over the rim.
     Grid g = Grid::fromRows({
         "................",
         "................",
-        "................",
         "..kkkkkkkkkkkk..",
-        ".kwwwwwwwwwwwsk.",
-        ".kkkkkkkkkkkkkk.",
+        ".kwkkkkkkkkkkwk.",
+        ".kswwwwwwwwwwsk.",
         "..kwsdsdsdsdsk..",
-        "..kdsdsdsdsdsk..",
         "..kwsdsdsdsdsk..",
-        "...kdsdsdsdsk...",
+        "..kssssssssssk..",
+        "..kwsdsgldsdsk..",
+        "...kwsgsdgdsk...",
+        "...kwslggldsk...",
+        "...kssssssssk...",
         "...kwsdsdsdsk...",
-        "...kdsdsdsdsk...",
-        "...kwsdsdsdsk...",
-        "....kdsdsdsk....",
+        "....kwsdsdsk....",
         "....kkkkkkkk....",
         "................",
     });
-    // The recycling arrows on the front.
-    g.paste(Grid::fromRows({
-                "..l..",
-                ".g.g.",
-                "gg.gg",
-                ".....",
-                "lglgl",
-            }),
-            5, 7);
     if (full)
         g.paste(Grid::fromRows({
-                    "....kkk.kk....",
-                    "..kkwwwkwwk...",
-                    ".kwwswkwwswkk.",
-                    "kwsswwkwswwwsk",
+                    "....kk..kkk.....",
+                    "..kkwwk.kwskk...",
+                    ".kwswwskkwwwskk.",
+                    ".kwwsskwwswwwsk.",
                 }),
-                1, 0);
+                0, 0);
     return g;
 }
 
 Grid smallNetwork()
 {
+    // Two computers joined by a cable.
     Grid g(16, 16);
-    const Grid monitor = Grid::fromRows({
-        "kkkkkkkk",
-        "kwwwwwdk",
-        "kwttttdk",
-        "kwttttdk",
-        "kwttttdk",
-        "kddddddk",
-        "kkkkkkkk",
-        "..kddk..",
-        ".kkkkkk.",
+    const Grid computer = Grid::fromRows({
+        ".kkkkkkkk.",
+        ".kwwwwwdk.",
+        ".kwttttdk.",
+        ".kwatttdk.",
+        ".kwttttdk.",
+        "kkkkkkkkkk",
+        "kwwwwwwwdk",
+        "kslssskkdk",
+        "kkkkkkkkkk",
     });
-    // The cable joining the two computers.
-    hline(g, 3, 11, 14, 'k');
-    vline(g, 3, 9, 14, 'k');
-    vline(g, 11, 12, 14, 'k');
-    g.paste(monitor, 0, 0);
-    g.paste(monitor, 8, 4);
+    vline(g, 3, 9, 13, 'k');
+    hline(g, 3, 5, 13, 'k');
+    g.paste(computer, 0, 0);
+    g.paste(computer, 6, 7);
     return g;
 }
 
 Grid smallFloppyDrive()
 {
     Grid g(16, 16);
-    box(g, 0, 8, 14, 6, 2);
-    hline(g, 1, 12, 9, 'w');
-    vline(g, 1, 9, 12, 'w');
-    hline(g, 3, 10, 10, 'k');   // the slot
-    hline(g, 3, 10, 11, 'd');
-    g.set(11, 12, 'g');         // the lamp
-    // The disc, half way in.
+    box(g, 3, 5, 11, 6, 2);
+    hline(g, 4, 12, 6, 'w');
+    vline(g, 4, 6, 9, 'w');
+    hline(g, 8, 12, 8, 'k');    // the slot
+    g.set(12, 9, 'g');          // the lamp
+    // A disc standing in front of the drive.
     g.paste(Grid::fromRows({
-                "kkkkkkkk",
-                "kwwwwwwk",
-                "kwddddwk",
-                "kwwwwwwk",
-                "kkkkkkkk",
-                "kkkkkkkk",
-                "kkkkkkkk",
+                "kkkkkkkkk",
+                "kkssdsskk",
+                "kkssdsskk",
+                "kksssssk.",
+                "kkkkkkkkk",
+                "kwwwwwwwk",
+                "kwnnnnwwk",
+                "kwwwwwwwk",
+                "kkkkkkkkk",
             }),
-            3, 2);
+            0, 7);
+    g.set(8, 10, 'k');
     return g;
 }
 
@@ -568,24 +590,27 @@ Grid smallHardDisk()
 Grid smallCdDrive()
 {
     Grid g(16, 16);
-    box(g, 0, 9, 14, 5, 2);
-    hline(g, 1, 12, 10, 'w');
-    vline(g, 1, 10, 12, 'w');
-    hline(g, 3, 10, 11, 'd');
+    box(g, 0, 10, 14, 4, 2);
+    hline(g, 1, 12, 11, 'w');
+    vline(g, 1, 11, 12, 'w');
+    hline(g, 3, 9, 12, 'd');
     g.set(11, 12, 'g');
-    // A disc above the drive.
-    for (int y = 0; y < 9; ++y)
+    // A disc above the drive, catching the light in a rainbow.
+    Grid disc(16, 10);
+    for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 16; ++x) {
-            const double dx = (x + 0.5 - 8.0) / 6.0;
+            const double dx = (x + 0.5 - 8.0) / 6.5;
             const double dy = (y + 0.5 - 4.5) / 3.6;
             const double d = std::hypot(dx, dy);
-            if (d > 1.0 || d < 0.28)
+            if (d > 1.0 || d < 0.2)
                 continue;
-            char code = dx + dy < -0.2 ? 'w' : 's';
-            if (std::abs(dx - dy) < 0.25 && d > 0.45)
+            char code = d < 0.38 ? 'd' : dx + dy < -0.3 ? 'w' : 's';
+            if (std::abs(dx - dy) < 0.22 && d > 0.45)
                 code = dx < 0 ? 'a' : 'f';
-            g.set(x, y, code);
+            disc.set(x, y, code);
         }
+    disc.outline('k');
+    g.paste(disc, 0, 0);
     return g;
 }
 
@@ -604,6 +629,15 @@ Grid smallControlPanel()
                 ".kkkkkk..",
             }),
             7, 7);
+    g.paste(Grid::fromRows({
+                "....k",
+                "...kk",
+                "..kd.",
+                ".krk.",
+                "krmk.",
+                "kkk..",
+            }),
+            1, 8);
     return g;
 }
 
@@ -665,39 +699,26 @@ Grid smallShortcutArrow()
 
 Grid smallFlag()
 {
-    Grid g(16, 16);
-    // The flag: four panes waving from the left edge, each column of the
-    // flag lifted or lowered by the wave.
-    const int lift[] = { 0, 0, -1, -1, -1, -1, 0, 0, 0, 1, 1 };
-    const int top = 2;
-    for (int c = 0; c < 11; ++c) {
-        const int x = 5 + c;
-        const int y0 = top + 1 + lift[c];
-        for (int r = 0; r < 10; ++r) {
-            char code = 'k';
-            if (c > 0 && c < 10 && c != 5 && r != 0 && r != 5 && r != 10) {
-                const bool right = c > 5;
-                const bool lower = r > 5;
-                code = lower ? (right ? 'y' : 'b') : (right ? 'l' : 'r');
-            }
-            g.set(x, y0 + r - 1, code);
-        }
-        g.set(x, y0 + 9, 'k');
-    }
-    // The trail of the flag, breaking up to the left.
-    g.paste(Grid::fromRows({
-                "..kkk",
-                "k.krr",
-                "..krr",
-                "k.kkk",
-                ".....",
-                "..kkk",
-                "k.kbb",
-                "..kbb",
-                "k.kkk",
-            }),
-            0, 4);
-    return g;
+    // Four panes waving from the left, the right half a pixel lower, and
+    // the trail of the flag breaking up to its left.
+    return Grid::fromRows({
+        "................",
+        "................",
+        "......kkkkk.....",
+        "...k.krrrrkkkkk.",
+        "..kr.krrrrkllllk",
+        "..kr.krrrrkllllk",
+        "...k.krrrrkllllk",
+        ".....kkkkkkllllk",
+        "...k.kbbbbkkkkkk",
+        "..kb.kbbbbkyyyyk",
+        "..kb.kbbbbkyyyyk",
+        "...k.kbbbbkyyyyk",
+        ".....kkkkkkyyyyk",
+        "..........kkkkkk",
+        "................",
+        "................",
+    });
 }
 
 } // namespace art

@@ -2,6 +2,8 @@
 
 #include "drawing.h"
 #include "icons16.h"
+#include "icons32.h"
+#include "toolbar_icons.h"
 
 namespace art {
 
@@ -19,6 +21,32 @@ Grid startMenuList()
         smallWordpad(),      // 8  the word processor
         smallPaint(),        // 9  the paint program
         smallMediaPlayer(),  // 10 the media player
+    });
+}
+
+Grid desktopList()
+{
+    return strip({
+        largeComputer(),          // 0  My Computer
+        largeRecycleBin(false),   // 1  the Recycle Bin, empty
+        largeNetwork(),           // 2  Network Neighborhood
+        largeFolder(),            // 3  a folder
+        largeTextDocument(),      // 4  a text document
+        largeOpenFolder(),        // 5  an open folder
+        largeFloppyDrive(),       // 6  the floppy drive
+        largeHardDisk(),          // 7  a hard disk
+        largeCdDrive(),           // 8  the CD-ROM drive
+        largeWordDocument(),      // 9  a word processor document
+        largeControlPanel(),      // 10 the Control Panel
+        largePrintersFolder(),    // 11 the Printers folder
+        largePrinter(),           // 12 a printer
+        largeProgram(),           // 13 a program
+        largeInternet(),          // 14 the Internet
+        largeBriefcase(),         // 15 the Briefcase
+        largeRecycleBin(true),    // 16 the Recycle Bin, full
+        largeShortcutArrow(),     // 17 the shortcut arrow
+        largeHelpBook(),          // 18 a help file
+        largePaintPicture(),      // 19 a picture
     });
 }
 
@@ -47,6 +75,35 @@ Grid smallDesktopList()
         smallPaintPicture(),      // 19 a picture
         smallWebPage(),           // 20 a web page
         smallFlag(),              // 21 the flag of the Start button
+    });
+}
+
+} // namespace art
+
+namespace art {
+
+Grid toolbarButtonList()
+{
+    return strip({
+        newGlyph(),          // 0  New
+        openGlyph(),         // 1  Open
+        saveGlyph(),         // 2  Save
+        printGlyph(),        // 3  Print
+        printPreviewGlyph(), // 4  Print Preview
+        cutGlyph(),          // 5  Cut
+        copyGlyph(),         // 6  Copy
+        pasteGlyph(),        // 7  Paste
+        findGlyph(),         // 8  Find
+        undoGlyph(),         // 9  Undo
+        dateTimeGlyph(),     // 10 Date and Time
+        insertObjectGlyph(), // 11 Insert Object
+        clearGlyph(),        // 12 Clear
+        boldGlyph(),         // 13 Bold
+        italicGlyph(),       // 14 Italic
+        underlineGlyph(),    // 15 Underline
+        colourGlyph(),       // 16 Colour
+        alignLeftGlyph(),    // 17 Align Left
+        bulletsGlyph(),      // 18 Bullets
     });
 }
 

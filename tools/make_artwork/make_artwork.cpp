@@ -8,6 +8,9 @@
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
 
 #include "banner.h"
+#include "bars.h"
+#include "icons16.h"
+#include "icons32.h"
 #include "image_lists.h"
 #include "nav_icons.h"
 #include "pixel_art.h"
@@ -70,7 +73,7 @@ int main(int argc, char *argv[])
     art::BannerFonts fonts;
     const QString tahoma = loadFont(QStringLiteral("tahoma.ttf"));
     const QString tahomaBold = loadFont(QStringLiteral("tahomabd.ttf"));
-    loadFont(QStringLiteral("ms_sans_serif.ttf"));
+    const QString msSansSerif = loadFont(QStringLiteral("ms_sans_serif.ttf"));
     // The bold face shares the family name of the regular one; either will do
     // for the title as long as it is not the fallback.
     fonts.title = tahomaBold == QLatin1String(FallbackFamily) ? tahoma : tahomaBold;
@@ -89,6 +92,12 @@ int main(int argc, char *argv[])
     ok = save(art::lessonIcon().toImage(), folder, "tree_page.png") && ok;
     ok = save(art::withTick(art::lessonIcon()).toImage(), folder, "tree_page_check.png") && ok;
     ok = save(art::startMenuList().toImage(), folder, "imgl_start.png") && ok;
+    ok = save(art::desktopList().toImage(), folder, "imgl_desktop.png") && ok;
     ok = save(art::smallDesktopList().toImage(), folder, "imgl_desktop_s.png") && ok;
+    ok = save(art::toolbarButtonList().toImage(), folder, "imgl_buttons.png") && ok;
+    ok = save(art::largeWordpad().toImage(), folder, "wordpad_icon.png") && ok;
+    ok = save(art::smallWordpad().toImage(), folder, "wordpad_icon16.png") && ok;
+    ok = save(art::formatBar(msSansSerif), folder, "format_bar.png") && ok;
+    ok = save(art::openFolderBar(msSansSerif), folder, "open_folder_bar.png") && ok;
     return ok ? 0 : 1;
 }

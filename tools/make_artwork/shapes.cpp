@@ -1,11 +1,17 @@
 #include "shapes.h"
 
 #include "drawing.h"
+#include "globe.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace art {
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+} // namespace
 
 void box(Grid &g, int x, int y, int w, int h, int depth, const BoxColours &colours)
 {
@@ -67,42 +73,43 @@ Grid fountainPen(int w, int h, double x0, double y0, double x1, double y1, doubl
             else if (t < NibStart)
                 code = side > 0.45 ? 'd' : 'k';
             else
-                code = std::abs(d) < 0.5 && t < 0.93 ? 'k' : side > 0.0 ? 'w' : 's';
+                code = std::abs(d) < 0.5 && t < 0.9 ? 'k' : side > 0.0 ? 'y' : 'o';
             pen.set(x, y, code);
         }
     pen.outline('k');
     return pen;
 }
 
-Grid wireGlobe(int size)
+Grid ringedGlobe(int size)
 {
     Grid g(size, size);
-    const double radius = size / 2.0 - 1.0;
+    const int earth = size - size / 4;
+    const int offset = (size - earth) / 2;
+    g.paste(globe(earth), offset, offset);
+    // A thin tilted ring: its near half passes in front of the globe and its
+    // far half disappears behind it.
     const double centre = size / 2.0;
-    const double parallels[] = { -0.5, 0.0, 0.5 };
-    const double meridians[] = { -0.87, -0.5, 0.0, 0.5, 0.87 };
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const double nx = (x + 0.5 - centre) / radius;
-            const double ny = (y + 0.5 - centre) / radius;
-            const double d2 = nx * nx + ny * ny;
-            if (d2 > 1.0)
-                continue;
-            const double nz = std::sqrt(1.0 - d2);
-            const double level = -0.45 * nx - 0.5 * ny + 0.74 * nz;
-            char code = level > 0.95 - 0.2 * bayer(x, y) ? 'a' : level < 0.25 ? 'n' : 'b';
-            const double rowWidth = std::sqrt(std::max(1e-6, 1.0 - ny * ny));
-            const double across = nx / rowWidth;
-            bool onLine = false;
-            for (double m : meridians)
-                onLine = onLine || std::abs(across - m) < 0.5 / (radius * rowWidth);
-            for (double p : parallels)
-                onLine = onLine || std::abs(ny - p) < 0.5 / radius;
-            if (onLine)
-                code = code == 'n' ? 'b' : code == 'a' ? 'w' : 'a';
-            g.set(x, y, code);
-        }
-    g.outline('k');
+    const double rx = size / 2.0 - 0.6;
+    const double ry = size / 7.0;
+    const double angle = -0.5;
+    Grid ring(size, size);
+    for (int step = 0; step < 720; ++step) {
+        const double t = step * Pi / 360.0;
+        const double u = rx * std::cos(t);
+        const double v = ry * std::sin(t);
+        const int x = static_cast<int>(std::floor(centre + u * std::cos(angle) - v * std::sin(angle)));
+        const int y = static_cast<int>(std::floor(centre + u * std::sin(angle) + v * std::cos(angle)));
+        if (v < 0 && g.at(x, y) != Clear)
+            continue;
+        ring.set(x, y, 'y');
+    }
+    // Its shaded underside.
+    Grid edged = ring;
+    for (int y = 1; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            if (ring.at(x, y) == Clear && ring.at(x, y - 1) == 'y')
+                edged.set(x, y, 'o');
+    g.paste(edged, 0, 0);
     return g;
 }
 

@@ -1,5 +1,6 @@
 // Shapes the icons have in common, drawn to measure: boxes seen from the
-// front and a little above, a fountain pen, globes and magnifying glasses.
+// front and a little above, a fountain pen, the ringed globe of the web
+// browser and a magnifying glass.
 #pragma once
 
 #include "pixel_art.h"
@@ -19,12 +20,12 @@ void box(Grid &g, int x, int y, int w, int h, int depth, const BoxColours &colou
 
 // A fountain pen from the end of its cap (x0, y0) to the point of its nib
 // (x1, y1), 'radius' pixels thick on either side of its axis, lit from the
-// top left and outlined in black. The barrel is teal.
+// top left and outlined in black: a teal barrel, a gold band and nib.
 Grid fountainPen(int w, int h, double x0, double y0, double x1, double y1, double radius);
 
-// A globe of lines (meridians and parallels) on a blue sphere lit from the
-// top left, 'size' pixels across including its black rim.
-Grid wireGlobe(int size);
+// The Earth with a golden ring round it, the sign of the web browser,
+// 'size' pixels across.
+Grid ringedGlobe(int size);
 
 // A magnifying glass: a round lens of the given radius with its centre at
 // (cx, cy) in a grid of w x h, the handle going down to the right.

@@ -1,5 +1,6 @@
 #include "title.h"
 
+#include "drawing.h"
 #include "pixel_art.h"
 
 #include <QFont>
@@ -25,69 +26,6 @@ constexpr int PanelBottom = 265;
 
 // ---------------------------------------------------------------------------
 // Drawing on a grid
-
-void fill(Grid &g, int x0, int y0, int x1, int y1, char code)
-{
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x)
-            g.set(x, y, code);
-}
-
-void hline(Grid &g, int x0, int x1, int y, char code)
-{
-    fill(g, x0, y, x1, y, code);
-}
-
-void vline(Grid &g, int x, int y0, int y1, char code)
-{
-    fill(g, x, y0, x, y1, code);
-}
-
-void line(Grid &g, int x0, int y0, int x1, int y1, char code)
-{
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        g.set(x0, y0, code);
-        if (x0 == x1 && y0 == y1)
-            return;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
-}
-
-// A one pixel box edge, light on the top and left, dark on the bottom and
-// right (the dark side owns the two far corners, as on the desktop).
-void bevel(Grid &g, int x0, int y0, int x1, int y1, char light, char dark)
-{
-    hline(g, x0, x1, y0, light);
-    vline(g, x0, y0, y1, light);
-    hline(g, x0, x1, y1, dark);
-    vline(g, x1, y0, y1, dark);
-}
-
-// Fills the ellipse round (cx, cy) with half axes rx and ry.
-void ellipse(Grid &g, double cx, double cy, double rx, double ry, char code)
-{
-    for (int y = static_cast<int>(std::floor(cy - ry)); y <= static_cast<int>(std::ceil(cy + ry)); ++y)
-        for (int x = static_cast<int>(std::floor(cx - rx)); x <= static_cast<int>(std::ceil(cx + rx));
-             ++x) {
-            const double nx = (x + 0.5 - cx) / rx;
-            const double ny = (y + 0.5 - cy) / ry;
-            if (nx * nx + ny * ny <= 1.0)
-                g.set(x, y, code);
-        }
-}
 
 // A shadow on the desk: every other pixel of an ellipse, the way pictures in
 // few colours let the background show through.
