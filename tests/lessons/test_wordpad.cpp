@@ -275,6 +275,23 @@ TEST(Wordpad, CountsLaidOutLinesWithoutAnEmptyLastOne)
     EXPECT_GT(edit->LineCount(), 3);
 }
 
+TEST(Wordpad, LessonPagesGiveTheEditCommandsTheirStandardWork)
+{
+    WordpadFixture w(3);
+    TfrmWordpad &wp = w.wp();
+    const QList<TEditAction *> all = {wp.aCut, wp.aCopy, wp.aPaste, wp.aDelete, wp.aSelectAll, wp.aUndo};
+    for (TEditAction *a : all)
+        a->OnExecute.bind([] {});
+    // T055 keeps the cut, copy and paste handlers it has just bound.
+    w.f.goTo(5);
+    for (TEditAction *a : all)
+        EXPECT_EQ(a->OnExecute.isBound(), a == wp.aCut || a == wp.aCopy || a == wp.aPaste)
+            << a->objectName().toStdString();
+    w.f.goTo(4);
+    for (TEditAction *a : all)
+        EXPECT_FALSE(a->OnExecute.isBound()) << a->objectName().toStdString();
+}
+
 TEST(Wordpad, KeepsItsPlaceBetweenLessonPages)
 {
     WordpadFixture w(4);
