@@ -17,11 +17,6 @@
 
 namespace {
 
-QByteArray progressWith(int maxIndex)
-{
-    return "[USERINFO]\r\nMaxIndex=" + QByteArray::number(maxIndex) + "\r\n";
-}
-
 // The course on a lesson page with the word processor showing and focused.
 struct WordpadFixture {
     explicit WordpadFixture(int page = 2) : f({}, progressWith(9))

@@ -15,11 +15,6 @@
 
 namespace {
 
-QByteArray progressWith(int maxIndex)
-{
-    return "[USERINFO]\r\nMaxIndex=" + QByteArray::number(maxIndex) + "\r\n";
-}
-
 QTreeWidgetItem *findEntry(TTreeView *tree, const QString &text)
 {
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {

@@ -16,11 +16,6 @@
 
 namespace {
 
-QByteArray progressWith(int maxIndex)
-{
-    return "[USERINFO]\r\nMaxIndex=" + QByteArray::number(maxIndex) + "\r\n";
-}
-
 enum class Action { Back, Forward, Enter, CountdownEnd };
 
 void perform(CourseFixture &f, Action action)

@@ -10,6 +10,11 @@
 
 #include <gtest/gtest.h>
 
+QByteArray progressWith(int maxIndex)
+{
+    return "[USERINFO]\r\nMaxIndex=" + QByteArray::number(maxIndex) + "\r\n";
+}
+
 CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &progress)
 {
     writeFile(programDir() + "QL2Test.ini", "[LANGUAGE]\r\nName=Test\r\n" + languageLines);

@@ -8,6 +8,9 @@
 #include <memory>
 
 class Program;
+
+// A progress file that has reached the given page.
+QByteArray progressWith(int maxIndex);
 class TfrmMain;
 
 // A complete program in a temporary folder: a language file "QL2Test.ini"
