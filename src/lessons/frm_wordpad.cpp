@@ -267,7 +267,10 @@ void TfrmWordpad::createToolbars(TImageList *images)
     tbEdit->setObjectName(QStringLiteral("tbEdit"));
     tbEdit->addSeparator(8);
     const auto editButton = [&](const char *name, TEditAction *action) {
-        QToolButton *b = tbEdit->addButton(QString::fromLatin1(name), action->icon());
+        QIcon icon = action->icon();
+        icon.addPixmap(TImageList::embossed(icon.pixmap(16, 16)), QIcon::Disabled);
+        action->setIcon(icon);
+        QToolButton *b = tbEdit->addButton(QString::fromLatin1(name), icon);
         b->setDefaultAction(action);
         return b;
     };

@@ -32,6 +32,29 @@ QPixmap TImageList::pixmap(int index) const
     return index >= 0 && index < m_images.size() ? m_images[index] : QPixmap();
 }
 
+QPixmap TImageList::embossed(const QPixmap &pixmap)
+{
+    const QImage source = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage out(source.size(), QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    const auto dark = [](QRgb c) { return qAlpha(c) > 127 && qGray(c) < 192; };
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            if (!dark(source.pixel(x, y)))
+                continue;
+            if (x + 1 < out.width() && y + 1 < out.height())
+                out.setPixel(x + 1, y + 1, qRgb(255, 255, 255));
+        }
+    }
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            if (dark(source.pixel(x, y)))
+                out.setPixel(x, y, qRgb(128, 128, 128));
+        }
+    }
+    return QPixmap::fromImage(out);
+}
+
 QIcon TImageList::icon(int index) const
 {
     const QPixmap p = pixmap(index);

@@ -25,6 +25,9 @@ public:
     // An empty pixmap or icon for an index outside the list.
     QPixmap pixmap(int index) const;
     QIcon icon(int index) const;
+    // The period's disabled look of a picture: its shape embossed, in
+    // dark grey with a white shadow one pixel down and right.
+    static QPixmap embossed(const QPixmap &pixmap);
 
 private:
     QSize m_size;
