@@ -25,9 +25,19 @@ void TToolBar::addSeparator(int width)
     m_x += width;
 }
 
+void TToolBar::setEdges(bool on)
+{
+    m_edges = on;
+    update();
+}
+
 void TToolBar::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    bool defaultDraw = true;
+    OnCustomDraw(p, rect(), defaultDraw);
+    if (!defaultDraw || !m_edges)
+        return;
     const int w = width(), h = height();
     // Etched edges: shadow then highlight, at the top and at the bottom.
     p.setPen(QColor(PeriodColor::ButtonShadow));

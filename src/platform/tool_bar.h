@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/event.h"
+
 #include <QWidget>
+
+class QPainter;
 
 class QToolButton;
 
@@ -19,6 +23,12 @@ public:
     // The width the buttons and separators take.
     int contentWidth() const { return m_x; }
 
+    // Etched edges at the top and bottom (on by default).
+    void setEdges(bool on);
+    // Custom drawing on the toolbar's own surface, below its buttons:
+    // (painter, rectangle, default drawing), the last preset to true.
+    Event<QPainter &, const QRect &, bool &> OnCustomDraw;
+
     static constexpr int ButtonWidth = 23;
     static constexpr int ButtonHeight = 22;
 
@@ -27,4 +37,5 @@ protected:
 
 private:
     int m_x = 0;
+    bool m_edges = true;
 };

@@ -160,6 +160,10 @@ void TfrmMain::createControls()
     imglDesktopS->addStrip(QStringLiteral(":/imgl_desktop_s.png"));
     imglButtons = new TImageList(QStringLiteral("imglButtons"), QSize(16, 16), this);
     imglButtons->addStrip(QStringLiteral(":/imgl_buttons.png"));
+
+    createTaskbar();
+    createStartMenus();
+    createLessonPages();
 }
 
 void TfrmMain::FormCreate()

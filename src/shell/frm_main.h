@@ -4,6 +4,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/event.h"
+
+#include <array>
 #include <memory>
 
 class IniFile;
@@ -13,7 +16,12 @@ class QListWidget;
 class QStackedWidget;
 class QTextEdit;
 class QToolButton;
+class QMenu;
+class QPainter;
+class QPushButton;
 class TAction;
+class TImage;
+class TToolBar;
 class TImageList;
 struct TMessage;
 class TPanel;
@@ -84,6 +92,27 @@ public:
     // no minimising, closing or window menu; moving, sizing and maximising stay.
     void whHookT052BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
 
+    // Taskbar and Start menu (taskbar.cpp).
+    // Redraws the menu picture on the image with the row at y highlighted;
+    // returns the row (1 to 7) or -1.
+    int StartMenuHitTest(TImage *menu, int y);
+    // Opens or closes the Start menu shown by the image.
+    void StartButtonToggle(TImage *menu);
+    void tbarStartCustomDraw(QPainter &painter, const QRect &rect, bool &defaultDraw);
+    void sbWPadClick();
+    void frmWPadT052Show();
+
+    // Lessons T051 to T055 (lessons_t051_t055.cpp).
+    void sbStartT051Click();
+    void imgT051StartMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void mupuStartWordpadT051Click();
+    void frmWPadaOpenT052Execute();
+    void frmWPadaNewT053Execute();
+    void frmWPadreWPadT054Change();
+    void frmWPadaCutT055Execute();
+    void frmWPadaCopyT055Execute();
+    void frmWPadaPasteT055Execute();
+
     // Asks the program to end once control is back in the event loop.
     void requestTermination();
     bool terminationRequested() const { return m_terminationRequested; }
@@ -118,6 +147,30 @@ public:
     QLabel *imgT001Logo = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lbT001Time = nullptr;
+    // The simulated taskbar.
+    TToolBar *tbarStart = nullptr;
+    QToolButton *sbStart = nullptr;
+    Event<> sbStartOnClick;  // bound while a Start-menu lesson shows
+    TImage *imgStartBottom = nullptr;
+    QPushButton *sbWPad = nullptr;
+    TPanel *Panel3 = nullptr;  // the clock's place
+    // The Start menu's pictures, held (never shown) on Panel2: the empty
+    // menu, and per row its normal and selected picture.
+    TImage *imgStart = nullptr;
+    std::array<TImage *, 7> imgStartItems{};
+    std::array<TImage *, 7> imgStartItemsS{};
+    QMenu *pmStart = nullptr;
+    QMenu *pmDocuments = nullptr;
+    TAction *mupuStartWordpad = nullptr;
+    TAction *mupuStartExplorer = nullptr;
+    TAction *Document21 = nullptr;
+    TAction *mupuDocMyDoc = nullptr;
+    // Lesson pages' pictures.
+    TImage *imgT031Desktop = nullptr;
+    TImage *imgT051Start = nullptr;
+    TImage *imgT057Start = nullptr;
+    std::array<TImage *, 4> imgT05xDesktop{};  // imgT052Desktop .. imgT055Desktop
+
     TImageList *imglStart = nullptr;     // Start menu's Programs branch, 16 x 16
     TImageList *imglDesktop = nullptr;   // desktop and file icons, 32 x 32
     TImageList *imglDesktopS = nullptr;  // the same and a few more, 16 x 16
@@ -141,8 +194,16 @@ private:
     void createTitlePage(QWidget *page);
     void FormCreate();
     QToolButton *createNavButton(const char *name, const char *icon);
+    void createTaskbar();
+    void createStartMenus();
+    void createLessonPages();
     void EnterTitlePage();
     void LeaveTitlePage();
+    void EnterLesson(int index);
+    void LeaveLesson(int index);
+    // The lesson pages' shared bindings on the word processor.
+    void bindWordpadLesson();
+    void unbindWordpadLesson();
     void showWordpadForLesson();
 
     QString m_langFileName;

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -48,6 +49,7 @@ void TfrmMain::EnterPage(int index)
         EnterTitlePage();
         break;
     default:
+        EnterLesson(index);
         break;
     }
 
@@ -79,6 +81,7 @@ void TfrmMain::EnterPage(int index)
         }
     } else if (frmWordpad) {
         frmWordpad->hide();
+        sbWPad->hide();
     }
 
     // 10. Let the new page paint.
@@ -104,6 +107,7 @@ void TfrmMain::LeavePage(int index)
         LeaveTitlePage();
         break;
     default:
+        LeaveLesson(index);
         break;
     }
 }

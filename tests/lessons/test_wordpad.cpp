@@ -154,6 +154,7 @@ TEST(WordpadHook, WithoutAHookCloseAndMinimiseHideTheWindow)
         EXPECT_FALSE(wp.isVisible());
     }
     WordpadFixture w;
+    w.wp().whHook->OnBeforeMessage.unbind();
     QTest::keyClick(w.wp().reWPad, Qt::Key_F4, Qt::AltModifier);
     EXPECT_FALSE(w.wp().isVisible());
 }

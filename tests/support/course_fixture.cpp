@@ -24,6 +24,7 @@ CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &
     pages << QStringLiteral("T004") << QStringLiteral("T059Cmp");
     for (const QString &code : pages)
         writeFile(infoDir() + code + ".rtf", "{\\rtf1\\ansi Page " + code.toLatin1() + "\\par}");
+    writeFile(infoDir() + "T052Txt.rtf", "{\\rtf1\\ansi Dear Ann,\\par thank you for the flowers.\\par}");
     if (!progress.isNull())
         writeFile(progressFile(), progress);
     setErrorReporter([this](const QString &message) { errors << message; });

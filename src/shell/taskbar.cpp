@@ -1,0 +1,274 @@
+// The simulated taskbar: the Start button with its menu (a picture that is
+// redrawn on every mouse move, with real popup menus for its submenus), the
+// word processor's taskbar button, and the clock's place.
+#include "shell/frm_main.h"
+
+#include "lessons/frm_wordpad.h"
+#include "platform/components.h"
+#include "platform/image_list.h"
+#include "platform/image_widget.h"
+#include "platform/panel.h"
+#include "platform/period_look.h"
+#include "platform/tool_bar.h"
+#include "shell/pages.h"
+#include "shell/start_menu.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace {
+
+// A taskbar button: a raised button with its glyph and caption at the left
+// (margin 2, spacing 2), sunken while its window is the active one.
+class TaskButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        option.icon = QIcon();
+        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &p, this);
+        const int shift = isChecked() || isDown() ? 1 : 0;
+        const QRect glyph(4 + shift, (height() - 16) / 2 + shift, 16, 16);
+        icon().paint(&p, glyph);
+        const QRect text(glyph.right() + 3, shift, width() - glyph.right() - 7, height());
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                   p.fontMetrics().elidedText(this->text(), Qt::ElideRight, text.width()));
+    }
+};
+
+// The bottom edge of the open Start menu where it overlaps the taskbar's
+// top: three rows of the menu's raised frame.
+QPixmap startBottomPicture()
+{
+    QImage img(152, 3, QImage::Format_RGB32);
+    const QRgb grey = PeriodColor::ButtonFace, white = 0xFFFFFFFF,
+               dark = PeriodColor::ButtonShadow, black = 0xFF000000;
+    for (int x = 0; x < 152; ++x) {
+        img.setPixel(x, 0, x == 0 ? grey : x == 1 ? white : x <= 149 ? grey : x == 150 ? dark : black);
+        img.setPixel(x, 1, x == 0 ? grey : x <= 150 ? dark : black);
+        img.setPixel(x, 2, black);
+    }
+    return QPixmap::fromImage(img);
+}
+
+TImage *pictureHolder(QWidget *parent, const char *name, const QString &resource, bool magenta)
+{
+    auto *img = new TImage(parent);
+    img->setObjectName(QString::fromLatin1(name));
+    const QPixmap picture(resource);
+    img->setPicture(magenta ? withMagentaTransparent(picture) : picture);
+    img->hide();
+    return img;
+}
+
+}  // namespace
+
+void TfrmMain::createTaskbar()
+{
+    pnTaskbar->setBevels(TPanel::Bevel::Raised, TPanel::Bevel::None);
+
+    imgStartBottom = new TImage(pnTaskbar);
+    imgStartBottom->setObjectName(QStringLiteral("imgStartBottom"));
+    imgStartBottom->setPicture(startBottomPicture());
+    imgStartBottom->move(0, 0);
+    imgStartBottom->hide();
+
+    tbarStart = new TToolBar(pnTaskbar);
+    tbarStart->setObjectName(QStringLiteral("tbarStart"));
+    tbarStart->setEdges(false);
+    tbarStart->setGeometry(3, 1, 56, 25);
+
+    sbStart = new QToolButton(tbarStart);
+    sbStart->setObjectName(QStringLiteral("sbStart"));
+    sbStart->setText(QStringLiteral("Start"));
+    sbStart->setIcon(imglDesktopS->icon(21));
+    sbStart->setIconSize(QSize(16, 16));
+    sbStart->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    sbStart->setFont(periodFont(QStringLiteral("Tahoma"), 11, true));
+    sbStart->setCheckable(true);
+    sbStart->setFocusPolicy(Qt::NoFocus);
+    sbStart->setGeometry(0, 2, 56, 22);
+    connect(sbStart, &QToolButton::clicked, this, [this] { sbStartOnClick(); });
+
+    sbWPad = new TaskButton(pnTaskbar);
+    sbWPad->setObjectName(QStringLiteral("sbWPad"));
+    sbWPad->setText(QStringLiteral("Document - Wordpad"));
+    sbWPad->setIcon(QIcon(QStringLiteral(":/wordpad_icon16.png")));
+    sbWPad->setIconSize(QSize(16, 16));
+    sbWPad->setCheckable(true);
+    sbWPad->setFocusPolicy(Qt::NoFocus);
+    sbWPad->setGeometry(65, 3, 161, 22);
+    sbWPad->hide();
+    connect(sbWPad, &QPushButton::clicked, this, &TfrmMain::sbWPadClick);
+
+    // The clock sits in a sunken tray at the right end.
+    Panel3 = new TPanel(pnTaskbar);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setBevels(TPanel::Bevel::Lowered, TPanel::Bevel::None);
+    Panel3->resize(60, 28);
+    pnTaskbar->setAlign(Panel3, Align::Right);
+
+    // The Start menu's pictures lie hidden behind the instructions.
+    imgStart = pictureHolder(Panel2, "imgStart", QStringLiteral(":/start_menu.png"), false);
+    const char *rows[7] = {"Programs", "Documents", "Settings", "Find", "Help", "Run", "ShutDown"};
+    const char *files[7] = {"programs", "documents", "settings", "find", "help", "run", "shutdown"};
+    for (int i = 0; i < 7; ++i) {
+        const QString file = QStringLiteral(":/start_%1").arg(QLatin1String(files[i]));
+        const QByteArray name = QByteArray("imgStart") + rows[i];
+        imgStartItems[i] = pictureHolder(Panel2, name.constData(), file + ".png", true);
+        imgStartItemsS[i] = pictureHolder(Panel2, (name + "S").constData(), file + "_s.png", true);
+    }
+}
+
+void TfrmMain::createStartMenus()
+{
+    const auto item = [this](QMenu *menu, const char *text, int image) {
+        QAction *a = menu->addAction(imglStart->icon(image), QString::fromLatin1(text));
+        return a;
+    };
+    const auto lessonItem = [](QMenu *menu, TAction *a, const char *text, const QIcon &icon) {
+        a->setText(QString::fromLatin1(text));
+        a->setIcon(icon);
+        menu->addAction(a);
+        return a;
+    };
+    const auto empty = [](QMenu *menu) {
+        menu->addAction(QStringLiteral("(Empty)"))->setEnabled(false);
+    };
+
+    pmStart = new QMenu(this);
+    pmStart->setObjectName(QStringLiteral("pmStart"));
+    pmStart->setSeparatorsCollapsible(false);
+    QMenu *accessories = pmStart->addMenu(imglStart->icon(0), QStringLiteral("Accessories"));
+    QMenu *games = accessories->addMenu(imglStart->icon(0), QStringLiteral("Games"));
+    item(games, "Minesweeper", 4);
+    item(games, "Solitaire", 5);
+    QMenu *tools = accessories->addMenu(imglStart->icon(0), QStringLiteral("System Tools"));
+    empty(tools);
+    item(accessories, "Calculator", 6);
+    item(accessories, "Notepad", 7);
+    mupuStartWordpad = new TAction(QStringLiteral("mupuStartWordpad"), this);
+    lessonItem(accessories, mupuStartWordpad, "Wordpad", imglStart->icon(8));
+    QMenu *startup = pmStart->addMenu(imglStart->icon(0), QStringLiteral("Startup"));
+    empty(startup);
+    item(pmStart, "Internet Explorer", 3);
+    item(pmStart, "MS-DOS Prompt", 1);
+    mupuStartExplorer = new TAction(QStringLiteral("mupuStartExplorer"), this);
+    lessonItem(pmStart, mupuStartExplorer, "Windows Explorer", imglStart->icon(2));
+
+    pmDocuments = new QMenu(this);
+    pmDocuments->setObjectName(QStringLiteral("pmDocuments"));
+    Document21 = new TAction(QStringLiteral("Document21"), this);
+    lessonItem(pmDocuments, Document21, "Document2", imglDesktopS->icon(4));
+    mupuDocMyDoc = new TAction(QStringLiteral("mupuDocMyDoc"), this);
+    lessonItem(pmDocuments, mupuDocMyDoc, "My Document", imglDesktopS->icon(9));
+}
+
+int TfrmMain::StartMenuHitTest(TImage *menu, int y)
+{
+    QPixmap &canvas = menu->canvas();
+    QPainter p(&canvas);
+    // The menu without any highlight, then every row's normal picture.
+    p.drawPixmap(0, 0, imgStart->picture());
+    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+    for (int row = 1; row <= StartMenuRows; ++row)
+        p.drawPixmap(StartMenuItemLeft, startMenuRowTop(row), imgStartItems[row - 1]->picture());
+    const int row = startMenuRow(y);
+    if (row > 0) {
+        const int top = startMenuRowTop(row);
+        p.fillRect(QRect(StartMenuItemLeft, top, 126, 29), highlight);
+        p.drawPixmap(StartMenuItemLeft, top, imgStartItemsS[row - 1]->picture());
+    }
+    p.end();
+    menu->update();
+    return row;
+}
+
+void TfrmMain::StartButtonToggle(TImage *menu)
+{
+    const bool open = !menu->isVisible();
+    sbStart->setChecked(open);
+    imgStartBottom->setVisible(open);
+    if (open)
+        tbarStart->OnCustomDraw.bind([this](QPainter &p, const QRect &r, bool &d) {
+            tbarStartCustomDraw(p, r, d);
+        });
+    else
+        tbarStart->OnCustomDraw.unbind();
+    tbarStart->update();
+    menu->setVisible(sbStart->isChecked());
+    if (menu->isVisible())
+        menu->raise();
+    StartMenuHitTest(menu, -1);  // the menu always opens with no row highlighted
+}
+
+void TfrmMain::tbarStartCustomDraw(QPainter &painter, const QRect &, bool &defaultDraw)
+{
+    // The menu's bottom edge continues across the strip the toolbar covers.
+    painter.drawPixmap(0, -1, imgStartBottom->picture());
+    defaultDraw = true;
+}
+
+void TfrmMain::sbWPadClick()
+{
+    if (!frmWordpad)
+        return;
+    if (sbWPad->isChecked()) {
+        frmWordpad->show();
+        frmWordpad->raise();
+    } else {
+        sbWPad->setChecked(frmWordpad->isVisible());
+    }
+}
+
+void TfrmMain::frmWPadT052Show()
+{
+    sbWPad->setText(frmWordpad->caption());
+    sbWPad->setChecked(true);
+    QFont f = sbWPad->font();
+    f.setBold(true);
+    sbWPad->setFont(f);
+    sbWPad->show();
+    frmWordpad->setStateNormal();
+}
+
+void TfrmMain::createLessonPages()
+{
+    const auto desktop = [this](int page, const char *name) {
+        auto *img = new TImage(nbMain->widget(page));
+        img->setObjectName(QString::fromLatin1(name));
+        img->setGeometry(1, 0, 80, 298);
+        img->setAutoSize(false);
+        return img;
+    };
+    // The frame shows the left column of the desktop's icons.
+    imgT031Desktop = desktop(1, "imgT031Desktop");
+    imgT031Desktop->setPicture(QPixmap(QStringLiteral(":/desktop_icons.png")));
+    const char *names[4] = {"imgT052Desktop", "imgT053Desktop", "imgT054Desktop", "imgT055Desktop"};
+    for (int i = 0; i < 4; ++i)
+        imgT05xDesktop[i] = desktop(2 + i, names[i]);
+
+    const auto startMenu = [this](int page, const char *name) {
+        auto *img = new TImage(nbMain->widget(page));
+        img->setObjectName(QString::fromLatin1(name));
+        img->setGeometry(0, 0, 152, 224);
+        img->hide();
+        return img;
+    };
+    imgT051Start = startMenu(1, "imgT051Start");
+    imgT051Start->OnMouseMove.bind(
+        [this](Qt::KeyboardModifiers s, int x, int y) { imgT051StartMouseMove(s, x, y); });
+    imgT057Start = startMenu(7, "imgT057Start");
+}
