@@ -1,10 +1,13 @@
 #include "support/course_fixture.h"
 
 #include "app/program.h"
+#include "lessons/frm_wordpad.h"
+#include "platform/rich_edit.h"
 #include "platform/quillan_application.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QTextEdit>
 
@@ -58,6 +61,13 @@ void CourseFixture::goTo(int index)
 {
     main().LeavePage(main().currentPage());
     main().EnterPage(index);
+}
+
+void CourseFixture::focusWordpad()
+{
+    main().activateWindow();
+    main().frmWordpad->reWPad->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
 }
 
 QString CourseFixture::infoText() const

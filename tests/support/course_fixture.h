@@ -36,6 +36,8 @@ public:
 
     // Leaves the page showing and enters index, as navigation does.
     void goTo(int index);
+    // Puts the keyboard focus in the word processor's text, as a click there does.
+    void focusWordpad();
     // The plain text of the info panel.
     QString infoText() const;
 

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <QMenu>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,42 @@ bool ModalAnswerer::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return false;
+}
+
+PopupDriver::PopupDriver(QList<std::function<void(QMenu *)>> steps) : m_steps(std::move(steps))
+{
+    qApp->installEventFilter(this);
+}
+
+PopupDriver::~PopupDriver()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool PopupDriver::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show) {
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            const qsizetype n = m_shown.size();
+            m_shown.append(menu);
+            std::function<void(QMenu *)> step =
+                n < m_steps.size() ? m_steps[n] : [](QMenu *m) { m->close(); };
+            QTimer::singleShot(0, menu, [menu, step] { step(menu); });
+        }
+    }
+    return false;
+}
+
+void PopupDriver::clickItem(QMenu *menu, const QString &text)
+{
+    for (QAction *a : menu->actions()) {
+        if (a->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+            return;
+        }
+    }
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+    menu->close();
 }
 
 TempConfigHome::TempConfigHome() : m_previous(qgetenv("XDG_CONFIG_HOME"))

@@ -35,6 +35,29 @@ private:
     QStringList m_titles;
 };
 
+// Drives the popup menus that open while it lives: the n-th popup shown
+// (submenus count too) gets the n-th step, run inside its own event loop.
+// A popup without a step is closed. Records the titles of the menus shown.
+class QMenu;
+class PopupDriver : public QObject {
+public:
+    explicit PopupDriver(QList<std::function<void(QMenu *)>> steps);
+    ~PopupDriver() override;
+
+    QList<QMenu *> shown() const { return m_shown; }
+
+    // Clicks the item with this text in the menu (opening a submenu, or
+    // choosing an item, as a learner's click does).
+    static void clickItem(QMenu *menu, const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QList<std::function<void(QMenu *)>> m_steps;
+    QList<QMenu *> m_shown;
+};
+
 // A temporary configuration folder for the progress file, set as
 // XDG_CONFIG_HOME for as long as the object lives.
 class TempConfigHome {

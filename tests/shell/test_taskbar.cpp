@@ -1,0 +1,149 @@
+#include "lessons/frm_wordpad.h"
+#include "platform/image_widget.h"
+#include "platform/tool_bar.h"
+#include "shell/frm_main.h"
+#include "shell/start_menu.h"
+#include "support/course_fixture.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(StartMenu, RowBandsAsTheMenuPictureShowsThem)
+{
+    const struct {
+        int y;
+        int row;
+    } cases[] = {{2, -1},  {3, 1},    {32, 1},   {33, 2},  {182, 6},  {183, -1}, {187, -1},
+                 {192, -1}, {193, 7}, {222, 7},  {223, -1}, {-1, -1}, {100, 4}, {152, 5}};
+    for (const auto &c : cases)
+        EXPECT_EQ(startMenuRow(c.y), c.row) << c.y;
+}
+
+// Whether a row of the menu picture is drawn highlighted.
+bool highlighted(const TImage *menu, int row)
+{
+    const QImage img = menu->picture().toImage();
+    return img.pixelColor(149, startMenuRowTop(row) + 14) == QColor(0, 0, 128);
+}
+
+void moveOver(TImage *image, int x, int y)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), image->mapToGlobal(QPointF(x, y)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(image, &move);
+}
+
+TEST(StartMenu, StartOpensAndClosesTheMenuWithItsStrip)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    TImage *menu = m.imgT051Start;
+    EXPECT_EQ(menu->geometry(), QRect(0, 740 - 224 + 3, 152, 224));
+    EXPECT_FALSE(menu->isVisible());
+
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(m.sbStart->isChecked());
+    EXPECT_TRUE(m.imgStartBottom->isVisible());
+    EXPECT_TRUE(m.tbarStart->OnCustomDraw.isBound());
+    for (int row = 1; row <= 7; ++row)
+        EXPECT_FALSE(highlighted(menu, row)) << row;
+
+    // The pointer's height picks the row, even over the banner at the left.
+    PopupDriver noPopup({});
+    moveOver(menu, 10, 40);
+    EXPECT_TRUE(highlighted(menu, 2));
+    EXPECT_FALSE(highlighted(menu, 1));
+    moveOver(menu, 100, 200);
+    EXPECT_TRUE(highlighted(menu, 7));
+    moveOver(menu, 100, 187);  // the separator: nothing
+    for (int row = 1; row <= 7; ++row)
+        EXPECT_FALSE(highlighted(menu, row)) << row;
+    EXPECT_TRUE(noPopup.shown().isEmpty());  // only Programs opens a submenu here
+
+    moveOver(menu, 100, 200);
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(m.sbStart->isChecked());
+    EXPECT_FALSE(m.imgStartBottom->isVisible());
+    EXPECT_FALSE(m.tbarStart->OnCustomDraw.isBound());
+    EXPECT_FALSE(highlighted(menu, 7));  // the next opening shows no highlighted row
+}
+
+TEST(StartMenu, ProgramsOpensItsSubmenuAtTheMenusTopRightCorner)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    QPoint at;
+    QStringList items;
+    PopupDriver driver({[&](QMenu *menu) {
+                            at = menu->pos();
+                            for (QAction *a : menu->actions())
+                                items << a->text();
+                            PopupDriver::clickItem(menu, QStringLiteral("Accessories"));
+                        },
+                        [&](QMenu *accessories) {
+                            PopupDriver::clickItem(accessories, QStringLiteral("Calculator"));
+                        }});
+    moveOver(m.imgT051Start, 60, 10);
+    EXPECT_EQ(driver.shown().first(), m.pmStart);
+    EXPECT_EQ(at, m.nbMain->mapToGlobal(QPoint(150, 740 - 224 + 3)));
+    EXPECT_EQ(items, (QStringList{"Accessories", "Startup", "Internet Explorer", "MS-DOS Prompt",
+                                  "Windows Explorer"}));
+    // Calculator does nothing: the Start menu stays open on the same page.
+    EXPECT_EQ(m.currentPage(), 1);
+    EXPECT_TRUE(m.imgT051Start->isVisible());
+    EXPECT_TRUE(m.sbStart->isChecked());
+}
+
+TEST(StartMenu, LeavingThePageWithTheMenuOpenClosesItFully)
+{
+    CourseFixture f({}, progressWith(3));
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    QTest::mouseClick(m.tbForward, Qt::LeftButton);
+    EXPECT_EQ(m.currentPage(), 2);
+    EXPECT_FALSE(m.sbStart->isChecked());
+    EXPECT_FALSE(m.imgStartBottom->isVisible());
+    EXPECT_FALSE(m.tbarStart->OnCustomDraw.isBound());
+    EXPECT_FALSE(m.sbStartOnClick.isBound());
+    EXPECT_TRUE(m.imgT051Start->picture().isNull());
+}
+
+TEST(Taskbar, TheWordProcessorsButtonFollowsItsWindow)
+{
+    CourseFixture f({}, progressWith(3));
+    f.start();
+    f.goTo(2);
+    TfrmMain &m = f.main();
+    ASSERT_TRUE(m.sbWPad->isVisible());
+    EXPECT_TRUE(m.sbWPad->isChecked());
+    EXPECT_TRUE(m.sbWPad->font().bold());
+    EXPECT_EQ(m.sbWPad->text(), "Document - Wordpad");
+    EXPECT_EQ(m.sbWPad->geometry(), QRect(65, 3, 161, 22));
+    // Clicking the pressed button of a visible window changes nothing.
+    QTest::mouseClick(m.sbWPad, Qt::LeftButton);
+    EXPECT_TRUE(m.sbWPad->isChecked());
+    EXPECT_TRUE(m.frmWordpad->isVisible());
+    // Hidden by the engine on T051, shown again with the window on T052.
+    f.goTo(1);
+    EXPECT_FALSE(m.sbWPad->isVisible());
+}
+
+}  // namespace
