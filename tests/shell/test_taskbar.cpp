@@ -110,6 +110,35 @@ TEST(StartMenu, ProgramsOpensItsSubmenuAtTheMenusTopRightCorner)
     EXPECT_TRUE(m.sbStart->isChecked());
 }
 
+// A menu as text: items in order, submenus in brackets, disabled items
+// marked with "~".
+QString describe(const QMenu *menu)
+{
+    QStringList items;
+    for (QAction *a : menu->actions()) {
+        QString item = (a->isEnabled() ? QString() : QStringLiteral("~")) + a->text();
+        if (a->menu())
+            item += QStringLiteral(" [") + describe(a->menu()) + QStringLiteral("]");
+        items << item;
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+TEST(StartMenu, SubmenusHoldTheirItems)
+{
+    CourseFixture f;
+    f.start();
+    const TfrmMain &m = f.main();
+    EXPECT_EQ(describe(m.pmStart),
+              "Accessories [Games [Minesweeper, Solitaire], System Tools [~(Empty)], Calculator, "
+              "Notepad, Wordpad], Startup [~(Empty)], Internet Explorer, MS-DOS Prompt, "
+              "Windows Explorer");
+    EXPECT_EQ(describe(m.pmDocuments), "Document2, My Document");
+    EXPECT_EQ(m.sbStart->text(), "Start");
+    EXPECT_TRUE(m.sbStart->font().bold());
+    EXPECT_FALSE(m.sbStart->icon().isNull());
+}
+
 TEST(StartMenu, LeavingThePageWithTheMenuOpenClosesItFully)
 {
     CourseFixture f({}, progressWith(3));

@@ -101,6 +101,110 @@ void folderTab(Grid &g)
     hline(g, 12, 28, 7, 'k');
 }
 
+// The back of an open folder: its tab, and the inside seen above the front.
+void openFolderBack(Grid &g)
+{
+    folderTab(g);
+    fill(g, 1, 8, 28, 12, 'y');
+    fill(g, 1, 13, 5, 27, 'y');
+    vline(g, 1, 8, 27, 'w');
+    vline(g, 29, 8, 13, 'k');
+}
+
+// The front of an open folder, fallen open towards us.
+void openFolderFront(Grid &g)
+{
+    for (int y = 13; y <= 28; ++y) {
+        const int shift = static_cast<int>(std::lround((y - 13) * 6.0 / 15.0));
+        const int left = 6 - shift;
+        const int right = 31 - shift;
+        if (y == 13 || y == 28) {
+            hline(g, left, right, y, 'k');
+            continue;
+        }
+        hline(g, left + 1, right - 1, y, y == 14 ? 'w' : y == 27 ? 'o' : 'y');
+        g.set(left, y, 'k');
+        g.set(left + 1, y, 'w');
+        g.set(right - 1, y, 'o');
+        g.set(right, y, 'k');
+    }
+}
+
+
+// A program window in miniature, w x h pixels with its top left at (x, y):
+// black outline, navy title bar with the window's buttons, white inside.
+void miniWindow(Grid &g, int x, int y, int w, int h)
+{
+    const int right = x + w - 1;
+    const int bottom = y + h - 1;
+    fill(g, x + 1, y + 1, right - 1, bottom - 1, 's');
+    bevel(g, x, y, right, bottom, 'k', 'k');
+    fill(g, x + 1, y + 1, right - 1, y + 3, 'n');
+    g.set(x + 2, y + 2, 'w');
+    hline(g, x + 4, x + 6, y + 2, 'b');
+    hline(g, right - 4, right - 1, y + 2, 's');
+    g.set(right - 3, y + 2, 'n');
+    fill(g, x + 2, y + 5, right - 2, bottom - 2, 'w');
+    hline(g, x + 2, right - 2, y + 5, 'd');
+    vline(g, x + 2, y + 5, bottom - 2, 'd');
+}
+
+// A cogwheel round (cx, cy): 'teeth' square teeth reaching out to 'outer'
+// on a wheel 'inner' in radius, with a dark hub; lit from the top left.
+Grid cogwheel(int w, int h, double cx, double cy, double outer, double inner, int teeth, double hub)
+{
+    Grid g(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double dx = x + 0.5 - cx;
+            const double dy = y + 0.5 - cy;
+            const double d = std::hypot(dx, dy);
+            bool inside = d <= inner;
+            for (int i = 0; i < teeth && !inside; ++i) {
+                const double angle = 2 * Pi * i / teeth;
+                const double along = dx * std::cos(angle) + dy * std::sin(angle);
+                const double across = -dx * std::sin(angle) + dy * std::cos(angle);
+                inside = along > 0 && along <= outer && std::abs(across) <= 1.6;
+            }
+            if (!inside)
+                continue;
+            const double light = (-dx - dy) / (d + 0.001);
+            char code = 's';
+            if (d < hub)
+                code = 'k';
+            else if (d < hub + 1.0)
+                code = light > 0.3 ? 'd' : light < -0.3 ? 'w' : 's';
+            else if (d > inner - 1.5)
+                code = light > 0.3 ? 'w' : light < -0.3 ? 'd' : 's';
+            g.set(x, y, code);
+        }
+    g.outline('k');
+    return g;
+}
+
+// A sheet of paper w x h with its top left corner at (x, y), outlined in
+// black, its top right corner folded over, and lines of writing in 'ink'.
+void sheet(Grid &g, int x, int y, int w, int h, char ink)
+{
+    const int right = x + w - 1;
+    const int bottom = y + h - 1;
+    const int fold = 4;
+    for (int row = y; row <= bottom; ++row)
+        hline(g, x, row - y < fold ? right - fold + (row - y) : right, row, 'w');
+    hline(g, x, right - fold, y, 'k');
+    vline(g, x, y, bottom, 'k');
+    hline(g, x, right, bottom, 'k');
+    vline(g, right, y + fold, bottom, 'k');
+    for (int i = 0; i <= fold; ++i)
+        g.set(right - fold + i, y + i, 'k');
+    vline(g, right - fold, y, y + fold, 'k');
+    hline(g, right - fold, right, y + fold, 'k');
+    for (int row = y + 3, i = 0; row <= bottom - 2; row += 2, ++i) {
+        const int end = row - y <= fold ? right - fold - 2 : right - 2 - (i % 3 == 1 ? 3 : 0);
+        hline(g, x + 2, end, row, ink);
+    }
+}
+
 } // namespace
 
 Grid largeFolder()
@@ -123,26 +227,8 @@ Grid largeFolder()
 Grid largeOpenFolder()
 {
     Grid g(32, 32);
-    folderTab(g);
-    fill(g, 1, 8, 28, 12, 'y');
-    fill(g, 1, 13, 5, 27, 'y');
-    vline(g, 1, 8, 27, 'w');
-    vline(g, 29, 8, 13, 'k');
-    // The front, fallen open towards us.
-    for (int y = 13; y <= 28; ++y) {
-        const int shift = static_cast<int>(std::lround((y - 13) * 6.0 / 15.0));
-        const int left = 6 - shift;
-        const int right = 31 - shift;
-        if (y == 13 || y == 28) {
-            hline(g, left, right, y, 'k');
-            continue;
-        }
-        hline(g, left + 1, right - 1, y, y == 14 ? 'w' : y == 27 ? 'o' : 'y');
-        g.set(left, y, 'k');
-        g.set(left + 1, y, 'w');
-        g.set(right - 1, y, 'o');
-        g.set(right, y, 'k');
-    }
+    openFolderBack(g);
+    openFolderFront(g);
     return g;
 }
 
@@ -566,6 +652,170 @@ Grid largeWordpad()
     for (int y = 8; y <= 26; y += 2)
         hline(g, 4, (y % 6 == 2) ? 15 : 19, y, 'n');
     g.paste(fountainPen(32, 32, 30.8, 1.2, 10.0, 27.5, 2.6), 0, 0);
+    return g;
+}
+
+// The pictures of the Start menu and of the desktop's own icons.
+
+Grid largeProgramGroup()
+{
+    Grid g = largeFolder();
+    miniWindow(g, 11, 13, 18, 15);
+    return g;
+}
+
+Grid largeDocumentsFolder()
+{
+    Grid g(32, 32);
+    openFolderBack(g);
+    sheet(g, 12, 4, 15, 14, 'd');
+    sheet(g, 8, 2, 15, 14, 'n');
+    openFolderFront(g);
+    return g;
+}
+
+Grid largeMyDocuments()
+{
+    // Only the top of the page shows above the folder's front.
+    Grid g = largeFolder();
+    Grid page(32, 32);
+    sheet(page, 12, 1, 15, 14, 'n');
+    for (int y = 10; y < 32; ++y)
+        hline(page, 0, 31, y, Clear);
+    g.paste(page, 0, 0);
+    return g;
+}
+
+Grid largeSettingsFolder()
+{
+    Grid g = largeFolder();
+    g.paste(cogwheel(32, 32, 20.5, 19.5, 8.5, 6.0, 8, 2.0), 0, 0);
+    return g;
+}
+
+Grid largeFind()
+{
+    Grid g(32, 32);
+    sheet(g, 9, 1, 20, 27, 'k');
+    g.paste(magnifier(32, 32, 11.5, 14.5, 7.5, 7), 0, 0);
+    return g;
+}
+
+Grid largeClosedHelpBook()
+{
+    Grid g(32, 32);
+    // The pages, showing along the right and the bottom.
+    fill(g, 7, 4, 27, 29, 'w');
+    bevel(g, 6, 3, 28, 30, 'k', 'k');
+    for (int y = 6; y <= 26; y += 2)
+        g.set(27, y, 's');
+    for (int x = 9; x <= 25; x += 2)
+        g.set(x, 29, 's');
+    // The cover, its spine to the left.
+    fill(g, 4, 2, 25, 27, 'b');
+    bevel(g, 3, 1, 26, 28, 'k', 'k');
+    fill(g, 4, 2, 7, 27, 'n');
+    vline(g, 8, 2, 27, 'k');
+    vline(g, 5, 2, 27, 'b');
+    hline(g, 9, 25, 2, 'a');
+    vline(g, 9, 2, 27, 'a');
+    g.paste(Grid::fromRows({
+                "..kkkkkk..",
+                ".kyyyyyyk.",
+                "kyykkkkyyk",
+                "kyyk..kyyk",
+                ".kk..kyyk.",
+                "....kyyk..",
+                "...kyyk...",
+                "...kyyk...",
+                "...kkkk...",
+                "..........",
+                "...kkkk...",
+                "...kyyk...",
+                "...kyyk...",
+                "...kkkk...",
+            }),
+            12, 7);
+    return g;
+}
+
+Grid largeRun()
+{
+    Grid g(32, 32);
+    miniWindow(g, 9, 3, 22, 22);
+    // A bold arrow coming up from below and turning into the window: the
+    // shaft three pixels thick, lit on its top and left.
+    Grid arrow(22, 22);
+    fill(arrow, 2, 7, 4, 20, 'l');
+    fill(arrow, 3, 6, 13, 8, 'l');
+    for (int i = 0; i <= 4; ++i)
+        vline(arrow, 14 + i, 3 + i, 11 - i, 'l');
+    vline(arrow, 4, 9, 20, 'g');
+    hline(arrow, 5, 13, 8, 'g');
+    for (int i = 0; i <= 4; ++i)
+        arrow.set(14 + i, 11 - i, 'g');
+    arrow.outline('k');
+    g.paste(arrow, 0, 9);
+    return g;
+}
+
+Grid largeShutDown()
+{
+    Grid g = largeComputer();
+    // The screen gone dark, with the moon and stars of the night.
+    fill(g, 8, 7, 20, 15, 'n');
+    hline(g, 8, 20, 7, 'k');
+    vline(g, 8, 7, 15, 'k');
+    g.paste(Grid::fromRows({
+                "..yy.",
+                ".yy..",
+                "yy...",
+                "yy...",
+                "yy...",
+                ".yy..",
+                "..yy.",
+            }),
+            11, 8);
+    g.set(17, 9, 'w');
+    g.set(15, 12, 's');
+    g.set(19, 13, 'w');
+    g.set(18, 11, 's');
+    return g;
+}
+
+Grid largeBrowser()
+{
+    return ringedGlobe(32);
+}
+
+Grid largeMail()
+{
+    Grid g(32, 32);
+    // Blue streaks behind the envelope: it is on its way, and fast.
+    hline(g, 2, 8, 12, 'a');
+    hline(g, 3, 8, 13, 'b');
+    hline(g, 0, 8, 16, 'a');
+    hline(g, 1, 8, 17, 'b');
+    hline(g, 3, 8, 20, 'a');
+    hline(g, 4, 8, 21, 'b');
+    g.outline('k');
+    // An envelope seen from the back, its flap closed.
+    fill(g, 8, 9, 29, 25, 'w');
+    bevel(g, 7, 8, 30, 26, 'k', 'k');
+    hline(g, 8, 29, 25, 's');
+    vline(g, 29, 9, 25, 's');
+    line(g, 8, 9, 17, 17, 'd');
+    line(g, 29, 9, 20, 17, 'd');
+    hline(g, 18, 19, 18, 'd');
+    line(g, 8, 24, 14, 19, 's');
+    line(g, 29, 24, 23, 19, 's');
+    return g;
+}
+
+Grid largeOnlineServices()
+{
+    Grid g = largeFolder();
+    g.paste(globe(17), 13, 12);
     return g;
 }
 

@@ -1,19 +1,22 @@
 // make_artwork draws the pictures that ship in assets/: the banner of the
 // "Select language" dialog, the picture on the title page, the icons of the
 // info panel's navigation buttons and those of the course outline in the
-// contents dialog. Everything is drawn here, pixel by pixel or with
-// QPainter, so the pictures can be remade at any time and come out byte for
-// byte the same.
+// contents dialog, the image lists and bars of the simulated programs, the
+// Start menu with its items and the icons of the simulated desktop.
+// Everything is drawn here, pixel by pixel or with QPainter, so the pictures
+// can be remade at any time and come out byte for byte the same.
 //
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
 
 #include "banner.h"
 #include "bars.h"
+#include "desktop_icons.h"
 #include "icons16.h"
 #include "icons32.h"
 #include "image_lists.h"
 #include "nav_icons.h"
 #include "pixel_art.h"
+#include "start_menu.h"
 #include "title.h"
 #include "tree_icons.h"
 
@@ -99,5 +102,19 @@ int main(int argc, char *argv[])
     ok = save(art::smallWordpad().toImage(), folder, "wordpad_icon16.png") && ok;
     ok = save(art::formatBar(msSansSerif), folder, "format_bar.png") && ok;
     ok = save(art::openFolderBar(msSansSerif), folder, "open_folder_bar.png") && ok;
+
+    art::StartMenuFonts menuFonts;
+    menuFonts.menu = msSansSerif;
+    // The name down the banner is in Arial's shapes, which Liberation Sans
+    // shares.
+    menuFonts.bannerBold = QStringLiteral("Liberation Sans");
+    menuFonts.bannerRegular = QStringLiteral("Liberation Sans");
+    ok = save(art::startMenu(menuFonts), folder, "start_menu.png") && ok;
+    for (const art::StartItem &item : art::startItems()) {
+        const QByteArray name(item.fileName);
+        ok = save(art::startItem(item, false, menuFonts), folder, (name + ".png").constData()) && ok;
+        ok = save(art::startItem(item, true, menuFonts), folder, (name + "_s.png").constData()) && ok;
+    }
+    ok = save(art::desktopIcons(msSansSerif), folder, "desktop_icons.png") && ok;
     return ok ? 0 : 1;
 }
