@@ -18,8 +18,9 @@ constexpr int Spacing = 75;
 constexpr int FirstCentre = 38;
 constexpr int FirstTop = 4;
 // The picture ends before the right column does; that column is moved in
-// by a few pixels so its widest caption is not cut off.
-constexpr int SecondCentre = 110;
+// by a few pixels so its captions fit, and none of them reaches into the
+// left column's 80 pixels, which is all the lessons show.
+constexpr int SecondCentre = 112;
 // From the top of an icon to the top of its caption.
 constexpr int CaptionDrop = 34;
 
@@ -47,7 +48,7 @@ QImage desktopIcons(const QString &family)
         { largeNetwork(), { QStringLiteral("Network"), QStringLiteral("Neighborhood") } },
         { largeRecycleBin(false), { QStringLiteral("Recycle Bin") } },
         { largeBrowser(), { QStringLiteral("Internet"), QStringLiteral("Explorer") } },
-        { largeMyDocuments(), { QStringLiteral("My Documents") } },
+        { largeMyDocuments(), { QStringLiteral("My"), QStringLiteral("Documents") } },
         { largeOnlineServices(), { QStringLiteral("Online"), QStringLiteral("Services") } },
         { largeMail(), { QStringLiteral("Outlook"), QStringLiteral("Express") } },
         { largeBriefcase(), { QStringLiteral("My Briefcase") } },
