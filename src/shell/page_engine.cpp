@@ -9,6 +9,7 @@
 #include "platform/components.h"
 #include "platform/panel.h"
 #include "platform/quillan_application.h"
+#include "platform/rich_edit.h"
 #include "platform/rtf_reader.h"
 #include "shell/pages.h"
 
@@ -98,6 +99,8 @@ void TfrmMain::showWordpadForLesson()
     frmWordpad->setGeometry((nbMain->width() - w) / 2, (nbMain->height() - h) / 2, w, h);
     frmWordpad->raise();
     frmWordpad->show();
+    // A window that appears is the active one: the learner can type at once.
+    frmWordpad->reWPad->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMain::LeavePage(int index)
