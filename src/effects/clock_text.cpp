@@ -1,0 +1,1 @@
+#include "effects/clock_text.h"

@@ -1,0 +1,1 @@
+#include "effects/credits_layout.h"

@@ -1,0 +1,1 @@
+#include "effects/harm_fade_core.h"

@@ -1,0 +1,1 @@
+#include "effects/secret_panel.h"

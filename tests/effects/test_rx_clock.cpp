@@ -1,0 +1,1 @@
+#include "effects/rx_clock.h"
