@@ -1,8 +1,9 @@
 // make_artwork draws the pictures that ship in assets/: the banner of the
-// "Select language" dialog, the picture on the title page, the icons of the
-// info panel's navigation buttons and those of the course outline in the
-// contents dialog, the image lists and bars of the simulated programs, the
-// Start menu with its items and the icons of the simulated desktop.
+// "Select language" dialog, the picture on the title page, the emblem at the
+// top of the closing credits, the icons of the info panel's navigation
+// buttons and those of the course outline in the contents dialog, the image
+// lists and bars of the simulated programs, the Start menu with its items and
+// the icons of the simulated desktop.
 // Everything is drawn here, pixel by pixel or with QPainter, so the pictures
 // can be remade at any time and come out byte for byte the same.
 //
@@ -10,6 +11,7 @@
 
 #include "banner.h"
 #include "bars.h"
+#include "credits_logo.h"
 #include "desktop_icons.h"
 #include "icons16.h"
 #include "icons32.h"
@@ -86,6 +88,7 @@ int main(int argc, char *argv[])
 
     bool ok = save(art::banner(fonts), folder, "banner.png");
     ok = save(art::titlePicture(fonts), folder, "title.png") && ok;
+    ok = save(art::creditsLogo(fonts), folder, "credits_logo.png") && ok;
     ok = save(art::backIcon().toImage(), folder, "nav_back.png") && ok;
     ok = save(art::forwardIcon().toImage(), folder, "nav_forward.png") && ok;
     ok = save(art::contentsIcon().toImage(), folder, "nav_contents.png") && ok;
