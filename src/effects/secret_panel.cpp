@@ -1,1 +1,632 @@
 #include "effects/secret_panel.h"
+
+#include "platform/code_page.h"
+#include "platform/period_look.h"
+#include "platform/quillan_application.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+
+namespace {
+
+void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
+{
+    // r uses inclusive right/bottom coordinates, as the classic drawing does.
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(bottomRight);
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+}
+
+// Draws one bevel width times, moving r inwards.
+void drawBevel(QPainter &p, QRect &r, TPanel::Bevel bevel, int width)
+{
+    if (bevel == TPanel::Bevel::None)
+        return;
+    const QColor light(PeriodColor::ButtonHighlight), shadow(PeriodColor::ButtonShadow);
+    for (int i = 0; i < width; ++i) {
+        if (bevel == TPanel::Bevel::Raised)
+            drawBevelRect(p, r, light, shadow);
+        else
+            drawBevelRect(p, r, shadow, light);
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+// The lines of a text: CR LF, LF and CR each end a line; a last line without
+// an ending counts, an ending at the very end adds no empty line.
+QStringList splitTextLines(const QString &text, int maxLength)
+{
+    QStringList lines;
+    auto add = [&](qsizetype from, qsizetype to) {
+        qsizetype len = std::min<qsizetype>(to - from, maxLength);
+        // Never keep half of a surrogate pair.
+        if (len > 0 && len < to - from && text.at(from + len - 1).isHighSurrogate())
+            --len;
+        lines.append(text.mid(from, len));
+    };
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n')
+            continue;
+        add(start, i);
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        add(start, n);
+    return lines;
+}
+
+void reportOnGuiThread(const QString &message)
+{
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, [message] { reportError(message); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+TSecretPanel::TSecretPanel(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_stepTimer.setInterval(m_interval.load());
+    connect(&m_stepTimer, &QTimer::timeout, this, &TSecretPanel::Step);
+    relayout();
+}
+
+TSecretPanel::~TSecretPanel()
+{
+    // The worker calls into this object: end it before anything goes.
+    stopStepping();
+}
+
+// ---- Properties -------------------------------------------------------------
+
+QStringList TSecretPanel::Lines() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.lines;
+}
+
+void TSecretPanel::setLines(const QStringList &lines)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_s.lines = lines;
+    }
+    relayout(true);
+}
+
+bool TSecretPanel::LoadLinesFromFile(const QString &fileName, int charset)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    setLines(splitTextLines(CodePage::forCharset(charset).decode(bytes), MaxLineLength));
+    return true;
+}
+
+bool TSecretPanel::Cycled() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.cycled;
+}
+
+void TSecretPanel::setCycled(bool cycled)
+{
+    std::lock_guard lock(m_mutex);
+    m_s.cycled = cycled;
+}
+
+void TSecretPanel::setInterval(int ms)
+{
+    ms = std::max(ms, 1);
+    m_interval.store(ms);
+    m_stepTimer.setInterval(ms);
+    {
+        std::lock_guard lock(m_sleepMutex);
+        m_intervalChanged = true;
+    }
+    m_wake.notify_all();
+}
+
+void TSecretPanel::setAsyncDrawing(bool async)
+{
+    if (m_asyncDrawing == async)
+        return;
+    if (m_active)
+        stopStepping();
+    m_asyncDrawing = async;
+    if (m_active)
+        startStepping();
+}
+
+Qt::Alignment TSecretPanel::Alignment() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.alignment;
+}
+
+void TSecretPanel::setAlignment(Qt::Alignment alignment)
+{
+    std::lock_guard lock(m_mutex);
+    m_s.alignment = alignment & Qt::AlignHorizontal_Mask;
+}
+
+ScrollDirection TSecretPanel::ScrollDirection() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.direction;
+}
+
+void TSecretPanel::setScrollDirection(::ScrollDirection direction)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_s.direction = direction;
+    }
+    relayout();
+}
+
+TextStyle TSecretPanel::TextStyle() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.textStyle;
+}
+
+void TSecretPanel::setTextStyle(::TextStyle style)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_s.textStyle = style;
+    }
+    relayout();
+}
+
+void TSecretPanel::setGlyphLayout(::GlyphLayout layout)
+{
+    m_glyphLayout = layout;
+    relayout();
+    update();
+}
+
+void TSecretPanel::setGlyph(const QPixmap &glyph)
+{
+    m_glyph = glyph;
+    relayout();
+    update();
+}
+
+QColor TSecretPanel::Color() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.color;
+}
+
+void TSecretPanel::setColor(const QColor &color)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_s.color = color;
+    }
+    relayout();
+    update();
+}
+
+QColor TSecretPanel::FontColor() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.fontColor;
+}
+
+void TSecretPanel::setFontColor(const QColor &color)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_s.fontColor = color;
+    }
+    relayout();
+}
+
+void TSecretPanel::setBevelOuter(TPanel::Bevel bevel)
+{
+    m_bevelOuter = bevel;
+    relayout();
+    update();
+}
+
+void TSecretPanel::setBevelInner(TPanel::Bevel bevel)
+{
+    m_bevelInner = bevel;
+    relayout();
+    update();
+}
+
+void TSecretPanel::setBevelWidth(int width)
+{
+    m_bevelWidth = std::max(width, 0);
+    relayout();
+    update();
+}
+
+void TSecretPanel::setBorderWidth(int width)
+{
+    m_borderWidth = std::max(width, 0);
+    relayout();
+    update();
+}
+
+int TSecretPanel::ScrollPos() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.position;
+}
+
+int TSecretPanel::ScrollLength() const
+{
+    relayoutIfResized();
+    std::lock_guard lock(m_mutex);
+    return m_s.scrollLength;
+}
+
+int TSecretPanel::LineHeight() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.lineHeight;
+}
+
+int TSecretPanel::FirstShownLine() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.firstShown;
+}
+
+QRect TSecretPanel::TextRect() const
+{
+    relayoutIfResized();
+    std::lock_guard lock(m_mutex);
+    return m_s.textRect;
+}
+
+QImage TSecretPanel::OffscreenImage() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_s.image.copy();
+}
+
+// ---- Layout -----------------------------------------------------------------
+
+void TSecretPanel::relayout(bool resetPosition)
+{
+    // Font metrics and the frame are the GUI thread's to read; the results go
+    // under the lock for the step.
+    const QFont f = font();
+    const QFontMetrics fm(f, this);
+    const int frame = credits::frameWidth(m_borderWidth, m_bevelWidth,
+                                          m_bevelOuter != TPanel::Bevel::None,
+                                          m_bevelInner != TPanel::Bevel::None);
+    const QSize glyphSize = m_glyph.isNull() ? QSize() : m_glyph.deviceIndependentSize().toSize();
+    const credits::TextArea area = credits::textArea(rect(), frame, glyphSize, m_glyphLayout);
+    m_glyphRect = area.glyph;
+    m_layoutRect = rect();
+
+    std::lock_guard lock(m_mutex);
+    m_s.font = f;
+    m_s.highlight = QColor(PeriodColor::ButtonHighlight);
+    m_s.textRect = area.text;
+    m_s.firstShown = credits::firstShownLine(m_s.lines);
+    m_s.lineHeight = credits::lineHeight(fm.height(), std::max(fm.leading(), 0), m_s.textStyle);
+    if (m_s.direction == ::ScrollDirection::sdHorizontal) {
+        QStringList parts;
+        for (qsizetype i = m_s.firstShown; i < m_s.lines.size(); ++i) {
+            const QString part = m_s.lines.at(i).trimmed();
+            if (!part.isEmpty())
+                parts.append(part);
+        }
+        m_s.joinedLine = parts.join(QStringLiteral("   "));
+        m_s.joinedWidth = fm.size(Qt::TextSingleLine | Qt::TextExpandTabs, m_s.joinedLine).width();
+        m_s.scrollLength = credits::horizontalScrollLength(area.text.width(), m_s.joinedWidth);
+    } else {
+        m_s.joinedLine.clear();
+        m_s.joinedWidth = 0;
+        m_s.scrollLength = credits::verticalScrollLength(area.text.height(), int(m_s.lines.size()),
+                                                         m_s.firstShown, m_s.lineHeight);
+    }
+    if (resetPosition)
+        m_s.position = 0;
+    if (m_s.running && m_s.image.size() != area.text.size())
+        prepareImageLocked();
+}
+
+void TSecretPanel::relayoutIfResized() const
+{
+    if (rect() != m_layoutRect)
+        const_cast<TSecretPanel *>(this)->relayout();
+}
+
+void TSecretPanel::prepareImageLocked()
+{
+    const QSize size = m_s.textRect.size();
+    if (size.isEmpty()) {
+        m_s.image = QImage();
+        return;
+    }
+    m_s.image = QImage(size, QImage::Format_RGB32);
+    // The image measures fonts as the panel does.
+    m_s.image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    m_s.image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    m_s.image.fill(m_s.color);
+}
+
+// ---- Step -------------------------------------------------------------------
+
+void TSecretPanel::Step()
+{
+    bool drawn = false;
+    try {
+        std::lock_guard lock(m_mutex);
+        if (!m_s.running)
+            return;
+        const credits::StepOutcome next =
+            credits::nextPosition(m_s.position, m_s.scrollLength, m_s.cycled);
+        if (next.stop) {
+            // The stop ends this thread's steps, so it is carried out on the
+            // GUI thread; asked for once per run.
+            if (!m_s.stopRequested) {
+                m_s.stopRequested = true;
+                const quint64 run = m_s.run;
+                QMetaObject::invokeMethod(
+                    this, [this, run] { stopRequestedByStep(run); }, Qt::QueuedConnection);
+            }
+            return;
+        }
+        m_s.position = next.position;
+        drawn = true;
+        drawLocked();
+    } catch (const std::exception &e) {
+        reportOnGuiThread(QString::fromUtf8(e.what()));
+    } catch (...) {
+        reportOnGuiThread(QStringLiteral("An unexpected error occurred."));
+    }
+    if (drawn)
+        requestRepaint();
+}
+
+void TSecretPanel::drawLocked()
+{
+    if (m_s.image.isNull())
+        return;
+    QPainter p(&m_s.image);
+    const QRect area(QPoint(0, 0), m_s.image.size());
+    bool painted;
+    {
+        // The handler's painter settings end with it, also when it throws.
+        struct Restore {
+            QPainter &p;
+            ~Restore() { p.restore(); }
+        };
+        p.save();
+        Restore restore{p};
+        painted = OnPaintClient(p, area);
+    }
+    if (!painted)
+        p.fillRect(area, m_s.color);
+    // Nothing is drawn while there are no lines.
+    if (m_s.lines.isEmpty())
+        return;
+
+    p.setFont(m_s.font);
+    const QPoint shadowOffset = m_s.textStyle == ::TextStyle::bvLowered  ? QPoint(1, 1)
+                                : m_s.textStyle == ::TextStyle::bvRaised ? QPoint(-1, -1)
+                                                                         : QPoint();
+    const bool shadow = !shadowOffset.isNull();
+    auto drawLine = [&](const QRect &r, int flags, const QString &text) {
+        if (shadow) {
+            p.setPen(m_s.highlight);
+            p.drawText(r.translated(shadowOffset), flags, text);
+        }
+        p.setPen(m_s.fontColor);
+        p.drawText(r, flags, text);
+    };
+
+    const int common = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
+    if (m_s.direction == ::ScrollDirection::sdHorizontal) {
+        drawLine(credits::horizontalLineRect(area.size(), m_s.position, m_s.joinedWidth),
+                 common | Qt::AlignLeft | Qt::AlignVCenter, m_s.joinedLine);
+        return;
+    }
+    const int count = int(m_s.lines.size());
+    const int flags = common | int(m_s.alignment) | Qt::AlignTop;
+    for (const credits::ShownLine &line :
+         credits::shownLines(area.size(), m_s.position, m_s.firstShown, count, m_s.lineHeight)) {
+        // The extra line after the last holds a single space: nothing to draw.
+        if (line.index < count)
+            drawLine(line.rect, flags, m_s.lines.at(line.index));
+    }
+}
+
+void TSecretPanel::requestRepaint()
+{
+    // One repaint request on its way at a time, however fast the steps come.
+    if (m_repaintPending.exchange(true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_repaintPending.store(false);
+            update(TextRect());
+        },
+        Qt::QueuedConnection);
+}
+
+void TSecretPanel::stopRequestedByStep(quint64 run)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        // A stop asked for by an earlier run (stopped and started again
+        // since) is out of date.
+        if (!m_s.running || m_s.run != run)
+            return;
+    }
+    setActive(false);
+}
+
+// ---- Start and stop -----------------------------------------------------------
+
+void TSecretPanel::setActive(bool active)
+{
+    if (m_active == active)
+        return;
+    m_active = active;
+    if (active) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_s.position = 0;
+            m_s.stopRequested = false;
+            ++m_s.run;
+        }
+        relayout();
+        {
+            std::lock_guard lock(m_mutex);
+            m_s.running = true;
+            prepareImageLocked();
+        }
+        startStepping();
+        OnStartPlay();
+        if (!m_active)  // the handler stopped it again
+            return;
+        hideChildren();
+    } else {
+        // The worker must be gone before the image is: it may be waiting for
+        // the lock right now, so it is ended without holding the lock.
+        stopStepping();
+        {
+            std::lock_guard lock(m_mutex);
+            m_s.running = false;
+            m_s.position = 0;
+            m_s.image = QImage();
+        }
+        OnStopPlay();
+        if (m_active)  // the handler started it again
+            return;
+        showHiddenChildren();
+    }
+    update();
+}
+
+void TSecretPanel::startStepping()
+{
+    if (!m_asyncDrawing) {
+        m_stepTimer.start(m_interval.load());
+        return;
+    }
+    {
+        std::lock_guard lock(m_sleepMutex);
+        m_workerStop = false;
+        m_intervalChanged = false;
+    }
+    m_worker = std::thread(&TSecretPanel::workerLoop, this);
+}
+
+void TSecretPanel::stopStepping()
+{
+    m_stepTimer.stop();
+    if (!m_worker.joinable())
+        return;
+    {
+        std::lock_guard lock(m_sleepMutex);
+        m_workerStop = true;
+    }
+    m_wake.notify_all();
+    m_worker.join();
+}
+
+void TSecretPanel::workerLoop()
+{
+    using Clock = std::chrono::steady_clock;
+    std::unique_lock lock(m_sleepMutex);
+    Clock::time_point last = Clock::now();
+    while (!m_workerStop) {
+        const Clock::time_point due = last + std::chrono::milliseconds(m_interval.load());
+        if (m_wake.wait_until(lock, due, [this] { return m_workerStop || m_intervalChanged; })) {
+            if (m_workerStop)
+                break;
+            // A new interval counts from the last step.
+            m_intervalChanged = false;
+            continue;
+        }
+        lock.unlock();
+        Step();
+        lock.lock();
+        last = Clock::now();
+    }
+}
+
+void TSecretPanel::hideChildren()
+{
+    for (QObject *o : children()) {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w->isWindow() || w->isHidden())
+            continue;
+        w->hide();
+        m_hiddenChildren.append(w);
+    }
+}
+
+void TSecretPanel::showHiddenChildren()
+{
+    const QList<QPointer<QWidget>> hidden = std::exchange(m_hiddenChildren, {});
+    for (const QPointer<QWidget> &w : hidden) {
+        if (w)
+            w->show();
+    }
+}
+
+// ---- Painting -----------------------------------------------------------------
+
+void TSecretPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QColor background = Color();
+    p.fillRect(rect(), background);
+
+    // Outer bevel, border, inner bevel.
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    drawBevel(p, r, m_bevelOuter, m_bevelWidth);
+    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
+    drawBevel(p, r, m_bevelInner, m_bevelWidth);
+
+    if (m_active && !m_glyph.isNull())
+        p.drawPixmap(m_glyphRect.topLeft(), m_glyph);
+
+    std::lock_guard lock(m_mutex);
+    if (!m_s.image.isNull())
+        p.drawImage(m_s.textRect.topLeft(), m_s.image);
+}
+
+void TSecretPanel::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+
+void TSecretPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        relayout();
+    QWidget::changeEvent(event);
+}

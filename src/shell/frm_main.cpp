@@ -164,6 +164,7 @@ void TfrmMain::createControls()
     createTaskbar();
     createStartMenus();
     createLessonPages();
+    createCreditsPage();
 }
 
 void TfrmMain::FormCreate()

@@ -22,6 +22,9 @@ class QPushButton;
 class TAction;
 class TImage;
 class TToolBar;
+class THarmFade;
+class TPicClip;
+class TSecretPanel;
 class TImageList;
 struct TMessage;
 class TPanel;
@@ -113,6 +116,10 @@ public:
     void frmWPadaCopyT055Execute();
     void frmWPadaPasteT055Execute();
 
+    // The credits page (credits_page.cpp): every 3 seconds the two picture
+    // panels dissolve to the next course thumbnail.
+    void CreditsTimerTick();
+
     // Asks the program to end once control is back in the event loop.
     void requestTermination();
     bool terminationRequested() const { return m_terminationRequested; }
@@ -171,6 +178,14 @@ public:
     TImage *imgT057Start = nullptr;
     std::array<TImage *, 4> imgT05xDesktop{};  // imgT052Desktop .. imgT055Desktop
 
+    // The credits page.
+    TPanel *Panel4 = nullptr;
+    QLabel *imgQL2End = nullptr;
+    THarmFade *hfFade1 = nullptr;
+    THarmFade *hfFade2 = nullptr;
+    TSecretPanel *pnCredits = nullptr;
+    TPicClip *picClip = nullptr;  // 24 course thumbnails of 185 x 138
+
     TImageList *imglStart = nullptr;     // Start menu's Programs branch, 16 x 16
     TImageList *imglDesktop = nullptr;   // desktop and file icons, 32 x 32
     TImageList *imglDesktopS = nullptr;  // the same and a few more, 16 x 16
@@ -197,6 +212,9 @@ private:
     void createTaskbar();
     void createStartMenus();
     void createLessonPages();
+    void createCreditsPage();
+    void EnterCreditsPage();
+    void LeaveCreditsPage();
     void EnterTitlePage();
     void LeaveTitlePage();
     void EnterLesson(int index);

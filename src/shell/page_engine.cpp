@@ -49,6 +49,9 @@ void TfrmMain::EnterPage(int index)
     case TitlePage:
         EnterTitlePage();
         break;
+    case CreditsPage:
+        EnterCreditsPage();
+        break;
     default:
         EnterLesson(index);
         break;
@@ -108,6 +111,9 @@ void TfrmMain::LeavePage(int index)
     switch (index) {
     case TitlePage:
         LeaveTitlePage();
+        break;
+    case CreditsPage:
+        LeaveCreditsPage();
         break;
     default:
         LeaveLesson(index);

@@ -1,1 +1,331 @@
+#include "effects/clock_text.h"
 #include "effects/rx_clock.h"
+#include "platform/period_look.h"
+#include "support/test_support.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QImage>
+#include <QRegion>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using Options = Clock::Options;
+
+const Options HhMm{.showSeconds = false, .leadingZero = true, .twelveHour = false};
+const Options HMm{.showSeconds = false, .leadingZero = false, .twelveHour = false};
+const Options HhMmSs{.showSeconds = true, .leadingZero = true, .twelveHour = false};
+const Options HMmSs{.showSeconds = true, .leadingZero = false, .twelveHour = false};
+const Options HMmAp{.showSeconds = false, .leadingZero = false, .twelveHour = true};
+const Options HMmSsAp{.showSeconds = true, .leadingZero = false, .twelveHour = true};
+
+QDateTime at(QTime t, int day = 1)
+{
+    return QDateTime(QDate(2024, 3, day), t);
+}
+
+// ------------------------------------------------------------------ the text
+
+struct TextCase {
+    const char *name;
+    QLocale locale;
+    QTime time;
+    Options options;
+    const char *text;  // UTF-8
+    int cells;
+};
+
+class ClockTextTable : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ClockTextTable, FormatsWithTheLocaleSeparatorAndCutsIntoCells)
+{
+    const TextCase &c = GetParam();
+    const Clock::Text t = Clock::clockText(c.time, c.options, c.locale);
+    EXPECT_EQ(t.toString(), QString::fromUtf8(c.text));
+    ASSERT_EQ(t.cells.size(), c.cells);
+    EXPECT_EQ(Clock::digitCellCount(c.time, c.options), c.cells);
+    for (const QString &cell : t.cells)
+        EXPECT_EQ(cell.toUcs4().size(), 1) << "one character per cell: " << cell.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, ClockTextTable,
+    ::testing::Values(
+        TextCase{"taskbar", QLocale::c(), QTime(9, 5, 7), HhMm, "09:05", 5},
+        TextCase{"noLeadingZero", QLocale::c(), QTime(9, 5, 7), HMm, "9:05", 4},
+        TextCase{"noLeadingZeroTwoDigitHour", QLocale::c(), QTime(10, 0), HMm, "10:00", 5},
+        TextCase{"seconds", QLocale::c(), QTime(9, 5, 7), HhMmSs, "09:05:07", 8},
+        TextCase{"midnightTwelveHour", QLocale::c(), QTime(0, 5, 7), HMmAp, "12:05 AM", 5},
+        TextCase{"eveningTwelveHour", QLocale::c(), QTime(21, 5, 7), HMmSsAp, "9:05:07 PM", 7},
+        TextCase{"finnishDot", QLocale(QLocale::Finnish), QTime(9, 5, 7), HhMmSs, "09.05.07", 8},
+        TextCase{"danishDot", QLocale(QLocale::Danish), QTime(23, 59), HhMm, "23.59", 5},
+        TextCase{"quebecLetter", QLocale(QLocale::French, QLocale::Canada), QTime(9, 5), HhMm,
+                 "09h05", 5},
+        TextCase{"finnishAmPm", QLocale(QLocale::Finnish), QTime(13, 5), HMmAp, "1.05 ip.", 4},
+        // Digits outside the basic plane: two UTF-16 units, still one cell.
+        TextCase{"chakmaDigits", QLocale(QLocale::Chakma), QTime(9, 5), HhMm,
+                 "\U00011136\U0001113F:\U00011136\U0001113B",
+                 5}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ----------------------------------------------------- what a tick redraws
+
+enum class Expect { Nothing, Cells, Full };
+
+struct TickCase {
+    const char *name;
+    Options options;
+    TRxClock::TShowClock mode;
+    QDateTime from;
+    QDateTime to;
+    Expect expect;
+    QList<int> cells;  // with Expect::Cells
+};
+
+// A clock as the taskbar makes it, large enough for every format here and
+// for a dial whose hands move visibly from one minute to the next.
+std::unique_ptr<TRxClock> makeClock(const Options &o, QDateTime *now)
+{
+    auto clock = std::make_unique<TRxClock>();
+    clock->setFont(periodFont(QStringLiteral("Tahoma"), 11));
+    clock->setLocale(QLocale::c());
+    clock->resize(90, 60);
+    clock->setBevels(TRxClock::Bevel::Lowered, TRxClock::Bevel::None);
+    clock->setShowSeconds(o.showSeconds);
+    clock->setLeadingZero(o.leadingZero);
+    clock->setTwelveHour(o.twelveHour);
+    clock->setTimeSource([now] { return *now; });
+    clock->takeUpdates();
+    return clock;
+}
+
+QImage render(TRxClock &clock)
+{
+    return clock.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+class ClockTickTable : public ::testing::TestWithParam<TickCase> {};
+
+TEST_P(ClockTickTable, RedrawsExactlyTheChangedCells)
+{
+    const TickCase &c = GetParam();
+    QDateTime now = c.from;
+    auto clock = makeClock(c.options, &now);
+    clock->setShowMode(c.mode);
+    clock->takeUpdates();
+    const QImage before = render(*clock);
+
+    now = c.to;
+    clock->ClockTimerTick();
+    const QList<QRect> updates = clock->takeUpdates();
+
+    switch (c.expect) {
+    case Expect::Nothing:
+        EXPECT_TRUE(updates.isEmpty());
+        break;
+    case Expect::Full:
+        EXPECT_EQ(updates, QList<QRect>{clock->rect()});
+        break;
+    case Expect::Cells: {
+        QList<QRect> expected;
+        for (int i : c.cells)
+            expected << clock->cellRect(i);
+        EXPECT_EQ(updates, expected);
+        break;
+    }
+    }
+
+    // Whatever the tick leaves alone must already look as the new time does:
+    // every pixel that differs lies inside what was redrawn.
+    const QImage after = render(*clock);
+    ASSERT_EQ(before.size(), after.size());
+    QRegion redrawn;
+    for (const QRect &r : updates)
+        redrawn += r;
+    int stale = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y) && !redrawn.contains(QPoint(x, y)))
+                ++stale;
+    EXPECT_EQ(stale, 0) << "pixels changed outside the redrawn area";
+    if (c.expect != Expect::Nothing) {
+        EXPECT_NE(before, after) << "the redraw shows something new";
+    }
+}
+
+constexpr auto Digital = TRxClock::TShowClock::scDigital;
+constexpr auto Analog = TRxClock::TShowClock::scAnalog;
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, ClockTickTable,
+    ::testing::Values(
+        TickCase{"minuteHhMm", HhMm, Digital, at(QTime(9, 5, 59, 800)), at(QTime(9, 6, 0, 250)),
+                 Expect::Cells, {3, 4}},
+        TickCase{"minuteHMm", HMm, Digital, at(QTime(9, 5, 59, 800)), at(QTime(9, 6, 0, 250)),
+                 Expect::Cells, {2, 3}},
+        TickCase{"secondHhMmSs", HhMmSs, Digital, at(QTime(9, 5, 7, 800)), at(QTime(9, 5, 8, 250)),
+                 Expect::Cells, {6, 7}},
+        TickCase{"secondHMmSs", HMmSs, Digital, at(QTime(9, 5, 7, 800)), at(QTime(9, 5, 8, 250)),
+                 Expect::Cells, {5, 6}},
+        TickCase{"minuteAndSecond", HhMmSs, Digital, at(QTime(9, 5, 59, 800)),
+                 at(QTime(9, 6, 0, 250)), Expect::Cells, {3, 4, 6, 7}},
+        TickCase{"nineToTenGrowsACell", HMm, Digital, at(QTime(9, 59, 59, 800)),
+                 at(QTime(10, 0, 0, 250)), Expect::Full, {}},
+        TickCase{"noonTwelveHour", HMmAp, Digital, at(QTime(11, 59, 59, 800)),
+                 at(QTime(12, 0, 0, 250)), Expect::Full, {}},
+        TickCase{"sameSecond", HhMmSs, Digital, at(QTime(9, 5, 7, 100)), at(QTime(9, 5, 7, 550)),
+                 Expect::Nothing, {}},
+        TickCase{"sameMinuteHhMm", HhMm, Digital, at(QTime(9, 5, 7, 800)), at(QTime(9, 5, 8, 250)),
+                 Expect::Nothing, {}},
+        TickCase{"timeSetBack", HhMm, Digital, at(QTime(9, 40, 0)), at(QTime(9, 5, 0)),
+                 Expect::Full, {}},
+        TickCase{"timeSetTwelveHoursOn", HhMm, Digital, at(QTime(9, 15, 0)), at(QTime(21, 15, 0)),
+                 Expect::Full, {}},
+        TickCase{"analogMinute", HhMm, Analog, at(QTime(9, 5, 59, 800)), at(QTime(9, 6, 0, 250)),
+                 Expect::Full, {}},
+        TickCase{"analogSameMinute", HhMm, Analog, at(QTime(9, 5, 7, 800)),
+                 at(QTime(9, 5, 8, 250)), Expect::Nothing, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RxClock, CellsAreTheWidthOfEightSideBySideCentred)
+{
+    QDateTime now = at(QTime(9, 5));
+    auto clock = makeClock(HhMm, &now);
+    clock->resize(49, 22);
+    const int c = QFontMetrics(clock->font()).horizontalAdvance(QLatin1Char('8'));
+    const QRect area = clock->textArea();
+    EXPECT_EQ(area, QRect(1, 1, 47, 20));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(clock->cellRect(i).width(), c);
+    EXPECT_EQ(clock->cellRect(0).left(), area.left() + (area.width() - 5 * c) / 2);
+    EXPECT_EQ(clock->cellRect(4).right() + 1, clock->cellRect(0).left() + 5 * c);
+}
+
+TEST(RxClock, LocaleChangeShowsTheNewSeparatorAtOnce)
+{
+    QDateTime now = at(QTime(9, 5, 30));
+    auto clock = makeClock(HhMm, &now);
+    EXPECT_EQ(clock->text().toString(), QStringLiteral("09:05"));
+    const QImage colon = render(*clock);
+
+    clock->setLocale(QLocale(QLocale::Finnish));  // arrives as a locale change
+    EXPECT_EQ(clock->takeUpdates(), QList<QRect>{clock->rect()});
+    EXPECT_EQ(clock->text().toString(), QStringLiteral("09.05"));
+    EXPECT_NE(render(*clock), colon);
+}
+
+// ------------------------------------------------------------------ alarm
+
+struct AlarmCase {
+    const char *name;
+    bool enabled;
+    QTime alarm;
+    QList<QDateTime> ticks;
+    int rings;
+};
+
+class ClockAlarmTable : public ::testing::TestWithParam<AlarmCase> {};
+
+TEST_P(ClockAlarmTable, RingsOnceWhenTheTimePassesTheAlarm)
+{
+    const AlarmCase &c = GetParam();
+    QDateTime now = c.ticks.first();
+    auto clock = makeClock(HhMm, &now);
+    clock->setAlarmEnabled(c.enabled);
+    clock->setAlarmHour(c.alarm.hour());
+    clock->setAlarmMinute(c.alarm.minute());
+    clock->setAlarmSecond(c.alarm.second());
+    int rings = 0;
+    clock->OnAlarm.bind([&rings] { ++rings; });
+    for (qsizetype i = 1; i < c.ticks.size(); ++i) {
+        now = c.ticks[i];
+        clock->ClockTimerTick();
+    }
+    EXPECT_EQ(rings, c.rings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, ClockAlarmTable,
+    ::testing::Values(
+        // Two or three ticks fall within the alarm's second; it rings once.
+        AlarmCase{"severalTicksInTheSecond", true, QTime(7, 0, 0),
+                  {at(QTime(6, 59, 59, 600)), at(QTime(6, 59, 59, 999)), at(QTime(7, 0, 0, 0)),
+                   at(QTime(7, 0, 0, 450)), at(QTime(7, 0, 0, 900)), at(QTime(7, 0, 1, 350))},
+                  1},
+        AlarmCase{"acrossMidnight", true, QTime(0, 0, 0),
+                  {at(QTime(23, 59, 59, 800), 1), at(QTime(0, 0, 0, 250), 2),
+                   at(QTime(0, 0, 0, 700), 2)},
+                  1},
+        AlarmCase{"off", false, QTime(7, 0, 0),
+                  {at(QTime(6, 59, 59, 800)), at(QTime(7, 0, 0, 250))}, 0},
+        AlarmCase{"timeSetPastIt", true, QTime(7, 0, 0),
+                  {at(QTime(6, 0, 0)), at(QTime(7, 30, 0))}, 0}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------------ the worker
+
+// Runs the event loop until `done` holds; fails after a generous bound
+// instead of hanging when the worker never delivers.
+bool runUntil(const std::function<bool()> &done)
+{
+    QEventLoop loop;
+    QTimer poll, guard;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QObject::connect(&guard, &QTimer::timeout, &loop, [&] { loop.exit(1); });
+    poll.start(0);
+    guard.start(10000);
+    return done() || loop.exec() == 0;
+}
+
+TEST(ClockTicker, DeliversTicksOnTheGuiThread)
+{
+    int ticks = 0;
+    bool offThread = false;
+    TClockTicker ticker(std::chrono::milliseconds(1), [&] {
+        ++ticks;
+        offThread |= QThread::currentThread() != qApp->thread();
+    });
+    ASSERT_TRUE(runUntil([&] { return ticks >= 3; }));
+    EXPECT_FALSE(offThread);
+}
+
+TEST(ClockTicker, ATickNotYetDeliveredDiesWithTheTicker)
+{
+    int ticks = 0;
+    auto ticker = std::make_unique<TClockTicker>(std::chrono::milliseconds(1), [&] { ++ticks; });
+    // Without the event loop running, the worker hands over one tick and no more.
+    while (!ticker->tickPending())
+        std::this_thread::yield();
+    ticker.reset();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(ticks, 0);
+}
+
+TEST(RxClock, StartsAndStopsItsWorkerCleanlyManyTimes)
+{
+    // Each clock stops its worker in the middle of its 450 ms wait; a
+    // destructor that waited the interval out would make this take minutes.
+    QWidget taskbar;
+    for (int i = 0; i < 200; ++i) {
+        auto *clock = new TRxClock(&taskbar);
+        if (i % 2)
+            QCoreApplication::processEvents();
+        delete clock;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(taskbar.findChildren<TRxClock *>().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// The closing credits: on black, the product logo between two picture panels
+// that dissolve every three seconds to the next of 24 course thumbnails (the
+// left one forwards, the right one backwards), and below them the credits
+// text scrolling slowly upwards, round and round.
+#include "shell/frm_main.h"
+
+#include "effects/harm_fade.h"
+#include "effects/pic_clip.h"
+#include "effects/secret_panel.h"
+#include "platform/components.h"
+#include "platform/panel.h"
+#include "platform/period_look.h"
+#include "platform/picture.h"
+#include "shell/pages.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+
+namespace {
+
+constexpr int Thumbnails = 24;
+
+}  // namespace
+
+void TfrmMain::createCreditsPage()
+{
+    QWidget *page = nbMain->widget(CreditsPage);
+
+    Panel4 = new TPanel(page);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setColor(Qt::black);
+    Panel4->resize(nbMain->width(), 150);
+    realignChildren(page, page->rect());
+
+    imgQL2End = new QLabel(Panel4);
+    imgQL2End->setObjectName(QStringLiteral("imgQL2End"));
+    imgQL2End->setPixmap(QPixmap(QStringLiteral(":/credits_logo.png")));
+    imgQL2End->setGeometry(0, 0, 150, 150);
+
+    for (auto [fade, name] : {std::pair{&hfFade1, "hfFade1"}, std::pair{&hfFade2, "hfFade2"}}) {
+        *fade = new THarmFade(Panel4);
+        (*fade)->setObjectName(QString::fromLatin1(name));
+        (*fade)->setGeometry(0, 4, 185, 138);
+    }
+
+    pnCredits = new TSecretPanel(page);
+    pnCredits->setObjectName(QStringLiteral("pnCredits"));
+    pnCredits->setColor(Qt::black);
+    pnCredits->setFontColor(Qt::white);
+    pnCredits->setBevelOuter(TPanel::Bevel::None);
+    pnCredits->setBevelInner(TPanel::Bevel::None);
+    pnCredits->setFont(periodFont(QStringLiteral("Arial"), 13, true));
+    pnCredits->setCycled(true);
+    pnCredits->setGlyphLayout(GlyphLayout::glGlyphTop);
+    pnCredits->setTextStyle(TextStyle::bvSpace);
+
+    // The band at the top, the credits fill the rest of the page.
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    page->setPalette(pal);
+
+    picClip = new TPicClip(QStringLiteral("picClip"), this);
+    picClip->setCols(Thumbnails);
+    picClip->setRows(1);
+    picClip->setMasked(false);
+    TPicture strip;
+    strip.load(QStringLiteral(":/credits_strip.png"));
+    picClip->setPicture(strip);
+}
+
+void TfrmMain::EnterCreditsPage()
+{
+    // The page fills the notebook: the band on top, the credits below it.
+    const QRect area(QPoint(0, 0), nbMain->size());
+    Panel4->setGeometry(0, 0, area.width(), 150);
+    pnCredits->setGeometry(0, 150, area.width(), std::max(0, area.height() - 150));
+
+    // The credits' letters are decoded from the language's code page. A
+    // file that is missing or cannot be read leaves the panel blank; the
+    // pictures still change.
+    if (!pnCredits->LoadLinesFromFile(FInfoPath + QStringLiteral("T003Cred.txt"), FCharset))
+        pnCredits->setLines({});
+    pnCredits->setActive(true);
+
+    const int logoLeft = (nbMain->width() - imgQL2End->width()) / 2;
+    imgQL2End->move(logoLeft, 0);
+    hfFade1->move((logoLeft - hfFade1->width()) / 2, 4);
+    hfFade2->move((nbMain->width() + logoLeft + imgQL2End->width() - hfFade2->width()) / 2, 4);
+
+    FStep = 0;
+    tmrTimer->setInterval(3000);
+    tmrTimer->OnTimer.bind([this] { CreditsTimerTick(); });
+    tmrTimer->setEnabled(true);
+}
+
+void TfrmMain::LeaveCreditsPage()
+{
+    tmrTimer->setEnabled(false);
+    tmrTimer->OnTimer.unbind();
+    pnCredits->setActive(false);
+}
+
+void TfrmMain::CreditsTimerTick()
+{
+    // The left panel goes forwards through the thumbnails, the right one
+    // backwards; the left one dissolves first.
+    hfFade1->setPicFrom(hfFade1->PicTo());
+    hfFade1->setPicTo(picClip->GraphicColRow(FStep, 0));
+    hfFade1->Dissolve();
+    hfFade2->setPicFrom(hfFade2->PicTo());
+    hfFade2->setPicTo(picClip->GraphicColRow(Thumbnails - 1 - FStep, 0));
+    hfFade2->Dissolve();
+    FStep = FStep + 1 > Thumbnails - 1 ? 0 : FStep + 1;
+}
