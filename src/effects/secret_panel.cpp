@@ -136,6 +136,8 @@ void TSecretPanel::setCycled(bool cycled)
 void TSecretPanel::setInterval(int ms)
 {
     ms = std::max(ms, 1);
+    if (m_interval.load() == ms)
+        return;
     m_interval.store(ms);
     m_stepTimer.setInterval(ms);
     {
@@ -325,7 +327,6 @@ void TSecretPanel::relayout(bool resetPosition)
     m_glyphRect = area.glyph;
     m_layoutRect = rect();
 
-    std::lock_guard lock(m_mutex);
     m_s.font = f;
     m_s.highlight = QColor(PeriodColor::ButtonHighlight);
     m_s.textRect = area.text;

@@ -24,6 +24,7 @@ class TImage;
 class TToolBar;
 class THarmFade;
 class TPicClip;
+class TRxClock;
 class TSecretPanel;
 class TImageList;
 struct TMessage;
@@ -161,6 +162,7 @@ public:
     TImage *imgStartBottom = nullptr;
     QPushButton *sbWPad = nullptr;
     TPanel *Panel3 = nullptr;  // the clock's place
+    TRxClock *RxClock1 = nullptr;
     // The Start menu's pictures, held (never shown) on Panel2: the empty
     // menu, and per row its normal and selected picture.
     TImage *imgStart = nullptr;

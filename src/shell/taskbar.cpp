@@ -3,6 +3,7 @@
 // word processor's taskbar button, and the clock's place.
 #include "shell/frm_main.h"
 
+#include "effects/rx_clock.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/components.h"
 #include "platform/image_list.h"
@@ -113,12 +114,16 @@ void TfrmMain::createTaskbar()
     sbWPad->hide();
     connect(sbWPad, &QPushButton::clicked, this, &TfrmMain::sbWPadClick);
 
-    // The clock sits in a sunken tray at the right end.
+    // The clock sits at the right end, in its own sunken tray.
     Panel3 = new TPanel(pnTaskbar);
     Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setBevels(TPanel::Bevel::Lowered, TPanel::Bevel::None);
-    Panel3->resize(60, 28);
+    Panel3->resize(53, 26);
     pnTaskbar->setAlign(Panel3, Align::Right);
+    RxClock1 = new TRxClock(Panel3);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setShowSeconds(false);
+    RxClock1->setBevels(TRxClock::Bevel::Lowered, TRxClock::Bevel::None);
+    RxClock1->setGeometry(2, 2, 49, 22);
 
     // The Start menu's pictures lie hidden behind the instructions.
     imgStart = pictureHolder(Panel2, "imgStart", QStringLiteral(":/start_menu.png"), false);

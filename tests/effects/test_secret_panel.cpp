@@ -576,6 +576,7 @@ TEST(TSecretPanel, WorkerThreadAndGuiThreadShareThePanelSafely)
 
     for (int round = 0; round < 60; ++round) {
         panel.setCycled(round % 3 != 0);
+        panel.setInterval(1 + round % 2);
         // Short text without Cycled: the worker asks the GUI thread to stop.
         const bool runsOut = round % 6 == 3;
         panel.setLines(runsOut ? QStringList{"short"} : lines);
@@ -587,7 +588,7 @@ TEST(TSecretPanel, WorkerThreadAndGuiThreadShareThePanelSafely)
             case 1: panel.setTextStyle(TextStyle(i % 4)); break;
             case 2: panel.setFont(periodFont(QStringLiteral("Arial"), 10 + i % 8, true)); break;
             case 3: panel.setAlignment(i % 2 ? Qt::AlignLeft : Qt::AlignHCenter); break;
-            case 4: panel.setInterval(1 + i % 2); break;
+            case 4: panel.setGlyphLayout(GlyphLayout(i % 4)); break;
             }
             (void)panel.grab();
             (void)panel.OffscreenImage();
