@@ -70,6 +70,15 @@ QStringList splitTextLines(const QString &text, int maxLength)
     return lines;
 }
 
+// A font with data of its own: the step's thread then never touches the
+// widget font's shared caches.
+QFont unsharedCopy(const QFont &font)
+{
+    QFont copy;
+    copy.fromString(font.toString());
+    return copy;
+}
+
 void reportOnGuiThread(const QString &message)
 {
     if (QCoreApplication *app = QCoreApplication::instance())
@@ -327,7 +336,10 @@ void TSecretPanel::relayout(bool resetPosition)
     m_glyphRect = area.glyph;
     m_layoutRect = rect();
 
-    m_s.font = f;
+    const QFont stepFont = unsharedCopy(f);
+
+    std::lock_guard lock(m_mutex);
+    m_s.font = stepFont;
     m_s.highlight = QColor(PeriodColor::ButtonHighlight);
     m_s.textRect = area.text;
     m_s.firstShown = credits::firstShownLine(m_s.lines);
