@@ -48,21 +48,6 @@ void TClockTicker::deliver()
 
 // ----------------------------------------------------------------- the clock
 
-namespace {
-
-void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
-{
-    // r uses inclusive right/bottom coordinates, as the classic drawing does.
-    p.setPen(topLeft);
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(bottomRight);
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-}
-
-}  // namespace
-
 TRxClock::TRxClock(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -9,6 +9,8 @@ namespace {
 
 constexpr const char *kAlignProperty = "quillanAlign";
 
+}  // namespace
+
 void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
 {
     // r uses inclusive right/bottom coordinates, as the classic drawing does.
@@ -19,8 +21,6 @@ void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QCo
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
 }
-
-}  // namespace
 
 void realignChildren(QWidget *parent, const QRect &area)
 {

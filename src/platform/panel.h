@@ -61,6 +61,12 @@ private:
     bool m_raised;
 };
 
+class QPainter;
+
+// One line of a classic bevel: top and left edges in one colour, right and
+// bottom in the other. r uses inclusive right/bottom coordinates.
+void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight);
+
 // Lays docked controls out in any plain widget (a form or a page) the same
 // way TPanel does for its own children.
 void realignChildren(QWidget *parent, const QRect &area);
