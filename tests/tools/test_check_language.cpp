@@ -1,0 +1,164 @@
+#include "support/test_support.h"
+#include <algorithm>
+#include <iterator>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QStringList lines;
+    QString output;
+};
+
+ToolRun runTool(const QStringList &args)
+{
+    QProcess process;
+    process.start(QStringLiteral(CHECK_LANGUAGE_EXE), args);
+    ToolRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "check_language did not finish normally";
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return run;
+}
+
+QByteArray replaceLine(QByteArray content, const QByteArray &prefix, const QByteArray &line)
+{
+    const qsizetype at = content.indexOf("\n" + prefix);
+    EXPECT_GE(at, 0) << prefix.constData();
+    const qsizetype end = content.indexOf('\n', at + 1);
+    content.replace(at + 1, end - at - 1, line);
+    return content;
+}
+
+}  // namespace
+
+TEST(CheckLanguage, ShippedEnglishPackIsClean)
+{
+    const ToolRun run = runTool({sourceDataDir() + QStringLiteral("QL2Eng.ini")});
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.lines.isEmpty()) << run.output.toStdString();
+}
+
+TEST(CheckLanguage, ShippedRussianPackIsClean)
+{
+    const QString file = sourceDataDir() + QStringLiteral("QL2Rus.ini");
+    if (!QFile::exists(file))
+        GTEST_SKIP() << "no Russian language file yet";
+    const ToolRun run = runTool({file});
+    EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+    EXPECT_TRUE(run.lines.isEmpty()) << run.output.toStdString();
+}
+
+TEST(CheckLanguage, HelpExplainsUsage)
+{
+    const ToolRun run = runTool({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.output.contains(QStringLiteral("Usage: check_language")));
+}
+
+TEST(CheckLanguage, BadUsageExitsWithTwo)
+{
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("--bogus"), QStringLiteral("x.ini")},
+        {QStringLiteral("--reference")},
+        {QStringLiteral("a.ini"), QStringLiteral("b.ini")},
+    };
+    for (const QStringList &args : cases)
+        EXPECT_EQ(runTool(args).exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    const QString src = sourceDataDir();
+
+    QByteArray english = readFile(src + QStringLiteral("QL2Eng.ini"));
+    writeFile(root + QStringLiteral("QL2Eng.ini"), english);
+    QByteArray bad = english;
+    bad = replaceLine(bad, "btnT004Cancel=", "; btnT004Cancel removed");
+    bad = replaceLine(bad, "lbT001Time=", "lbT001Time=%s left");
+    bad = replaceLine(bad, "Charset=", "Charset=204");
+    bad = replaceLine(bad, "btnT004OK=", "btnT004OK=O\x98K");
+    writeFile(root + QStringLiteral("QL2Bad.ini"), bad);
+
+    const QString info = root + QStringLiteral("InfoBad/");
+    for (const QString &name : QDir(src + QStringLiteral("InfoEng")).entryList(QDir::Files))
+        writeFile(info + name, readFile(src + QStringLiteral("InfoEng/") + name));
+    ASSERT_TRUE(QFile::remove(info + QStringLiteral("T053.rtf")));
+    writeFile(info + QStringLiteral("T054.rtf"), "Just plain text.\n");
+    writeFile(info + QStringLiteral("T003Cred.txt"),
+              "Quillan 2\n" + QByteArray(300, 'x') + "\nThanks\n");
+
+    const ToolRun run = runTool({root + QStringLiteral("QL2Bad.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+
+    struct Expected {
+        QString prefix;
+        const char *what;
+    };
+    const QString ini = root + QStringLiteral("QL2Bad.ini:");
+    const Expected expected[] = {
+        {ini + QStringLiteral("LABELS/btnT004Cancel: missing"), "missing key"},
+        {ini + QStringLiteral("LABELS/lbT001Time: "), "format not fitting one integer"},
+        {ini + QStringLiteral("LABELS/btnT004OK: bytes not valid in windows-1251"), "byte 0x98 in charset 204"},
+        {info + QStringLiteral("T053.rtf: missing"), "missing info file"},
+        {info + QStringLiteral("T054.rtf: not RTF"), "info file that is not RTF"},
+        {info + QStringLiteral("T003Cred.txt:line 2: 300 characters"), "long credits line"},
+    };
+    for (const Expected &e : expected) {
+        const qsizetype matches = std::count_if(run.lines.cbegin(), run.lines.cend(), [&](const QString &l) {
+            return l.startsWith(e.prefix);
+        });
+        EXPECT_EQ(matches, 1) << e.what << "\n" << run.output.toStdString();
+    }
+    EXPECT_EQ(run.lines.size(), qsizetype(std::size(expected))) << run.output.toStdString();
+    QStringList sorted = run.lines;
+    sorted.sort();
+    EXPECT_EQ(run.lines, sorted);
+}
+
+TEST(CheckLanguage, FileLevelProblems)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    const QByteArray english = readFile(sourceDataDir() + QStringLiteral("QL2Eng.ini"));
+    writeFile(root + QStringLiteral("QL2Eng.ini"), english);
+
+    struct Case {
+        const char *what;
+        QByteArray paths;  // the PATHS section's content
+        QByteArray charset;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"derived info directory absent", "", "0", root + QStringLiteral("QL2Xx1.ini: info directory")},
+        {"named info directory absent", "InfoPath=Nowhere\\", "0",
+         root + QStringLiteral("QL2Xx1.ini:PATHS/InfoPath: info directory")},
+        {"charset not a number", "", "abc", root + QStringLiteral("QL2Xx1.ini:LANGUAGE/Charset: ")},
+    };
+    for (const Case &c : cases) {
+        QByteArray content = replaceLine(english, "Charset=", "Charset=" + c.charset);
+        content.replace("[PATHS]", "[PATHS]\r\n" + c.paths);
+        writeFile(root + QStringLiteral("QL2Xx1.ini"), content);
+        const ToolRun run = runTool({root + QStringLiteral("QL2Xx1.ini")});
+        EXPECT_EQ(run.exitCode, 1) << c.what;
+        EXPECT_TRUE(std::any_of(run.lines.cbegin(), run.lines.cend(),
+                                [&](const QString &l) { return l.startsWith(c.expected); }))
+            << c.what << "\n" << run.output.toStdString();
+    }
+}

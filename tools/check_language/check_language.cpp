@@ -1,0 +1,345 @@
+// check_language: checks a Quillan 2 language file and its info directory
+// for the mistakes a translator can make, one line per problem.
+
+#include "app/language_files.h"
+#include "platform/code_page.h"
+#include "platform/ini_file.h"
+#include "platform/rtf_reader.h"
+#include "platform/safe_format.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSet>
+#include <QStringList>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: check_language [--reference QL2Eng.ini] <language file>\n"
+    "\n"
+    "Checks a Quillan 2 language file and its course pages for translators'\n"
+    "mistakes. The reference file defaults to QL2Eng.ini in the folder of the\n"
+    "checked file.\n"
+    "\n"
+    "Checks:\n"
+    "  - every key of the reference file is present (section and key names\n"
+    "    compared without regard to case; skipped when checking the reference);\n"
+    "  - LABELS/lbT001Time takes one number (%d), LABELS/lbTopicComplete one\n"
+    "    text (%s);\n"
+    "  - LANGUAGE/Charset is a number, and every value is valid in the code\n"
+    "    page of that character set;\n"
+    "  - the info directory (PATHS/InfoPath, or Info<name>/ beside the file)\n"
+    "    exists;\n"
+    "  - the info files T001, T003, T004, T051..T059, T059Cmp, T052Txt (.rtf)\n"
+    "    and T003Cred.txt exist and can be read, and the RTF files are RTF\n"
+    "    that Quillan 2 reads;\n"
+    "  - the credits file T003Cred.txt has no line over 255 characters and\n"
+    "    only bytes valid in the declared code page.\n"
+    "\n"
+    "Output: one line per problem, sorted:\n"
+    "  <file>:<SECTION>/<key>: <message>   for a value of the language file\n"
+    "  <file>:line <n>: <message>           for a line of a text file\n"
+    "  <file>: <message>                    for a whole file\n"
+    "\n"
+    "Exit status: 0 when no problem was found, 1 when there are problems,\n"
+    "2 on bad usage or when a file to check cannot be read.\n";
+
+constexpr int kMaxCreditsLine = 255;
+
+struct Entry {
+    QByteArray section;
+    QByteArray key;
+    QByteArray value;
+};
+
+// The "[Section]" and "Key=Value" lines of an INI file, in file order.
+QList<Entry> parseEntries(const QByteArray &content)
+{
+    QList<Entry> entries;
+    QByteArray section;
+    for (QByteArray line : content.split('\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(';'))
+            continue;
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf(']');
+            section = (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0)
+            continue;
+        const QByteArray key = line.left(eq).trimmed();
+        if (!key.isEmpty())
+            entries.append({section, key, line.mid(eq + 1).trimmed()});
+    }
+    return entries;
+}
+
+QByteArray lowerName(const QByteArray &section, const QByteArray &key)
+{
+    return section.toLower() + '/' + key.toLower();
+}
+
+bool readAll(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+class Checker {
+public:
+    Checker(QString file, QString reference) : m_file(std::move(file)), m_reference(std::move(reference)) {}
+
+    // False when the checked or the reference file cannot be read at all.
+    bool run(QString *error);
+    QStringList problems() const;
+
+private:
+    void add(const QString &line) { m_problems.append(line); }
+    void keyProblem(const QByteArray &section, const QByteArray &key, const QString &message)
+    {
+        add(QStringLiteral("%1:%2/%3: %4").arg(m_file, QString::fromLatin1(section),
+                                                QString::fromLatin1(key), message));
+    }
+    QString cpName() const { return QString::fromLatin1(m_cp.name()); }
+
+    void checkMissingKeys(const QList<Entry> &entries, const QList<Entry> &reference);
+    void checkCharset(const QList<Entry> &entries);
+    void checkFormats();
+    void checkInfo();
+    void checkCredits(const QString &path, const QByteArray &bytes);
+
+    QString m_file;
+    QString m_reference;
+    CodePage m_cp = CodePage::forCharset(1);
+    QStringList m_problems;
+};
+
+bool Checker::run(QString *error)
+{
+    QByteArray content;
+    if (!readAll(m_file, &content)) {
+        *error = m_file + QStringLiteral(": cannot be read");
+        return false;
+    }
+    const QList<Entry> entries = parseEntries(content);
+
+    const bool isReference = QFileInfo(m_file).canonicalFilePath()
+                             == QFileInfo(m_reference).canonicalFilePath();
+    if (!isReference) {
+        QByteArray refContent;
+        if (!readAll(m_reference, &refContent)) {
+            *error = m_reference + QStringLiteral(": reference file cannot be read");
+            return false;
+        }
+        checkMissingKeys(entries, parseEntries(refContent));
+    }
+    checkCharset(entries);
+    checkFormats();
+    checkInfo();
+    return true;
+}
+
+QStringList Checker::problems() const
+{
+    QStringList sorted = m_problems;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    return sorted;
+}
+
+void Checker::checkMissingKeys(const QList<Entry> &entries, const QList<Entry> &reference)
+{
+    QSet<QByteArray> present;
+    for (const Entry &e : entries)
+        present.insert(lowerName(e.section, e.key));
+    QSet<QByteArray> reported;
+    const QString refName = QFileInfo(m_reference).fileName();
+    for (const Entry &e : reference) {
+        const QByteArray name = lowerName(e.section, e.key);
+        if (present.contains(name) || reported.contains(name))
+            continue;
+        reported.insert(name);
+        keyProblem(e.section, e.key, QStringLiteral("missing (present in %1)").arg(refName));
+    }
+}
+
+void Checker::checkCharset(const QList<Entry> &entries)
+{
+    const IniFile ini(m_file);
+    if (const std::optional<QByteArray> raw = ini.value("LANGUAGE", "Charset")) {
+        if (const std::optional<int> n = IniFile::parseInteger(*raw))
+            m_cp = CodePage::forCharset(*n);
+        else
+            keyProblem("LANGUAGE", "Charset",
+                       QStringLiteral("\"%1\" is not a number").arg(QString::fromLatin1(*raw)));
+    }
+    for (const Entry &e : entries) {
+        if (!m_cp.isValid(e.value))
+            keyProblem(e.section, e.key,
+                       QStringLiteral("bytes not valid in %1 (LANGUAGE/Charset %2)")
+                           .arg(cpName())
+                           .arg(m_cp.charset()));
+    }
+}
+
+void Checker::checkFormats()
+{
+    struct FormatText {
+        const char *section;
+        const char *key;
+        QList<FormatArg> args;
+    };
+    const FormatText texts[] = {
+        {"LABELS", "lbT001Time", {FormatArg(0)}},
+        {"LABELS", "lbTopicComplete", {FormatArg(QString())}},
+    };
+    const IniFile ini(m_file);
+    for (const FormatText &t : texts) {
+        const std::optional<QByteArray> raw = ini.value(t.section, t.key);
+        if (!raw)
+            continue;  // reported as a missing key
+        const QString problem = formatProblem(m_cp.decode(ini.readString(t.section, t.key, "")), t.args);
+        if (!problem.isEmpty())
+            keyProblem(t.section, t.key, problem);
+    }
+}
+
+void Checker::checkInfo()
+{
+    const IniFile ini(m_file);
+    const QString dirOfFile = QFileInfo(m_file).path();
+    QString infoPath;
+    const std::optional<QByteArray> named = ini.value("PATHS", "InfoPath");
+    if (named) {
+        infoPath = withForwardSlashes(m_cp.decode(ini.readString("PATHS", "InfoPath", "")));
+        if (QDir::isRelativePath(infoPath))
+            infoPath = dirOfFile + QLatin1Char('/') + infoPath;
+    } else {
+        infoPath = derivedInfoPath(m_file, dirOfFile + QLatin1Char('/'));
+    }
+    if (!infoPath.endsWith(QLatin1Char('/')))
+        infoPath += QLatin1Char('/');
+
+    if (!QFileInfo(infoPath).isDir()) {
+        const QString message = QStringLiteral("info directory %1 does not exist").arg(infoPath);
+        if (named)
+            keyProblem("PATHS", "InfoPath", message);
+        else
+            add(m_file + QStringLiteral(": ") + message);
+        return;
+    }
+
+    QStringList rtfFiles = {QStringLiteral("T001"), QStringLiteral("T003"), QStringLiteral("T004")};
+    for (int n = 51; n <= 59; ++n)
+        rtfFiles << QStringLiteral("T0%1").arg(n);
+    rtfFiles << QStringLiteral("T059Cmp") << QStringLiteral("T052Txt");
+
+    for (const QString &name : rtfFiles) {
+        const QString path = infoPath + name + QStringLiteral(".rtf");
+        if (!QFileInfo::exists(path)) {
+            add(path + QStringLiteral(": missing"));
+            continue;
+        }
+        QByteArray bytes;
+        if (!readAll(path, &bytes)) {
+            add(path + QStringLiteral(": cannot be read"));
+            continue;
+        }
+        QTextDocument doc;
+        QString error;
+        if (!loadRtf(bytes, doc, &error))
+            add(path + QStringLiteral(": not RTF that Quillan 2 reads: ") + error);
+    }
+
+    const QString credits = infoPath + QStringLiteral("T003Cred.txt");
+    QByteArray bytes;
+    if (!QFileInfo::exists(credits))
+        add(credits + QStringLiteral(": missing"));
+    else if (!readAll(credits, &bytes))
+        add(credits + QStringLiteral(": cannot be read"));
+    else
+        checkCredits(credits, bytes);
+}
+
+void Checker::checkCredits(const QString &path, const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString where = QStringLiteral("%1:line %2: ").arg(path).arg(i + 1);
+        if (!m_cp.isValid(line)) {
+            add(where + QStringLiteral("bytes not valid in %1").arg(cpName()));
+            continue;
+        }
+        const qsizetype length = m_cp.decode(line).size();
+        if (length > kMaxCreditsLine)
+            add(where + QStringLiteral("%1 characters, longer than %2").arg(length).arg(kMaxCreditsLine));
+    }
+}
+
+int usageError(const char *message)
+{
+    std::fprintf(stderr, "check_language: %s\n\n%s", message, kUsage);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QStringList args = app.arguments().mid(1);
+    QString reference;
+    QString file;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (a == QLatin1String("--reference")) {
+            if (i + 1 >= args.size())
+                return usageError("--reference needs a file name");
+            reference = args[++i];
+        } else if (a.startsWith(QLatin1String("--reference="))) {
+            reference = a.mid(12);
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return usageError("unknown option");
+        } else if (!file.isEmpty()) {
+            return usageError("only one language file can be checked at a time");
+        } else {
+            file = a;
+        }
+    }
+    if (file.isEmpty())
+        return usageError("no language file given");
+    if (reference.isEmpty())
+        reference = QFileInfo(file).path() + QStringLiteral("/QL2Eng.ini");
+
+    Checker checker(file, reference);
+    QString error;
+    if (!checker.run(&error)) {
+        std::fprintf(stderr, "check_language: %s\n", qPrintable(error));
+        return 2;
+    }
+    const QStringList problems = checker.problems();
+    for (const QString &line : problems)
+        std::printf("%s\n", line.toLocal8Bit().constData());
+    return problems.isEmpty() ? 0 : 1;
+}
