@@ -604,7 +604,11 @@ Grid largeShortcutArrow()
     return g;
 }
 
-Grid largeHelpBook()
+namespace {
+
+// A help book with "?" on its cover; the cover starts top rows down (the
+// Start menu's version sits one row lower, to fit its 30-row item).
+Grid helpBook(int top)
 {
     Grid g(32, 32);
     // The pages, showing along the right and the bottom.
@@ -615,13 +619,13 @@ Grid largeHelpBook()
     for (int x = 9; x <= 25; x += 2)
         g.set(x, 29, 's');
     // The cover, its spine to the left.
-    fill(g, 4, 1, 25, 27, 'b');
-    bevel(g, 3, 0, 26, 28, 'k', 'k');
-    fill(g, 4, 1, 7, 27, 'n');
-    vline(g, 8, 1, 27, 'k');
-    vline(g, 5, 1, 27, 'b');
-    hline(g, 9, 25, 1, 'a');
-    vline(g, 9, 1, 27, 'a');
+    fill(g, 4, top + 1, 25, 27, 'b');
+    bevel(g, 3, top, 26, 28, 'k', 'k');
+    fill(g, 4, top + 1, 7, 27, 'n');
+    vline(g, 8, top + 1, 27, 'k');
+    vline(g, 5, top + 1, 27, 'b');
+    hline(g, 9, 25, top + 1, 'a');
+    vline(g, 9, top + 1, 27, 'a');
     g.paste(Grid::fromRows({
                 "..kkkkkk..",
                 ".kyyyyyyk.",
@@ -638,8 +642,15 @@ Grid largeHelpBook()
                 "...kyyk...",
                 "...kkkk...",
             }),
-            12, 6);
+            12, top + 6);
     return g;
+}
+
+} // namespace
+
+Grid largeHelpBook()
+{
+    return helpBook(0);
 }
 
 Grid largeWordpad()
@@ -703,40 +714,7 @@ Grid largeFind()
 
 Grid largeClosedHelpBook()
 {
-    Grid g(32, 32);
-    // The pages, showing along the right and the bottom.
-    fill(g, 7, 4, 27, 29, 'w');
-    bevel(g, 6, 3, 28, 30, 'k', 'k');
-    for (int y = 6; y <= 26; y += 2)
-        g.set(27, y, 's');
-    for (int x = 9; x <= 25; x += 2)
-        g.set(x, 29, 's');
-    // The cover, its spine to the left.
-    fill(g, 4, 2, 25, 27, 'b');
-    bevel(g, 3, 1, 26, 28, 'k', 'k');
-    fill(g, 4, 2, 7, 27, 'n');
-    vline(g, 8, 2, 27, 'k');
-    vline(g, 5, 2, 27, 'b');
-    hline(g, 9, 25, 2, 'a');
-    vline(g, 9, 2, 27, 'a');
-    g.paste(Grid::fromRows({
-                "..kkkkkk..",
-                ".kyyyyyyk.",
-                "kyykkkkyyk",
-                "kyyk..kyyk",
-                ".kk..kyyk.",
-                "....kyyk..",
-                "...kyyk...",
-                "...kyyk...",
-                "...kkkk...",
-                "..........",
-                "...kkkk...",
-                "...kyyk...",
-                "...kyyk...",
-                "...kkkk...",
-            }),
-            12, 7);
-    return g;
+    return helpBook(1);
 }
 
 Grid largeRun()
