@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProxyStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -88,6 +89,37 @@ QPrinter *TfrmWordpad::printer()
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>();
     return m_printer.get();
+}
+
+void TfrmWordpad::enableFileButtons(bool newOn, bool openOn, bool saveOn, bool printOn)
+{
+    tbNew->setEnabled(newOn);
+    tbOpen->setEnabled(openOn);
+    tbSave->setEnabled(saveOn);
+    tbPrint->setEnabled(printOn);
+}
+
+TfrmWordpad::PrintOutcome TfrmWordpad::printText(const QString &jobName)
+{
+    // Without a printer the dialog could only offer a file: the learner is
+    // told that printing is not possible instead, as the classic system does.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        return PrintOutcome::Failed;
+    if (prdlgPrint()->exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+
+    QPrinter *p = printer();
+    if (p->outputFileName().isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(p->printerName());
+        if (info.isNull() || info.state() == QPrinter::Error)
+            return PrintOutcome::Failed;
+    }
+    p->setDocName(jobName);
+    reWPad->print(p);
+    // A printer or file that cannot be opened leaves the printer in error.
+    const QPrinter::PrinterState state = p->printerState();
+    return state == QPrinter::Error || state == QPrinter::Aborted ? PrintOutcome::Failed
+                                                                   : PrintOutcome::Printed;
 }
 
 QPrintDialog *TfrmWordpad::prdlgPrint()

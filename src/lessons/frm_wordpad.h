@@ -35,6 +35,17 @@ public:
     QPrintDialog *prdlgPrint();
     QPrinter *printer();
 
+    // Shows the print dialog and, when the learner confirms it, prints the
+    // text page by page as a print job of the given name. Failed covers a
+    // machine without any printer (no dialog is shown then), a printer that
+    // reports an error or has gone, and output that could not be written.
+    enum class PrintOutcome { Printed, Cancelled, Failed };
+    PrintOutcome printText(const QString &jobName);
+
+    // Enables or disables the four file buttons of the toolbar (their
+    // commands stay available through the menu and the shortcuts).
+    void enableFileButtons(bool newOn, bool openOn, bool saveOn, bool printOn);
+
     // Every keystroke becomes its own undo step.
     void reWPadKeyUp(QKeyEvent *event);
 

@@ -20,18 +20,6 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-namespace {
-
-void enableFileButtons(TfrmWordpad *wp, bool newOn, bool openOn, bool saveOn, bool printOn)
-{
-    wp->tbNew->setEnabled(newOn);
-    wp->tbOpen->setEnabled(openOn);
-    wp->tbSave->setEnabled(saveOn);
-    wp->tbPrint->setEnabled(printOn);
-}
-
-}  // namespace
-
 void TfrmMain::bindWordpadLesson()
 {
     frmWordpad->OnShow.bind([this] { frmWPadT052Show(); });
@@ -61,7 +49,7 @@ void TfrmMain::EnterLesson(int index)
         imgT05xDesktop[0]->setPicture(imgT031Desktop->picture());
         bindWordpadLesson();
         wp->aOpen->OnExecute.bind([this] { frmWPadaOpenT052Execute(); });
-        enableFileButtons(wp, false, true, false, false);
+        wp->enableFileButtons(false, true, false, false);
         frmOpnDlg->OncbTypeChange.bind([this] { frmOpnDlgcbTypeT052Change(); });
         FStep = 0;
         break;
@@ -85,7 +73,7 @@ void TfrmMain::EnterLesson(int index)
         wp->reWPad->document()->setModified(false);
         wp->reWPad->moveCursor(QTextCursor::Start);
         wp->aNew->OnExecute.bind([this] { frmWPadaNewT053Execute(); });
-        enableFileButtons(wp, true, false, false, false);
+        wp->enableFileButtons(true, false, false, false);
         break;
     }
     case 4:  // T054: typing
@@ -94,7 +82,7 @@ void TfrmMain::EnterLesson(int index)
         bindWordpadLesson();
         wp->reWPad->clear();
         wp->reWPad->OnChange.bind([this] { frmWPadreWPadT054Change(); });
-        enableFileButtons(wp, false, false, false, false);
+        wp->enableFileButtons(false, false, false, false);
         break;
     case 5:  // T055: cut, copy and paste
         pnTaskbar->setEnabled(false);
@@ -103,9 +91,10 @@ void TfrmMain::EnterLesson(int index)
         wp->aCut->OnExecute.bind([this] { frmWPadaCutT055Execute(); });
         wp->aCopy->OnExecute.bind([this] { frmWPadaCopyT055Execute(); });
         wp->aPaste->OnExecute.bind([this] { frmWPadaPasteT055Execute(); });
-        enableFileButtons(wp, false, false, false, false);
+        wp->enableFileButtons(false, false, false, false);
         break;
     default:
+        EnterLaterLesson(index);
         break;
     }
 }
@@ -122,17 +111,12 @@ void TfrmMain::LeaveLesson(int index)
         imgT051Start->releasePicture();
         sbStartOnClick.unbind();
         mupuStartWordpad->OnExecute.unbind();
-        // A menu left open goes with its page: the Start button comes up
-        // and the strip on the taskbar goes.
-        sbStart->setChecked(false);
-        imgStartBottom->hide();
-        tbarStart->OnCustomDraw.unbind();
-        tbarStart->update();
+        ReleaseStartButton();
         break;
     case 2:
         unbindWordpadLesson();
         wp->aOpen->OnExecute.bind([wp] { wp->aOpenExecute(); });
-        enableFileButtons(wp, true, true, true, true);
+        wp->enableFileButtons(true, true, true, true);
         frmOpnDlg->OncbTypeChange.unbind();
         break;
     case 3:
@@ -141,13 +125,13 @@ void TfrmMain::LeaveLesson(int index)
         unbindWordpadLesson();
         wp->reWPad->clear();
         wp->aNew->OnExecute.bind([wp] { wp->aNewExecute(); });
-        enableFileButtons(wp, true, true, true, true);
+        wp->enableFileButtons(true, true, true, true);
         break;
     case 4:
         imgT05xDesktop[2]->releasePicture();
         unbindWordpadLesson();
         wp->reWPad->OnChange.unbind();
-        enableFileButtons(wp, true, true, true, true);
+        wp->enableFileButtons(true, true, true, true);
         break;
     case 5:
         imgT05xDesktop[3]->releasePicture();
@@ -155,9 +139,10 @@ void TfrmMain::LeaveLesson(int index)
         wp->aCut->OnExecute.unbind();
         wp->aCopy->OnExecute.unbind();
         wp->aPaste->OnExecute.unbind();
-        enableFileButtons(wp, true, true, true, true);
+        wp->enableFileButtons(true, true, true, true);
         break;
     default:
+        LeaveLaterLesson(index);
         break;
     }
 }

@@ -130,6 +130,14 @@ void requireName(QByteArrayView name, const char *what, QByteArrayView forbidden
     }
 }
 
+void requireValue(QByteArrayView value)
+{
+    for (char c : value) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            throw std::invalid_argument("INI value contains a line break");
+    }
+}
+
 }  // namespace
 
 IniWriteError::IniWriteError(const QString &fileName)
@@ -242,10 +250,7 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
 {
     requireName(section, "section", "]");
     requireName(key, "key", "=");
-    for (char c : value) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            throw std::invalid_argument("INI value contains a line break");
-    }
+    requireValue(value);
     if (QFileInfo(m_path).isDir())
         throw IniWriteError(m_path);
 
@@ -288,5 +293,45 @@ void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
         return;
     const Line &line = lines[loc.keyLine];
     content.remove(line.start, line.next - line.start);
+    store(content);
+}
+
+void IniFile::writeSection(QByteArrayView section,
+                           const QList<std::pair<QByteArray, QByteArray>> &entries)
+{
+    requireName(section, "section", "]");
+    for (const auto &[key, value] : entries) {
+        requireName(key, "key", "=");
+        requireValue(value);
+    }
+    if (QFileInfo(m_path).isDir())
+        throw IniWriteError(m_path);
+
+    QByteArray content = load();
+    const QList<Line> lines = splitLines(content);
+    const Location loc = locate(content, lines, trimmed(section), {});
+    if (loc.sectionLine < 0 && entries.isEmpty())
+        return;  // nothing to remove
+    const QByteArray eol = lineBreakOf(content);
+    QByteArray block;
+    if (!entries.isEmpty()) {
+        block = '[' + trimmed(section).toByteArray() + ']' + eol;
+        for (const auto &[key, value] : entries)
+            block += trimmed(key).toByteArray() + '=' + value + eol;
+    }
+
+    if (loc.sectionLine >= 0) {
+        // The section's lines up to its last non-blank one; blank lines
+        // after it keep separating it from the next section.
+        const qsizetype from = lines[loc.sectionLine].start;
+        const qsizetype to = lines[loc.lastContentLine].next;
+        content.replace(from, to - from, block);
+    } else {
+        if (!content.isEmpty() && !content.endsWith('\n'))
+            content += eol;
+        if (!content.isEmpty())
+            content += eol;  // a blank line before the new section
+        content += block;
+    }
     store(content);
 }

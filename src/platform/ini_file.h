@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 // A write to an INI file that the system refused (read-only file, missing
 // folder, full disk). The message is "Unable to write to <file name>".
@@ -56,6 +58,12 @@ public:
     void writeInteger(QByteArrayView section, QByteArrayView key, int value);
     // Removes a key; nothing happens when it is not there.
     void deleteKey(QByteArrayView section, QByteArrayView key);
+    // Replaces everything the section holds with these keys, in this order,
+    // in one write: the file never holds half of the old and half of the new
+    // section. An empty list removes the section. Throws as writeString does,
+    // before anything is written.
+    void writeSection(QByteArrayView section,
+                      const QList<std::pair<QByteArray, QByteArray>> &entries);
 
     // The integer syntax of readInteger on its own: nullopt when the text is
     // not a number that fits 32 bits (hexadecimal up to $FFFFFFFF wraps).

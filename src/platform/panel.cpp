@@ -1,5 +1,7 @@
 #include "platform/panel.h"
 
+#include <QLabel>
+
 #include "platform/period_look.h"
 
 #include <QChildEvent>
@@ -183,4 +185,14 @@ void TBevel::paintEvent(QPaintEvent *)
         p.drawLine(0, h - 1, w - 1, h - 1);
         break;
     }
+}
+
+QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
 }

@@ -61,7 +61,13 @@ private:
     bool m_raised;
 };
 
+class QLabel;
 class QPainter;
+
+// A label that lets the picture behind it show through: text centred at the
+// top, no frame.
+QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometry);
+
 
 // One line of a classic bevel: top and left edges in one colour, right and
 // bottom in the other. r uses inclusive right/bottom coordinates.

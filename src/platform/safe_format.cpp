@@ -115,3 +115,8 @@ QString formatProblem(QStringView format, const QList<FormatArg> &args)
     run(format, args, &problem);
     return problem;
 }
+
+QString formatOrVerbatim(QStringView format, const QList<FormatArg> &args)
+{
+    return formatProblem(format, args).isEmpty() ? safeFormat(format, args) : format.toString();
+}

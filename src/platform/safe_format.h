@@ -30,3 +30,8 @@ QString safeFormat(QStringView format, const QList<FormatArg> &args);
 // The same check without formatting: empty when the format text fits
 // arguments of the given kinds, otherwise what is wrong with it.
 QString formatProblem(QStringView format, const QList<FormatArg> &args);
+
+// For texts on screen: the formatted text, or the format text as it stands
+// when it does not fit the arguments (a translator's slip shows, but nothing
+// breaks).
+QString formatOrVerbatim(QStringView format, const QList<FormatArg> &args);

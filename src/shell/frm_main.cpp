@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -45,8 +46,11 @@ void TfrmMain::attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmO
     frmOpnDlg = opnDlg;
     frmMsgDlg = msgDlg;
     // Maximised, the word processor covers the notebook.
-    if (frmWordpad)
+    if (frmWordpad) {
         frmWordpad->setWorkArea([this] { return nbMain->geometry(); });
+        // The taskbar button always shows the window's caption.
+        connect(frmWordpad, &QWidget::windowTitleChanged, sbWPad, &QPushButton::setText);
+    }
 }
 
 QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)

@@ -92,9 +92,14 @@ public:
     void ShowPrintErrorBox();
     bool AskSaveChanges(const QString &question);
 
-    // The standard lesson hook of the word processor (lessons_common.cpp):
-    // no minimising, closing or window menu; moving, sizing and maximising stay.
+    // The lesson hooks of the word processor (lessons_common.cpp). The
+    // standard one: no minimising, closing or window menu; moving, sizing
+    // and maximising stay. T057's lets the window close and then hands the
+    // learner the taskbar; T059's lets it close once the comments are saved,
+    // which completes the course.
     void whHookT052BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
+    void whHookT057BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
+    void whHookT059BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
 
     // Taskbar and Start menu (taskbar.cpp).
     // Redraws the menu picture on the image with the row at y highlighted;
@@ -102,6 +107,8 @@ public:
     int StartMenuHitTest(TImage *menu, int y);
     // Opens or closes the Start menu shown by the image.
     void StartButtonToggle(TImage *menu);
+    // Leaving a Start-menu lesson: the button comes up, whatever was open.
+    void ReleaseStartButton();
     void tbarStartCustomDraw(QPainter &painter, const QRect &rect, bool &defaultDraw);
     void sbWPadClick();
     void frmWPadT052Show();
@@ -116,6 +123,18 @@ public:
     void frmWPadaCutT055Execute();
     void frmWPadaCopyT055Execute();
     void frmWPadaPasteT055Execute();
+
+    // Lessons T056 to T059 (lessons_t056_t059.cpp): saving, closing and
+    // reopening, printing, and the final exercise.
+    void frmWPadaSaveT056Execute();
+    void sbStartT057Click();
+    void imgT057StartMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void mupuDocMyDocT057Click();
+    void frmWPadaPrintT058Execute();
+    void frmWPadaNewT059Execute();
+    void frmWPadaSaveT059Execute();
+    void frmWPadaPrintT059Execute();
+    void aF3KeyT059Execute();
 
     // The credits page (credits_page.cpp): every 3 seconds the two picture
     // panels dissolve to the next course thumbnail.
@@ -178,7 +197,12 @@ public:
     TImage *imgT031Desktop = nullptr;
     TImage *imgT051Start = nullptr;
     TImage *imgT057Start = nullptr;
-    std::array<TImage *, 4> imgT05xDesktop{};  // imgT052Desktop .. imgT055Desktop
+    std::array<TImage *, 8> imgT05xDesktop{};  // imgT052Desktop .. imgT059Desktop
+    // The final exercise's congratulation panel.
+    TPanel *pnT059Logo = nullptr;
+    QLabel *imgT059Logo = nullptr;
+    QLabel *lbT059Cngr = nullptr;
+    QLabel *lbT059TCmp = nullptr;
 
     // The credits page.
     TPanel *Panel4 = nullptr;
@@ -221,6 +245,21 @@ private:
     void LeaveTitlePage();
     void EnterLesson(int index);
     void LeaveLesson(int index);
+    void EnterLaterLesson(int index);  // T056 to T059
+    void LeaveLaterLesson(int index);
+    void createCompletionPanel();
+    // The final exercise's end: the panel, the completion text, F3.
+    void CompleteCourse();
+    // The shared part of the lesson hooks; true for a close command.
+    bool lessonHook(QObject *sender, TMessage &msg, bool &handled, bool closable);
+    // Empties the word processor and shows the saved "My Document" in it.
+    void loadMyDocument();
+    // Stores the word processor's text in the section; false (the learner
+    // told) when the progress file refused it.
+    bool storeWordpadText(QByteArrayView section);
+    // Prints the word processor's text as the named job; a failure shows
+    // the print-error box.
+    void printWordpadText(const QString &jobName);
     // The lesson pages' shared bindings on the word processor.
     void bindWordpadLesson();
     void unbindWordpadLesson();

@@ -219,6 +219,16 @@ void TfrmMain::StartButtonToggle(TImage *menu)
     StartMenuHitTest(menu, -1);  // the menu always opens with no row highlighted
 }
 
+void TfrmMain::ReleaseStartButton()
+{
+    // A menu left open goes with its page: the Start button comes up and the
+    // strip on the taskbar goes.
+    sbStart->setChecked(false);
+    imgStartBottom->hide();
+    tbarStart->OnCustomDraw.unbind();
+    tbarStart->update();
+}
+
 void TfrmMain::tbarStartCustomDraw(QPainter &painter, const QRect &, bool &defaultDraw)
 {
     // The menu's bottom edge continues across the strip the toolbar covers.
@@ -261,9 +271,8 @@ void TfrmMain::createLessonPages()
     // The frame shows the left column of the desktop's icons.
     imgT031Desktop = desktop(1, "imgT031Desktop");
     imgT031Desktop->setPicture(QPixmap(QStringLiteral(":/desktop_icons.png")));
-    const char *names[4] = {"imgT052Desktop", "imgT053Desktop", "imgT054Desktop", "imgT055Desktop"};
-    for (int i = 0; i < 4; ++i)
-        imgT05xDesktop[i] = desktop(2 + i, names[i]);
+    for (int i = 0; i < int(imgT05xDesktop.size()); ++i)
+        imgT05xDesktop[i] = desktop(2 + i, QByteArray("imgT05" + QByteArray::number(2 + i) + "Desktop").constData());
 
     const auto startMenu = [this](int page, const char *name) {
         auto *img = new TImage(nbMain->widget(page));
@@ -276,4 +285,8 @@ void TfrmMain::createLessonPages()
     imgT051Start->OnMouseMove.bind(
         [this](Qt::KeyboardModifiers s, int x, int y) { imgT051StartMouseMove(s, x, y); });
     imgT057Start = startMenu(7, "imgT057Start");
+    imgT057Start->OnMouseMove.bind(
+        [this](Qt::KeyboardModifiers s, int x, int y) { imgT057StartMouseMove(s, x, y); });
+
+    createCompletionPanel();
 }

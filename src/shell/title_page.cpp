@@ -16,16 +16,6 @@ constexpr int kLogoWidth = 484;
 constexpr int kLogoHeight = 364;
 constexpr int kCountdownSeconds = 30;
 
-QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setAttribute(Qt::WA_TranslucentBackground);
-    return l;
-}
-
 }  // namespace
 
 void TfrmMain::createTitlePage(QWidget *page)
@@ -88,10 +78,7 @@ void TfrmMain::tmrTimerT001Timer()
     --FStep;
     // A translated line that does not fit one number is shown as it stands;
     // the countdown itself goes on.
-    const QList<FormatArg> args = {FStep};
-    lbT001Time->setText(formatProblem(FCountdownFormat, args).isEmpty()
-                            ? safeFormat(FCountdownFormat, args)
-                            : FCountdownFormat);
+    lbT001Time->setText(formatOrVerbatim(FCountdownFormat, {FStep}));
     if (FStep <= 0) {
         LeavePage(TitlePage);
         EnterPage(1);

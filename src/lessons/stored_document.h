@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+class CodePage;
+class IniFile;
+
+// The learner's documents in the progress file: "My Document" in section
+// DOCUMENT (saved on T056, read back on T058 and T059) and the comments of the
+// final exercise in section COMMENTS. A document is the keys Line0, Line1, ...
+// up to the first one missing; each holds one line of plain text.
+
+// Read as the end of the document: a missing key, or a line holding exactly
+// this text.
+inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
+
+// The lines a text is stored as: one per paragraph, where an empty last
+// paragraph (the text ends with a line break) is not a line of its own, so
+// an empty text has none. A paragraph longer than a stored value can hold is
+// continued on the next line rather than cut.
+QStringList documentLines(const QString &plainText);
+
+// Stores the lines as the section's Line0..Line(N-1), replacing whatever the
+// section held, in one write. Text is stored as UTF-8, so any letter the
+// learner types comes back. Throws IniWriteError when the file refuses it.
+void storeDocument(IniFile &file, QByteArrayView section, const QStringList &lines);
+
+// The stored lines. Lines that are not UTF-8 (written in the language's code
+// page by an earlier edition) are read in that code page.
+QStringList loadDocument(const IniFile &file, QByteArrayView section, const CodePage &codePage);
