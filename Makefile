@@ -5,9 +5,10 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev \
-            fonts-wine fonts-liberation2
+            fonts-wine fonts-liberation2 \
+            cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test print-queue clean
 
 all: build
 
@@ -32,7 +33,11 @@ build: configure
 run: build
 	cd $(BUILD_DIR) && ./quillan2
 
-test: build
+# The printing tests print on a real PDF queue of the machine's print system.
+print-queue: deps
+	bash tests/print_queue.sh
+
+test: build print-queue
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 clean:

@@ -21,31 +21,6 @@
 
 namespace {
 
-QByteArray storedMaxIndex(const CourseFixture &f)
-{
-    const QByteArray file = readFile(f.progressFile());
-    const qsizetype at = file.indexOf("MaxIndex=");
-    return at < 0 ? QByteArray() : file.mid(at + 9).split('\r').first().split('\n').first();
-}
-
-// Answers the next dialog of the given class (and records any other window).
-template <class Dialog>
-void answer(const std::function<void(Dialog *)> &how, const std::function<void()> &action)
-{
-    ModalAnswerer answerer([&](QWidget *w) {
-        if (auto *d = qobject_cast<Dialog *>(w))
-            how(d);
-        else
-            w->close();
-    });
-    action();
-}
-
-QPushButton *button(QWidget *w, const char *name)
-{
-    return w->findChild<QPushButton *>(QString::fromLatin1(name));
-}
-
 TEST(LessonT051, WordpadFromTheStartMenuStartsT052)
 {
     CourseFixture f;
@@ -70,7 +45,7 @@ TEST(LessonT051, WordpadFromTheStartMenuStartsT052)
     EXPECT_TRUE(m.sbWPad->isChecked());
     EXPECT_TRUE(m.sbWPad->font().bold());
     EXPECT_FALSE(m.tbForward->isEnabled());
-    EXPECT_EQ(storedMaxIndex(f), "2");
+    EXPECT_EQ(f.storedMaxIndex(), "2");
 }
 
 TEST(LessonT052, OpeningDocument2StartsT053AndCancelChangesNothing)
@@ -85,7 +60,7 @@ TEST(LessonT052, OpeningDocument2StartsT053AndCancelChangesNothing)
     answer<TfrmOpnDlg>([](TfrmOpnDlg *d) { QTest::mouseClick(button(d, "Button2"), Qt::LeftButton); },
                        [&] { QTest::mouseClick(m.frmWordpad->tbOpen, Qt::LeftButton); });
     EXPECT_EQ(m.currentPage(), 2);
-    EXPECT_EQ(storedMaxIndex(f), "2");
+    EXPECT_EQ(f.storedMaxIndex(), "2");
 
     // Under the first file type Document2 is not listed, but its name opens it.
     answer<TfrmOpnDlg>(
@@ -99,7 +74,7 @@ TEST(LessonT052, OpeningDocument2StartsT053AndCancelChangesNothing)
             QTest::keyClick(m.frmWordpad->reWPad, Qt::Key_O, Qt::ControlModifier);
         });
     EXPECT_EQ(m.currentPage(), 3);
-    EXPECT_EQ(storedMaxIndex(f), "3");
+    EXPECT_EQ(f.storedMaxIndex(), "3");
     EXPECT_FALSE(m.frmOpnDlg->OncbTypeChange.isBound());  // T052's binding is gone
     EXPECT_TRUE(m.frmWordpad->tbSave->isEnabled() == false);  // T053's own choice
 }
@@ -142,7 +117,7 @@ TEST(LessonT053, NewAsksAfterAChangeAndNoOrYesMovesOn)
         EXPECT_EQ(m.currentPage(), 4);
         EXPECT_EQ(wp->reWPad->toPlainText(), "");
         EXPECT_EQ(wp->caption(), "Document - Wordpad");
-        EXPECT_EQ(storedMaxIndex(f), "4");
+        EXPECT_EQ(f.storedMaxIndex(), "4");
     }
 }
 
@@ -170,10 +145,10 @@ TEST(LessonT054, FiveLaidOutLinesUnlockForward)
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FALSE(m.tbForward->isEnabled());
-    EXPECT_EQ(storedMaxIndex(f), "4");
+    EXPECT_EQ(f.storedMaxIndex(), "4");
     QTest::keyClick(edit, Qt::Key_Y);
     EXPECT_TRUE(m.tbForward->isEnabled());
-    EXPECT_EQ(storedMaxIndex(f), "5");
+    EXPECT_EQ(f.storedMaxIndex(), "5");
 
     // Back from T055 starts T054 again with an empty document.
     QTest::mouseClick(m.tbForward, Qt::LeftButton);
@@ -204,7 +179,7 @@ TEST(LessonT055, AnyPasteOfTextUnlocksForward)
     QTest::mouseClick(wp->tbPaste, Qt::LeftButton);
     EXPECT_EQ(wp->reWPad->toPlainText(), "cut copy pastecut copy paste");
     EXPECT_TRUE(m.tbForward->isEnabled());
-    EXPECT_EQ(storedMaxIndex(f), "6");
+    EXPECT_EQ(f.storedMaxIndex(), "6");
 
     // Leaving gives the commands back their standard editing.
     f.goTo(4);

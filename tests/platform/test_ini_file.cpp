@@ -185,6 +185,41 @@ TEST_F(IniFileTest, DeletesOneKeyOnly)
     EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n[E]\nLine1=c\n"));
 }
 
+struct SectionCase {
+    const char *name;
+    const char *before;
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    const char *after;
+};
+
+const SectionCase kSectionCases[] = {
+    {"shorter section replaced, neighbours byte for byte",
+     "[USERINFO]\r\nName = Ann \r\n\r\n[document]\r\nLine0=old\r\n; note\r\nLine1=old\r\nLine2=old\r\n\r\n[COMMENTS]\r\nLine0=c\r\n",
+     {{"Line0", "new"}},
+     "[USERINFO]\r\nName = Ann \r\n\r\n[DOCUMENT]\r\nLine0=new\r\n\r\n[COMMENTS]\r\nLine0=c\r\n"},
+    {"missing section appended", "[USERINFO]\nMaxIndex=6\n", {{"Line0", "a"}, {"Line1", ""}},
+     "[USERINFO]\nMaxIndex=6\n\n[DOCUMENT]\nLine0=a\nLine1=\n"},
+    {"empty list removes the section", "[DOCUMENT]\nLine0=a\n\n[USERINFO]\nMaxIndex=6\n", {},
+     "\n[USERINFO]\nMaxIndex=6\n"},
+    {"empty list and no section: file untouched", "[USERINFO]\nMaxIndex=6", {},
+     "[USERINFO]\nMaxIndex=6"},
+};
+
+TEST_F(IniFileTest, WritesAWholeSectionAtOnce)
+{
+    for (const SectionCase &c : kSectionCases) {
+        SCOPED_TRACE(c.name);
+        IniFile ini = file(c.before);
+        ini.writeSection("DOCUMENT", c.entries);
+        EXPECT_EQ(readFile(path()), QByteArray(c.after));
+    }
+    // A value that cannot be written refuses the whole section.
+    IniFile ini = file("[DOCUMENT]\nLine0=a\n");
+    EXPECT_THROW(ini.writeSection("DOCUMENT", {{"Line0", "b"}, {"Line1", "two\nlines"}}),
+                 std::invalid_argument);
+    EXPECT_EQ(readFile(path()), QByteArray("[DOCUMENT]\nLine0=a\n"));
+}
+
 TEST_F(IniFileTest, RefusedWriteThrowsAndLeavesTheFileAlone)
 {
     IniFile ini = file("[USERINFO]\nMaxIndex=1\n");

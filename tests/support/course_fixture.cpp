@@ -75,3 +75,10 @@ QString CourseFixture::infoText() const
 {
     return main().reMain->toPlainText();
 }
+
+QByteArray CourseFixture::storedMaxIndex() const
+{
+    const QByteArray file = readFile(progressFile());
+    const qsizetype at = file.indexOf("MaxIndex=");
+    return at < 0 ? QByteArray() : file.mid(at + 9).split('\r').first().split('\n').first();
+}

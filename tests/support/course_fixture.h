@@ -40,6 +40,8 @@ public:
     void focusWordpad();
     // The plain text of the info panel.
     QString infoText() const;
+    // MaxIndex as the progress file holds it.
+    QByteArray storedMaxIndex() const;
 
     QStringList errors;  // reported errors
     QStringList boxes;   // "title: text" of the message boxes answered

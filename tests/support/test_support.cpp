@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -104,4 +105,9 @@ TempConfigHome::~TempConfigHome()
 QString TempConfigHome::progressFile() const
 {
     return m_dir.path() + QStringLiteral("/QL2Dusr.qlu");
+}
+
+QPushButton *button(QWidget *w, const char *name)
+{
+    return w->findChild<QPushButton *>(QString::fromLatin1(name));
 }

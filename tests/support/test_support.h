@@ -5,10 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <functional>
-
-class QWidget;
 
 // The repository's data/ folder (language files and course texts).
 QString sourceDataDir();
@@ -34,6 +33,24 @@ private:
     std::function<void(QWidget *)> m_answer;
     QStringList m_titles;
 };
+
+// Runs the action and answers the modal window of the given class it opens
+// with how; any other modal window is closed.
+template <class Dialog>
+void answer(const std::function<void(Dialog *)> &how, const std::function<void()> &action)
+{
+    ModalAnswerer answerer([&](QWidget *w) {
+        if (auto *d = qobject_cast<Dialog *>(w))
+            how(d);
+        else
+            w->close();
+    });
+    action();
+}
+
+// The push button of that name inside the window.
+class QPushButton;
+QPushButton *button(QWidget *w, const char *name);
 
 // Drives the popup menus that open while it lives: the n-th popup shown
 // (submenus count too) gets the n-th step, run inside its own event loop.
