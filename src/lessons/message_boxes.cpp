@@ -15,6 +15,12 @@
 
 void TfrmMain::ShowPrintErrorBox()
 {
+    PreparePrintErrorBox();
+    frmMsgDlg->ShowModal();  // however it was closed, the lesson goes on the same way
+}
+
+void TfrmMain::PreparePrintErrorBox()
+{
     TfrmMsgDlg *box = frmMsgDlg;
     box->imgPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
     // The language's texts arrive decoded from its character set, so the
@@ -25,7 +31,6 @@ void TfrmMain::ShowPrintErrorBox()
     box->btnDlg2->show();
     box->btnDlg2->setFocus();
     box->centreOver(this);
-    box->ShowModal();  // however it was closed, the lesson goes on the same way
 }
 
 bool TfrmMain::AskSaveChanges(const QString &question)

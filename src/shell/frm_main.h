@@ -90,6 +90,7 @@ public:
     // Message boxes of the lessons (message_boxes.cpp): the print-error box,
     // and the save-changes question (true unless the learner cancelled).
     void ShowPrintErrorBox();
+    void PreparePrintErrorBox();  // the box's set-up, without showing it
     bool AskSaveChanges(const QString &question);
 
     // The lesson hooks of the word processor (lessons_common.cpp). The

@@ -7,11 +7,13 @@
 //   build/make_strip build/ assets/credits_strip.png
 //
 // The first argument is a program directory (with QL2Eng.ini and InfoEng/),
-// the second the picture to write.
+// the second the picture to write. An optional third names a folder that gets
+// every scene at full size as well (scene_00.png ...), to look at.
 #include "app/program.h"
 #include "lessons/frm_msg_dlg.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/classic_window.h"
 #include "platform/image_widget.h"
 #include "platform/period_look.h"
 #include "platform/quillan_application.h"
@@ -67,8 +69,8 @@ int main(int argc, char **argv)
     QuillanApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Quillan 2"));
     applyPeriodLook(app);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_strip <program directory> <output picture>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: make_strip <program directory> <output picture> [scene folder]\n");
         return 2;
     }
     QString dir = QString::fromLocal8Bit(argv[1]);
@@ -127,7 +129,7 @@ int main(int argc, char **argv)
             wp.reWPad->moveCursor(QTextCursor::End);
             type(QStringLiteral("\nLove, Mary"));
         },
-        [&] { go(6); type(letter); },
+        [&] { go(6); wp.reWPad->setPlainText(letter); },
         [&] {
             m.FStep = 0;
             m.FillFileList(m.frmOpnDlg->lvFiles);
@@ -135,14 +137,32 @@ int main(int argc, char **argv)
             m.frmOpnDlg->edName->setText(QStringLiteral("My Document"));
             showOver(m.frmOpnDlg, m);
         },
-        [&] { m.frmOpnDlg->hide(); wp.setCaption(QStringLiteral("My Document - Wordpad")); go(7); },
-        [&] { wp.hide(); },
-        [&] { go(8); type(letter); },
-        [&] { showOver(m.frmMsgDlg, m); },
-        [&] { m.frmMsgDlg->hide(); go(9); },
-        [&] { type(QStringLiteral("My comments:\nThe course was easy to follow.")); },
-        [&] { wp.move(120, 60); },
-        [&] { go(1); },
+        [&] {
+            // Saved (the name was given in the dialog of the scene before).
+            m.frmOpnDlg->hide();
+            m.FDocState = 1;
+            m.frmWPadaSaveT056Execute();
+            go(7);
+        },
+        [&] { wp.sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, 0); },
+        [&] {
+            m.sbStartT057Click();
+            m.StartMenuHitTest(m.imgT057Start, 40);
+        },
+        [&] { m.sbStartT057Click(); go(8); },
+        [&] { m.PreparePrintErrorBox(); showOver(m.frmMsgDlg, m); },
+        [&] {
+            m.frmMsgDlg->hide();
+            go(9);
+            m.frmWPadaNewT059Execute();
+            type(QStringLiteral("My comments:\nThe course was easy to follow."));
+        },
+        [&] {
+            m.FDocState = 2;  // saved as Comments
+            m.frmWPadaSaveT059Execute();
+            wp.move(120, 60);
+        },
+        [&] { wp.sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, 0); },
     };
 
     QImage strip(CellWidth * Cells, CellHeight, QImage::Format_RGB32);
@@ -150,9 +170,11 @@ int main(int argc, char **argv)
     QPainter p(&strip);
     for (int i = 0; i < Cells && i < scenes.size(); ++i) {
         scenes[i]();
-        const QImage shot = screenShot(m).scaled(CellWidth, CellHeight, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation);
-        p.drawImage(i * CellWidth, 0, shot);
+        const QImage screen = screenShot(m);
+        if (argc == 4)
+            screen.save(QStringLiteral("%1/scene_%2.png").arg(QString::fromLocal8Bit(argv[3])).arg(i, 2, 10, QLatin1Char('0')));
+        p.drawImage(i * CellWidth, 0,
+                    screen.scaled(CellWidth, CellHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     p.end();
     m.LeavePage(m.currentPage());
