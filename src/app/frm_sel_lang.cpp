@@ -25,9 +25,7 @@ TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
     image1->setGeometry(0, 0, 480, 64);
     image1->setPixmap(QPixmap(QStringLiteral(":/banner.png")));
 
-    auto *bevel2 = new TBevel(TBevel::Shape::BottomLine, this);
-    bevel2->setObjectName(QStringLiteral("Bevel2"));
-    bevel2->setGeometry(0, 64, 480, 6);
+    addBevel(this, TBevel::Shape::BottomLine, "Bevel2", QRect(0, 64, 480, 6));
 
     auto *prompt = new QLabel(QStringLiteral("Select desired language and click OK:"), this);
     prompt->setObjectName(QStringLiteral("lbT001Time"));

@@ -51,19 +51,13 @@ void TfrmMain::createCompletionPanel()
     imgT059Logo->setObjectName(QStringLiteral("imgT059Logo"));
     imgT059Logo->setGeometry(2, 2, 480, 360);
 
-    auto *frame = new TBevel(TBevel::Shape::Frame, pnT059Logo);
-    frame->setObjectName(QStringLiteral("Bevel17"));
-    frame->setGeometry(8, 8, 467, 346);
+    addBevel(pnT059Logo, TBevel::Shape::Frame, "Bevel17", QRect(8, 8, 467, 346));
 
     lbT059TCmp = transparentLabel(pnT059Logo, "lbT059TCmp", QRect(15, 336, 454, 13));
     lbT059TCmp->setFont(periodFont(QStringLiteral("Tahoma"), 11));
 
-    auto *upperRule = new TBevel(TBevel::Shape::BottomLine, pnT059Logo);
-    upperRule->setObjectName(QStringLiteral("Bevel18"));
-    upperRule->setGeometry(13, 280, 457, 6);
-    auto *lowerRule = new TBevel(TBevel::Shape::BottomLine, pnT059Logo);
-    lowerRule->setObjectName(QStringLiteral("Bevel19"));
-    lowerRule->setGeometry(13, 324, 457, 6);
+    addBevel(pnT059Logo, TBevel::Shape::BottomLine, "Bevel18", QRect(13, 280, 457, 6));
+    addBevel(pnT059Logo, TBevel::Shape::BottomLine, "Bevel19", QRect(13, 324, 457, 6));
 
     lbT059Cngr = transparentLabel(pnT059Logo, "lbT059Cngr", QRect(15, 292, 454, 33));
     QFont big = periodFont(QStringLiteral("Arial"), 24, true);

@@ -130,6 +130,16 @@ void requireName(QByteArrayView name, const char *what, QByteArrayView forbidden
     }
 }
 
+// A new section goes at the end, after a blank line.
+void appendSection(QByteArray &content, const QByteArray &eol, const QByteArray &block)
+{
+    if (!content.isEmpty() && !content.endsWith('\n'))
+        content += eol;
+    if (!content.isEmpty())
+        content += eol;
+    content += block;
+}
+
 void requireValue(QByteArrayView value)
 {
     for (char c : value) {
@@ -251,8 +261,6 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
     requireName(section, "section", "]");
     requireName(key, "key", "=");
     requireValue(value);
-    if (QFileInfo(m_path).isDir())
-        throw IniWriteError(m_path);
 
     QByteArray content = load();
     const QList<Line> lines = splitLines(content);
@@ -270,11 +278,7 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
         else
             content.insert(after.next, entry + eol);
     } else {
-        if (!content.isEmpty() && !content.endsWith('\n'))
-            content += eol;
-        if (!content.isEmpty())
-            content += eol;  // a blank line before the new section
-        content += '[' + trimmed(section).toByteArray() + ']' + eol + entry + eol;
+        appendSection(content, eol, '[' + trimmed(section).toByteArray() + ']' + eol + entry + eol);
     }
     store(content);
 }
@@ -304,8 +308,6 @@ void IniFile::writeSection(QByteArrayView section,
         requireName(key, "key", "=");
         requireValue(value);
     }
-    if (QFileInfo(m_path).isDir())
-        throw IniWriteError(m_path);
 
     QByteArray content = load();
     const QList<Line> lines = splitLines(content);
@@ -327,11 +329,7 @@ void IniFile::writeSection(QByteArrayView section,
         const qsizetype to = lines[loc.lastContentLine].next;
         content.replace(from, to - from, block);
     } else {
-        if (!content.isEmpty() && !content.endsWith('\n'))
-            content += eol;
-        if (!content.isEmpty())
-            content += eol;  // a blank line before the new section
-        content += block;
+        appendSection(content, eol, block);
     }
     store(content);
 }

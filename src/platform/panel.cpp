@@ -1,10 +1,9 @@
 #include "platform/panel.h"
 
-#include <QLabel>
-
 #include "platform/period_look.h"
 
 #include <QChildEvent>
+#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -195,4 +194,12 @@ QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometr
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setAttribute(Qt::WA_TranslucentBackground);
     return l;
+}
+
+TBevel *addBevel(QWidget *parent, TBevel::Shape shape, const char *name, const QRect &geometry)
+{
+    auto *b = new TBevel(shape, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
 }

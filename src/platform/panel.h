@@ -64,6 +64,9 @@ private:
 class QLabel;
 class QPainter;
 
+// A named bevel placed on its parent.
+TBevel *addBevel(QWidget *parent, TBevel::Shape shape, const char *name, const QRect &geometry);
+
 // A label that lets the picture behind it show through: text centred at the
 // top, no frame.
 QLabel *transparentLabel(QWidget *parent, const char *name, const QRect &geometry);

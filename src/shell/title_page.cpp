@@ -30,12 +30,8 @@ void TfrmMain::createTitlePage(QWidget *page)
     imgT001Logo->setGeometry(2, 2, 480, 360);
     imgT001Logo->setPixmap(QPixmap(QStringLiteral(":/title.png")));
 
-    auto *bevel1 = new TBevel(TBevel::Shape::Frame, pnT001Logo);
-    bevel1->setObjectName(QStringLiteral("Bevel1"));
-    bevel1->setGeometry(8, 8, 467, 346);
-    auto *bevel2 = new TBevel(TBevel::Shape::BottomLine, pnT001Logo);
-    bevel2->setObjectName(QStringLiteral("Bevel2"));
-    bevel2->setGeometry(13, 276, 457, 6);
+    addBevel(pnT001Logo, TBevel::Shape::Frame, "Bevel1", QRect(8, 8, 467, 346));
+    addBevel(pnT001Logo, TBevel::Shape::BottomLine, "Bevel2", QRect(13, 276, 457, 6));
 
     // The maker's notices: fixed text in the Western character set.
     Label1 = transparentLabel(pnT001Logo, "Label1", QRect(15, 284, 453, 42));
@@ -44,9 +40,7 @@ void TfrmMain::createTitlePage(QWidget *page)
         "Windows is a registered trademark of Microsoft Corporation.\n"
         "This course is independent and not endorsed by Microsoft."));
 
-    auto *bevel3 = new TBevel(TBevel::Shape::BottomLine, pnT001Logo);
-    bevel3->setObjectName(QStringLiteral("Bevel3"));
-    bevel3->setGeometry(13, 324, 457, 6);
+    addBevel(pnT001Logo, TBevel::Shape::BottomLine, "Bevel3", QRect(13, 324, 457, 6));
 
     lbT001Time = transparentLabel(pnT001Logo, "lbT001Time", QRect(15, 336, 454, 13));
 }
