@@ -1,0 +1,622 @@
+// The whole course as a learner takes it: the built program on a real X
+// server without a window manager, driven by real pointer and key events,
+// checked by what the screen shows, the windows' titles and the progress
+// file. Positions come from the program's layout: the taskbar is 28 pixels
+// high at the bottom, the info panel (its width from the language file) at
+// the right with Back, Forward, Contents and Exit at its bottom, the
+// notebook takes the rest.
+#include "e2e/x_desktop.h"
+
+#include "platform/code_page.h"
+#include "platform/ini_file.h"
+#include "lessons/stored_document.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <utility>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr unsigned kNavy = 0x000080;          // caption of the active window, highlight
+constexpr unsigned kCaptionGrey = 0x808080;   // caption of an inactive window
+constexpr unsigned kTeal = 0x008080;          // the desktop
+constexpr unsigned kFace = 0xC0C0C0;          // taskbar, buttons
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr unsigned kBlack = 0x000000;
+
+const QString kProgram = QStringLiteral(QUILLAN_EXE);
+
+QString programDir()
+{
+    return QFileInfo(kProgram).absolutePath() + QLatin1Char('/');
+}
+
+QByteArray english(QByteArrayView section, QByteArrayView key, QByteArrayView fallback)
+{
+    return IniFile(programDir() + QStringLiteral("QL2Eng.ini")).readString(section, key, fallback);
+}
+
+// Where things are on a screen of that size.
+struct Layout {
+    QSize screen;
+    int panelWidth = IniFile(programDir() + QStringLiteral("QL2Eng.ini"))
+                         .readInteger("GENERAL", "InfoPanelWidth", 250);
+    static constexpr int kTaskbar = 28;
+
+    QSize notebook(bool taskbar = true) const
+    {
+        return {screen.width() - panelWidth, screen.height() - (taskbar ? kTaskbar : 0)};
+    }
+    int taskbarTop() const { return screen.height() - kTaskbar; }
+    // The Start button: toolbar at left 3, top 1 of the taskbar, 56 x 25.
+    QPoint startButton() const { return {3 + 28, taskbarTop() + 1 + 12}; }
+    // The Start menu picture (152 x 224) stands at the notebook's left, its
+    // bottom three rows on the taskbar.
+    int startMenuTop() const { return notebook().height() - 224 + 3; }
+    // Rows are 30 pixels high from y 3 of the picture: 1 Programs, 2 Documents.
+    QPoint startMenuRow(int row) const { return {60, startMenuTop() + 3 + 30 * (row - 1) + 15}; }
+    // The submenus open at the menu's right edge less 2: Programs level
+    // with the menu's top, Documents 33 pixels lower.
+    QPoint submenuCorner(int row) const { return {152 - 2, startMenuTop() + (row == 1 ? 0 : 33)}; }
+    // Back, Forward, Contents, Exit: (panel width - 12) / 4 wide, 2 apart
+    // from left 2, in the 25 pixel strip at the bottom of the info panel
+    // (inside its 1 pixel bevel).
+    QPoint navButton(int i, bool taskbar) const
+    {
+        const int w = (panelWidth - 12) / 4;
+        const int bottom = screen.height() - (taskbar ? kTaskbar : 0);
+        return {screen.width() - panelWidth + 1 + 2 + i * (w + 2) + w / 2, bottom - 1 - 25 + 2 + 11};
+    }
+    // The word processor first opens at 90 % x 60 % of its largest size
+    // (the notebook plus 4), centred over the notebook.
+    QRect wordpad() const
+    {
+        const QSize nb = notebook();
+        const QSize max = nb + QSize(4, 4);
+        const int w = max.width() * 9 / 10, h = max.height() * 6 / 10;
+        return {(nb.width() - w) / 2, (nb.height() - h) / 2, w, h};
+    }
+    // Its classic frame: border 4, caption 18 high, the menu bar under it.
+    QPoint captionLeftEnd() const { return wordpad().topLeft() + QPoint(4, 4 + 9); }
+    QPoint captionMiddle() const { return {wordpad().center().x(), wordpad().top() + 4 + 9}; }
+    QPoint fileMenu() const { return wordpad().topLeft() + QPoint(4 + 14, 4 + 18 + 1 + 9); }
+};
+
+const Layout kXga{QSize(1024, 768)};
+
+// The frameless dialogs of the simulation: a 3 pixel border, an 18 pixel
+// caption and a line under it before the client area.
+QPoint clientOrigin(const XWindowInfo &w)
+{
+    return w.geometry.topLeft() + QPoint(3, 3 + 18 + 1);
+}
+
+QStringList qtVariables()
+{
+    QStringList names{QStringLiteral("LPDEST")};
+    for (const QString &e : QProcessEnvironment::systemEnvironment().keys())
+        if (e.startsWith(QLatin1String("QT_")))
+            names << e;
+    return names;
+}
+
+// The program on the desktop, with a configuration folder of its own where
+// its progress file lives. Printing goes to the PDF queue that `make test`
+// sets up, as the learner's default printer.
+class Course {
+public:
+    explicit Course(XDesktop &desktop, const QStringList &args = {})
+        : m_process(QStringList{kProgram} + args,
+                    {QStringLiteral("DISPLAY=") + QString::fromLatin1(desktop.displayName()),
+                     QStringLiteral("QT_QPA_PLATFORM=xcb"),
+                     QStringLiteral("XDG_CONFIG_HOME=") + m_config.path(),
+                     QStringLiteral("PRINTER=QuillanPDF")},
+                    qtVariables())
+    {
+    }
+
+    ChildProcess &process() { return m_process; }
+    QString progressFile() const { return m_config.filePath(QStringLiteral("QL2Dusr.qlu")); }
+    int maxIndex() const { return IniFile(progressFile()).readInteger("USERINFO", "MaxIndex", -1); }
+    QStringList document(QByteArrayView section) const
+    {
+        return loadDocument(IniFile(progressFile()), section, CodePage::forCharset(1));
+    }
+
+private:
+    QTemporaryDir m_config;
+    ChildProcess m_process;
+};
+
+// Asks the print scheduler about a queue's jobs as their owner (others do
+// not see job names); returns the lines of ipptool's CSV answer without its
+// header. which is "all" or "completed"; job 0 asks for the list of jobs,
+// another number for that job alone.
+QList<QByteArray> askScheduler(const char *queue, const char *which, int job)
+{
+    QTemporaryDir dir;
+    const QString request = dir.filePath(QStringLiteral("jobs.test"));
+    QFile f(request);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(QByteArray("{\n OPERATION ") + (job ? "Get-Job-Attributes" : "Get-Jobs")
+            + "\n GROUP operation-attributes-tag\n"
+              " ATTR charset attributes-charset utf-8\n"
+              " ATTR language attributes-natural-language en\n"
+              " ATTR uri printer-uri $uri\n"
+            + (job ? " ATTR integer job-id " + QByteArray::number(job) + "\n" : QByteArray())
+            + " ATTR name requesting-user-name $user\n"
+            + (job ? QByteArray() : QByteArray(" ATTR keyword which-jobs ") + which + "\n")
+            + " ATTR keyword requested-attributes job-id,job-name\n"
+              " STATUS successful-ok\n DISPLAY job-id\n DISPLAY job-name\n}\n");
+    f.close();
+    const QByteArray command = "ipptool -c -d user=\"$(id -un)\" ipp://localhost/printers/"
+                               + QByteArray(queue) + ' ' + request.toLocal8Bit() + " 2>/dev/null";
+    QList<QByteArray> lines;
+    if (FILE *p = popen(command.constData(), "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, p))
+            lines << QByteArray(line).trimmed();
+        pclose(p);
+    }
+    return lines.mid(1);
+}
+
+QList<int> jobIds(const char *queue, const char *which)
+{
+    QList<int> ids;
+    for (const QByteArray &line : askScheduler(queue, which, 0))
+        if (const int id = line.split(',').value(0).toInt())
+            ids << id;
+    return ids;
+}
+
+// The names of the jobs that completed and are not among those.
+QStringList completedJobNames(const char *queue, const QList<int> &except)
+{
+    QStringList names;
+    for (int id : jobIds(queue, "completed"))
+        if (!except.contains(id))
+            for (const QByteArray &line : askScheduler(queue, nullptr, id))
+                names << QString::fromUtf8(line.mid(line.indexOf(',') + 1));
+    names.sort();
+    return names;
+}
+
+// A learner's session: the desktop, the program and the steps they take.
+class Learner {
+public:
+    Learner(XDesktop &desktop, Course &course, Layout layout)
+        : d(desktop), course(course), at(layout)
+    {
+    }
+
+    XDesktop &d;
+    Course &course;
+    Layout at;
+
+    ::testing::AssertionResult wait(const std::string &step, const std::function<bool()> &condition,
+                                    const std::function<std::string()> &seen = {},
+                                    Milliseconds bound = 10s)
+    {
+        return waitFor(d, step, condition, bound, seen);
+    }
+
+    // A window of ours appears with exactly that title and takes the keyboard.
+    ::testing::AssertionResult window(const QString &title, XWindowInfo *found = nullptr)
+    {
+        return wait("the window \"" + title.toStdString() + "\" shows and has the keyboard", [&] {
+            const std::optional<XWindowInfo> w = d.windowTitled(title);
+            if (w && d.inputFocus() != w->id)
+                crutch(w->geometry.topLeft() + QPoint(2, 2));
+            if (!w || d.inputFocus() != w->id)
+                return false;
+            if (found)
+                *found = *w;
+            return true;
+        });
+    }
+
+    void crutch(QPoint p)  // CRUTCH
+    {
+        if (qEnvironmentVariableIsSet("E2E_CRUTCH")) {
+            d.click(p);
+            wait("crutch", [&] { return d.inputFocus() > 0x1000; });
+            std::this_thread::sleep_for(200ms);
+        }
+    }
+
+    ::testing::AssertionResult gone(const QString &title)
+    {
+        return wait("the window \"" + title.toStdString() + "\" closes",
+                    [&] { return !d.windowTitled(title); });
+    }
+
+    ::testing::AssertionResult pixelIs(const std::string &step, QPoint p, std::initializer_list<unsigned> colours,
+                                       Milliseconds bound = 10s)
+    {
+        unsigned last = 0;
+        return wait(
+            step,
+            [&] {
+                last = d.pixel(p);
+                return std::find(colours.begin(), colours.end(), last) != colours.end();
+            },
+            [&] { return "pixel (" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ") is " + hexColour(last); },
+            bound);
+    }
+
+    ::testing::AssertionResult progressReaches(int maxIndex)
+    {
+        return wait(
+            "the progress file records page " + std::to_string(maxIndex),
+            [&] { return course.maxIndex() == maxIndex; },
+            [&] { return "USERINFO/MaxIndex " + std::to_string(course.maxIndex()); });
+    }
+
+    // A popup menu opens with its top left corner there.
+    ::testing::AssertionResult popupAt(QPoint corner)
+    {
+        return wait(
+            "a popup menu opens at (" + std::to_string(corner.x()) + "," + std::to_string(corner.y()) + ")",
+            [&] {
+                for (const XWindowInfo &w : d.topLevels())
+                    if (w.overrideRedirect && w.geometry.topLeft() == corner)
+                        return true;
+                return false;
+            });
+    }
+
+    ::testing::AssertionResult noPopup()
+    {
+        return wait("the popup menus close", [&] {
+            for (const XWindowInfo &w : d.topLevels())
+                if (w.overrideRedirect)
+                    return false;
+            return true;
+        });
+    }
+
+    bool wordpadShown() { return d.pixel(at.captionLeftEnd()) == kNavy || d.pixel(at.captionLeftEnd()) == kCaptionGrey; }
+
+    ::testing::AssertionResult wordpadActive(const std::string &when)
+    {
+        if (d.pixel(at.captionLeftEnd()) == kCaptionGrey)
+            crutch(at.wordpad().center());
+        return pixelIs("the word processor's caption is active " + when, at.captionLeftEnd(), {kNavy});
+    }
+
+    ::testing::AssertionResult wordpadHidden(const std::string &when)
+    {
+        return pixelIs("the word processor is hidden " + when, at.captionMiddle(), {kTeal});
+    }
+
+    ::testing::AssertionResult taskbarShown(bool shown)
+    {
+        // Right of the word processor's taskbar button, left of the clock.
+        return pixelIs(shown ? "the taskbar shows" : "the taskbar is hidden",
+                       QPoint(at.screen.width() / 2, at.taskbarTop() + 14), {shown ? kFace : kTeal});
+    }
+
+    // The same picture twice in a row: nothing is moving any more.
+    QImage settled(const QRect &area)
+    {
+        QImage last = d.grab(area), now;
+        wait("the screen settles", [&] {
+            now = d.grab(area);
+            return std::exchange(last, now) == now;
+        });
+        return now;
+    }
+
+    // The instructions in the info panel (above its buttons) change to the
+    // next page's and settle: the page has been entered. The learner reads
+    // them before going on.
+    ::testing::AssertionResult nextPage(const std::string &step, const std::function<void()> &action)
+    {
+        const QRect text(at.screen.width() - at.panelWidth, 0, at.panelWidth, at.screen.height() - Layout::kTaskbar - 30);
+        const QImage before = d.grab(text);
+        action();
+        if (auto r = wait(step + ": the instructions change", [&] { return d.grab(text) != before; }); !r)
+            return r;
+        settled(text);
+        return ::testing::AssertionSuccess();
+    }
+
+    ::testing::AssertionResult forward(bool taskbar = true)
+    {
+        return nextPage("Forward", [&] { d.click(at.navButton(1, taskbar)); });
+    }
+
+    // Exit, the info panel's fourth button: the program ends, with status 0.
+    ::testing::AssertionResult exit(bool taskbar)
+    {
+        d.click(at.navButton(3, taskbar));
+        std::optional<int> status;
+        if (auto r = wait("the program ends after Exit", [&] { return (status = course.process().exitStatus()).has_value(); });
+            !r)
+            return r;
+        if (*status != 0)
+            return ::testing::AssertionFailure() << "the program ended with status " << *status;
+        return ::testing::AssertionSuccess();
+    }
+
+    // Print through the word processor's File menu: Print... is its fifth
+    // command (New, Open, Save, Save as, Print); the system print dialog is
+    // accepted with Enter.
+    ::testing::AssertionResult print()
+    {
+        d.click(at.fileMenu());
+        if (auto r = wait("the File menu opens", [&] {
+                for (const XWindowInfo &w : d.topLevels())
+                    if (w.overrideRedirect)
+                        return true;
+                return false;
+            });
+            !r)
+            return r;
+        for (int i = 0; i < 5; ++i)
+            d.key(XK_Down);
+        d.key(XK_Return);
+        if (auto r = window(QStringLiteral("Print")); !r)
+            return r;
+        d.key(XK_Return);
+        return gone(QStringLiteral("Print"));
+    }
+};
+
+TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
+{
+    if (std::system("lpstat -p QuillanPDF >/dev/null 2>&1") != 0)
+        FAIL() << "the print queue QuillanPDF is missing: `make test` sets it up";
+    const QList<int> jobsBefore = jobIds("QuillanPDF", "all");
+    XDesktop d(1024, 768, 96);
+    Course course(d);
+    Learner l(d, course, kXga);
+
+    // The language dialog: English is preselected, Enter takes it.
+    XWindowInfo dialog;
+    ASSERT_TRUE(l.window(QStringLiteral("Select language"), &dialog));
+    d.key(XK_Return);
+    XWindowInfo main;
+    ASSERT_TRUE(l.window(QStringLiteral("Quillan 2"), &main));
+    EXPECT_EQ(main.geometry, QRect(0, 0, 1024, 768));
+    ASSERT_TRUE(l.gone(QStringLiteral("Select language")));
+
+    // The title page: Enter before the countdown ends leads to T051.
+    ASSERT_TRUE(l.taskbarShown(false));
+    const auto titleShown = std::chrono::steady_clock::now();
+    d.key(XK_Return);
+    ASSERT_TRUE(l.taskbarShown(true));
+    EXPECT_LT(std::chrono::steady_clock::now() - titleShown, 25s) << "the countdown, not Enter, left the title page";
+    EXPECT_EQ(course.maxIndex(), 1);
+
+    // T051: Start, Programs, then Accessories > Wordpad by keyboard.
+    d.click(l.at.startButton());
+    ASSERT_TRUE(l.pixelIs("the Start menu opens", QPoint(1, l.at.startMenuTop() + 100), {kWhite}));
+    d.moveTo(l.at.startMenuRow(1));
+    ASSERT_TRUE(l.popupAt(l.at.submenuCorner(1)));
+    d.key(XK_Down);   // Accessories
+    d.key(XK_Right);  // Games, System Tools, Calculator, Notepad, Wordpad
+    for (int i = 0; i < 4; ++i)
+        d.key(XK_Down);
+    d.key(XK_Return);
+    ASSERT_TRUE(l.noPopup());
+    ASSERT_TRUE(l.progressReaches(2));
+
+    // T052: the word processor opens in its place, active; the taskbar is live.
+    ASSERT_TRUE(l.wordpadActive("on T052"));
+    const QRect taskbarLeft(0, l.at.taskbarTop(), 231, Layout::kTaskbar);
+    const QImage taskbarT052 = l.settled(taskbarLeft);
+    d.key(XK_o, {XK_Control_L});
+    XWindowInfo open;
+    ASSERT_TRUE(l.window(QStringLiteral("Open"), &open));
+    EXPECT_EQ(open.geometry.size(), QSize(417 + 6, 237 + 3 + 3 + 18 + 1));
+    EXPECT_EQ(open.geometry.center(), main.geometry.center()) << "the Open dialog is not centred";
+    d.click(clientOrigin(open) + QPoint(80 + 40, 178 + 10));  // the name box
+    d.type(QStringLiteral("Document2"));
+    d.click(clientOrigin(open) + QPoint(332 + 37, 178 + 11));  // Open
+    ASSERT_TRUE(l.gone(QStringLiteral("Open")));
+    ASSERT_TRUE(l.wordpadActive("right after the Open dialog closed"));
+    ASSERT_TRUE(l.progressReaches(3));
+
+    // T053: a change, New, and Yes to the save-changes question.
+    d.type(QStringLiteral("Hello "));
+    d.key(XK_n, {XK_Control_L});
+    ASSERT_TRUE(l.window(QStringLiteral("Warning")));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.gone(QStringLiteral("Warning")));
+    ASSERT_TRUE(l.progressReaches(4));
+
+    // T054: five lines unlock Forward. The taskbar is locked, but it looks
+    // as it did while it was live.
+    ASSERT_TRUE(l.wordpadActive("on T054"));
+    const QStringList letter{QStringLiteral("Dear Ann,"), QStringLiteral("I am learning to use Wordpad."),
+                             QStringLiteral("Today I typed my first letter."), QStringLiteral("It was easy."),
+                             QStringLiteral("See you soon,")};
+    d.type(letter.join(QLatin1Char('\n')));
+    ASSERT_TRUE(l.progressReaches(5));
+    const QImage taskbarT054 = l.settled(taskbarLeft);
+    saveScreenshot(d, QStringLiteral("T054"));
+    if (taskbarT054 != taskbarT052) {
+        const QString t052 = shotPath(QStringLiteral("failed-taskbar-T052"));
+        taskbarT052.save(t052);
+        taskbarT054.save(shotPath(QStringLiteral("failed-taskbar-T054")));
+        ADD_FAILURE() << "the locked taskbar on T054 does not look like the live one on T052 (x 0 to 230): "
+                      << t052.toStdString() << " and ...-T054.png";
+    }
+    ASSERT_TRUE(l.forward());
+
+    // T055: copy the last line and paste it as a new one.
+    d.key(XK_Home, {XK_Shift_L});
+    d.key(XK_c, {XK_Control_L});
+    d.key(XK_End);
+    d.key(XK_Return);
+    d.key(XK_v, {XK_Control_L});
+    ASSERT_TRUE(l.progressReaches(6));
+    ASSERT_TRUE(l.forward());
+
+    // T056: Ctrl+S, the name, Enter.
+    d.key(XK_s, {XK_Control_L});
+    XWindowInfo save;
+    ASSERT_TRUE(l.window(QStringLiteral("Save"), &save));
+    EXPECT_EQ(save.geometry, open.geometry);
+    d.type(QStringLiteral("My Document"));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.gone(QStringLiteral("Save")));
+    ASSERT_TRUE(l.progressReaches(7));
+    ASSERT_TRUE(l.forward());
+
+    // T057: Alt+F4 closes the word processor; Start, Documents, My Document.
+    d.key(XK_F4, {XK_Alt_L});
+    ASSERT_TRUE(l.wordpadHidden("after Alt+F4 on T057"));
+    d.click(l.at.startButton());
+    ASSERT_TRUE(l.pixelIs("the Start menu opens on T057", QPoint(1, l.at.startMenuTop() + 100), {kWhite}));
+    d.moveTo(l.at.startMenuRow(2));
+    ASSERT_TRUE(l.popupAt(l.at.submenuCorner(2)));
+    d.key(XK_Down);  // Document2
+    d.key(XK_Down);  // My Document
+    d.key(XK_Return);
+    ASSERT_TRUE(l.noPopup());
+    ASSERT_TRUE(l.progressReaches(8));
+
+    // T058: File > Print..., then Forward.
+    ASSERT_TRUE(l.wordpadActive("when T058 reopens My Document"));
+    ASSERT_TRUE(l.print());
+    ASSERT_TRUE(l.progressReaches(9));
+    ASSERT_TRUE(l.forward());
+
+    // T059: a new document with comments, saved as Comments, printed, closed.
+    const QStringList comments{QStringLiteral("The lessons were clear."), QStringLiteral("Thank you!")};
+    d.key(XK_n, {XK_Control_L});
+    d.type(comments.join(QLatin1Char('\n')));
+    d.key(XK_s, {XK_Control_L});
+    ASSERT_TRUE(l.window(QStringLiteral("Save")));
+    d.type(QStringLiteral("Comments"));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.gone(QStringLiteral("Save")));
+    ASSERT_TRUE(l.print());
+    d.key(XK_F4, {XK_Alt_L});
+    ASSERT_TRUE(l.progressReaches(10));
+    ASSERT_TRUE(l.wordpadHidden("after the course is completed"));
+    ASSERT_TRUE(l.taskbarShown(false));
+
+    // F3 starts again at T051.
+    l.crutch(QPoint(300, 100));
+    ASSERT_TRUE(l.nextPage("F3", [&] { d.key(XK_F3); }));
+    ASSERT_TRUE(l.taskbarShown(true));
+    EXPECT_FALSE(l.wordpadShown());
+
+    // Contents: down from T051 (preselected) to T059, Enter.
+    d.click(l.at.navButton(2, true));
+    const QString contents = QString::fromLatin1(english("PAGES", "T004Name", "Contents"));
+    ASSERT_TRUE(l.window(contents));
+    l.settled(QRect(0, 0, 1024, 768));
+    saveScreenshot(d, QStringLiteral("contents"));
+    for (int i = 0; i < 8; ++i)
+        d.key(XK_Down);
+    ASSERT_TRUE(l.nextPage("OK in the contents dialog", [&] { d.key(XK_Return); }));
+    ASSERT_TRUE(l.gone(contents));
+    ASSERT_TRUE(l.pixelIs("T059 shows the word processor", l.at.captionLeftEnd(), {kNavy, kCaptionGrey}));
+
+    // Forward to the credits, on black; Exit ends the program.
+    ASSERT_TRUE(l.forward());
+    ASSERT_TRUE(l.pixelIs("the credits page shows on black, down to the bottom (no taskbar)",
+                          QPoint(512, 767 - 14), {kBlack}));
+    ASSERT_TRUE(l.exit(false));
+
+    // What the learner typed is stored, and both documents were printed.
+    QStringList stored = letter;
+    stored << letter.last();
+    EXPECT_EQ(course.document("DOCUMENT"), stored);
+    EXPECT_EQ(course.document("COMMENTS"), comments);
+    QStringList printed;
+    EXPECT_TRUE(l.wait(
+        "the print jobs My Document and Comments complete",
+        [&] {
+            printed = completedJobNames("QuillanPDF", jobsBefore);
+            return printed == QStringList{QStringLiteral("Comments"), QStringLiteral("My Document")};
+        },
+        [&] { return "new completed jobs: " + printed.join(QStringLiteral(", ")).toStdString(); }, 60s));
+
+    // Every window carried its own title and nothing else.
+    for (const QString &title : d.titlesSeen())
+        EXPECT_TRUE(title == QLatin1String("Quillan 2") || !title.contains(QLatin1String("Quillan 2")))
+            << "window title \"" << title.toStdString() << "\"";
+}
+
+// A screen at 120 dots per inch, told by the server or by the desktop's
+// font resolution: the program warns, and then lays the course out for the
+// screen's real pixels, without scaling it up.
+TEST(EndToEnd, A120DpiScreenGetsTheDisplayWarningAndAnUnscaledCourse)
+{
+    const struct {
+        const char *name;
+        int serverDpi;
+        QByteArray resources;
+    } cases[] = {
+        {"server-120dpi", 120, {}},
+        {"Xft-dpi-120", 96, "Xft.dpi:\t120\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        XDesktop d(1024, 768, c.serverDpi, c.resources);
+        Course course(d, {QStringLiteral("QL2Eng.ini")});
+        Learner l(d, course, kXga);
+
+        ASSERT_TRUE(l.window(QStringLiteral("Error")));
+        l.settled(QRect(0, 0, 1024, 768));
+        saveScreenshot(d, QStringLiteral("display-warning-") + QLatin1String(c.name));
+        d.key(XK_Return);
+        ASSERT_TRUE(l.gone(QStringLiteral("Error")));
+
+        XWindowInfo main;
+        ASSERT_TRUE(l.window(QStringLiteral("Quillan 2"), &main));
+        EXPECT_EQ(main.geometry, QRect(0, 0, 1024, 768));
+        // The info panel is 250 screen pixels wide (scaled by 1.25 it would
+        // start 62 pixels further left).
+        const int panelLeft = 1024 - l.at.panelWidth;
+        ASSERT_TRUE(l.pixelIs("the title page's notebook ends where the info panel begins",
+                              QPoint(panelLeft - 2, 300), {kTeal}));
+        EXPECT_EQ(d.pixel(QPoint(panelLeft + 4, 300)), 0xFFFFE1u) << "the info panel is not at x " << panelLeft;
+        ASSERT_TRUE(l.exit(false));
+    }
+}
+
+// A large screen: the course fills it, and the Start menu stands at its
+// bottom left, its Programs submenu beside it.
+TEST(EndToEnd, OnA1920x1080ScreenTheStartMenuOpensAtTheBottomLeft)
+{
+    XDesktop d(1920, 1080, 96);
+    Course course(d, {QStringLiteral("QL2Eng.ini")});
+    Learner l(d, course, Layout{QSize(1920, 1080)});
+
+    XWindowInfo main;
+    ASSERT_TRUE(l.window(QStringLiteral("Quillan 2"), &main));
+    EXPECT_EQ(main.geometry, QRect(0, 0, 1920, 1080));
+    ASSERT_TRUE(l.taskbarShown(false));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.taskbarShown(true));
+
+    d.click(l.at.startButton());
+    ASSERT_TRUE(l.pixelIs("the Start menu opens", QPoint(1, l.at.startMenuTop() + 100), {kWhite}));
+    EXPECT_EQ(d.pixel(QPoint(1, l.at.startMenuTop() - 2)), kTeal) << "the Start menu reaches higher than it should";
+    d.moveTo(l.at.startMenuRow(1));
+    ASSERT_TRUE(l.popupAt(l.at.submenuCorner(1)));
+    d.key(XK_Escape);
+    ASSERT_TRUE(l.noPopup());
+    ASSERT_TRUE(l.exit(true));
+}
+
+}  // namespace

@@ -1,0 +1,396 @@
+#include "e2e/x_desktop.h"
+
+#include <QDir>
+
+#include <X11/XKBlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+constexpr Milliseconds kPollInterval(20);
+
+// Windows come and go while we look at them; a window that vanished between
+// two requests is not an error of the test.
+int ignoreXErrors(Display *, XErrorEvent *)
+{
+    return 0;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const QStringList &argv, const QStringList &env, const QStringList &unset,
+                           int keepFd)
+{
+    // Everything the child needs is prepared before fork.
+    std::vector<QByteArray> args;
+    for (const QString &a : argv)
+        args.push_back(a.toLocal8Bit());
+    std::vector<char *> argp;
+    for (QByteArray &a : args)
+        argp.push_back(a.data());
+    argp.push_back(nullptr);
+
+    std::vector<QByteArray> vars;
+    const auto replaced = [&](const QByteArray &entry) {
+        const QByteArray name = entry.left(entry.indexOf('='));
+        for (const QString &u : unset)
+            if (name == u.toLocal8Bit())
+                return true;
+        for (const QString &e : env)
+            if (e.toLocal8Bit().startsWith(name + '='))
+                return true;
+        return false;
+    };
+    for (char **e = environ; *e; ++e)
+        if (!replaced(QByteArray(*e)))
+            vars.emplace_back(*e);
+    for (const QString &e : env)
+        vars.push_back(e.toLocal8Bit());
+    std::vector<char *> envp;
+    for (QByteArray &v : vars)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
+
+    const pid_t parent = getpid();
+    m_pid = fork();
+    if (m_pid < 0)
+        throw std::runtime_error(std::string("fork failed: ") + std::strerror(errno));
+    if (m_pid == 0) {
+        // The child goes when the test goes, however the test ends.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
+        for (int fd = 3; fd < 1024; ++fd)
+            if (fd != keepFd)
+                close(fd);
+        execvpe(argp[0], argp.data(), envp.data());
+        std::fprintf(stderr, "cannot start %s: %s\n", argp[0], std::strerror(errno));
+        _exit(127);
+    }
+}
+
+ChildProcess::~ChildProcess()
+{
+    stop();
+}
+
+std::optional<int> ChildProcess::exitStatus()
+{
+    if (!m_status && m_pid > 0) {
+        int status = 0;
+        if (waitpid(m_pid, &status, WNOHANG) == m_pid)
+            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1 - WTERMSIG(status);
+    }
+    return m_status;
+}
+
+bool ChildProcess::running()
+{
+    return m_pid > 0 && !exitStatus();
+}
+
+void ChildProcess::stop()
+{
+    if (!running())
+        return;
+    kill(m_pid, SIGTERM);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (running() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(Milliseconds(10));
+    if (running()) {
+        kill(m_pid, SIGKILL);
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_status = -1 - SIGKILL;
+    }
+}
+
+XDesktop::XDesktop(int width, int height, int dpi, const QByteArray &resources)
+    : m_width(width), m_height(height)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw std::runtime_error("pipe failed");
+    m_server.emplace(QStringList{QStringLiteral("Xvfb"), QStringLiteral("-displayfd"),
+                                 QString::number(fds[1]), QStringLiteral("-screen"),
+                                 QStringLiteral("0"),
+                                 QStringLiteral("%1x%2x24").arg(width).arg(height),
+                                 QStringLiteral("-dpi"), QString::number(dpi),
+                                 QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                 QStringLiteral("-noreset")},
+                     QStringList{}, QStringList{}, fds[1]);
+    close(fds[1]);
+
+    // The server writes its display number once it accepts connections.
+    QByteArray number;
+    pollfd p{fds[0], POLLIN, 0};
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!number.endsWith('\n') && std::chrono::steady_clock::now() < until) {
+        if (poll(&p, 1, 100) > 0) {
+            char c;
+            if (read(fds[0], &c, 1) != 1)
+                break;
+            number.append(c);
+        }
+    }
+    close(fds[0]);
+    if (!number.endsWith('\n'))
+        throw std::runtime_error("Xvfb did not report a display within 20 s");
+    m_displayName = ':' + number.trimmed();
+
+    XSetErrorHandler(ignoreXErrors);
+    m_display = XOpenDisplay(m_displayName.constData());
+    if (!m_display)
+        throw std::runtime_error("cannot open display " + m_displayName.toStdString());
+    int event, error, major, minor;
+    if (!XTestQueryExtension(m_display, &event, &error, &major, &minor))
+        throw std::runtime_error("the X server has no XTest extension");
+    if (!resources.isEmpty()) {
+        XChangeProperty(m_display, DefaultRootWindow(m_display),
+                        XInternAtom(m_display, "RESOURCE_MANAGER", False), XA_STRING, 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char *>(resources.constData()),
+                        int(resources.size()));
+        sync();
+    }
+}
+
+XDesktop::~XDesktop()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
+}
+
+void XDesktop::sync()
+{
+    XSync(m_display, False);
+}
+
+void XDesktop::moveTo(QPoint p)
+{
+    XTestFakeMotionEvent(m_display, -1, p.x(), p.y(), CurrentTime);
+    sync();
+}
+
+void XDesktop::click(QPoint p)
+{
+    moveTo(p);
+    XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
+    sync();
+}
+
+unsigned XDesktop::keycode(unsigned long keysym)
+{
+    const KeyCode code = XKeysymToKeycode(m_display, keysym);
+    if (code == 0)
+        throw std::runtime_error("no key gives the keysym " + std::to_string(keysym));
+    return code;
+}
+
+void XDesktop::key(unsigned long keysym, std::initializer_list<unsigned long> modifiers)
+{
+    for (unsigned long m : modifiers)
+        XTestFakeKeyEvent(m_display, keycode(m), True, CurrentTime);
+    const unsigned code = keycode(keysym);
+    XTestFakeKeyEvent(m_display, code, True, CurrentTime);
+    XTestFakeKeyEvent(m_display, code, False, CurrentTime);
+    for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m)
+        XTestFakeKeyEvent(m_display, keycode(*m), False, CurrentTime);
+    sync();
+}
+
+void XDesktop::type(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            key(XK_Return);
+            continue;
+        }
+        const unsigned long keysym = c.unicode();  // printable ASCII: the keysym is the code
+        if (keysym < 0x20 || keysym > 0x7e)
+            throw std::runtime_error("cannot type the character " + std::to_string(keysym));
+        // A character on the key's second level needs Shift.
+        const bool shifted = XkbKeycodeToKeysym(m_display, KeyCode(keycode(keysym)), 0, 0) != keysym;
+        if (shifted)
+            key(keysym, {XK_Shift_L});
+        else
+            key(keysym);
+    }
+}
+
+unsigned XDesktop::pixel(QPoint p)
+{
+    return grab(QRect(p, QSize(1, 1))).pixel(0, 0) & 0xFFFFFF;
+}
+
+QImage XDesktop::grab(const QRect &area)
+{
+    XImage *xi = XGetImage(m_display, DefaultRootWindow(m_display), area.x(), area.y(),
+                           unsigned(area.width()), unsigned(area.height()), AllPlanes, ZPixmap);
+    QImage image(area.size(), QImage::Format_RGB32);
+    if (!xi) {
+        image.fill(Qt::magenta);
+        return image;
+    }
+    const auto channel = [](unsigned long value, unsigned long mask) {
+        int shift = 0;
+        while (mask && !(mask & 1)) {
+            mask >>= 1;
+            ++shift;
+        }
+        return unsigned((value >> shift) & mask);
+    };
+    for (int y = 0; y < area.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < area.width(); ++x) {
+            const unsigned long v = XGetPixel(xi, x, y);
+            line[x] = qRgb(int(channel(v, xi->red_mask)), int(channel(v, xi->green_mask)),
+                           int(channel(v, xi->blue_mask)));
+        }
+    }
+    XDestroyImage(xi);
+    return image;
+}
+
+QList<XWindowInfo> XDesktop::topLevels()
+{
+    QList<XWindowInfo> result;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
+        return result;
+    const Atom netName = XInternAtom(m_display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(m_display, children[i], &a) || a.map_state != IsViewable)
+            continue;
+        XWindowInfo w;
+        w.id = children[i];
+        w.geometry = QRect(a.x, a.y, a.width, a.height);
+        w.overrideRedirect = a.override_redirect;
+        Atom type = 0;
+        int format = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char *data = nullptr;
+        if (XGetWindowProperty(m_display, w.id, netName, 0, 1024, False, utf8, &type, &format, &items,
+                               &after, &data) == Success && data && type == utf8) {
+            w.title = QString::fromUtf8(reinterpret_cast<const char *>(data), int(items));
+        } else {
+            char *name = nullptr;
+            if (XFetchName(m_display, w.id, &name) && name) {
+                w.title = QString::fromLocal8Bit(name);
+                XFree(name);
+            }
+        }
+        if (data)
+            XFree(data);
+        if (!w.title.isEmpty())
+            m_titlesSeen.insert(w.title);
+        result.append(w);
+    }
+    if (children)
+        XFree(children);
+    return result;
+}
+
+std::optional<XWindowInfo> XDesktop::windowTitled(const QString &title)
+{
+    const QList<XWindowInfo> windows = topLevels();
+    for (auto w = windows.rbegin(); w != windows.rend(); ++w)
+        if (w->title == title || (qEnvironmentVariableIsSet("E2E_CRUTCH") && w->title == title + QString::fromUtf8(" \u2014 Quillan 2")))  // CRUTCH
+            return *w;
+    return std::nullopt;
+}
+
+unsigned long XDesktop::inputFocus()
+{
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(m_display, &focus, &revert);
+    return focus;
+}
+
+std::string XDesktop::describe()
+{
+    std::string s = "windows (bottom to top):";
+    const unsigned long focus = inputFocus();
+    for (const XWindowInfo &w : topLevels()) {
+        char line[160];
+        std::snprintf(line, sizeof line, " [0x%lx \"%s\" %d,%d %dx%d%s%s]", w.id,
+                      w.title.toStdString().c_str(), w.geometry.x(), w.geometry.y(), w.geometry.width(),
+                      w.geometry.height(), w.overrideRedirect ? " popup" : "",
+                      w.id == focus ? " focused" : "");
+        s += line;
+    }
+    char tail[96];
+    std::snprintf(tail, sizeof tail, "; keyboard focus 0x%lx%s", focus,
+                  focus == DefaultRootWindow(m_display) ? " (the root window)"
+                  : focus == PointerRoot              ? " (pointer root)"
+                  : focus == None                     ? " (none)"
+                                                      : "");
+    return s + tail;
+}
+
+std::string hexColour(unsigned rgb)
+{
+    char s[16];
+    std::snprintf(s, sizeof s, "0x%06X", rgb & 0xFFFFFF);
+    return s;
+}
+
+QString shotPath(const QString &name)
+{
+    const QString dir = QStringLiteral(E2E_SHOTS_DIR);
+    QDir().mkpath(dir);
+    QString file = name;
+    for (QChar &c : file)
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-'))
+            c = QLatin1Char('_');
+    return dir + QLatin1Char('/') + file + QStringLiteral(".png");
+}
+
+QString saveScreenshot(XDesktop &desktop, const QString &name)
+{
+    const QString path = shotPath(name);
+    desktop.grab().save(path);
+    return path;
+}
+
+::testing::AssertionResult waitFor(XDesktop &desktop, const std::string &step,
+                                   const std::function<bool()> &condition, Milliseconds bound,
+                                   const std::function<std::string()> &seen)
+{
+    const auto until = std::chrono::steady_clock::now() + bound;
+    for (;;) {
+        if (condition())
+            return ::testing::AssertionSuccess();
+        if (std::chrono::steady_clock::now() >= until)
+            break;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    const QString shot = saveScreenshot(desktop, QStringLiteral("failed-") + QString::fromStdString(step));
+    return ::testing::AssertionFailure()
+           << "step \"" << step << "\" did not happen within " << bound.count() << " ms; seen: "
+           << (seen ? seen() : std::string("-")) << "; " << desktop.describe()
+           << "; screenshot " << shot.toStdString();
+}
