@@ -1,8 +1,8 @@
+#include "platform/error_box.h"
 #include "platform/ini_file.h"
 #include "platform/quillan_application.h"
 #include "support/test_support.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -18,14 +18,14 @@ TEST(ErrorReport, AnExceptionInAnEventHandlerIsShownAndTheProgramGoesOn)
 
     QString shown;
     ModalAnswerer answerer([&](QWidget *w) {
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            shown = box->text();
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        if (auto *box = qobject_cast<TErrorBox *>(w)) {
+            shown = box->windowTitle() + ": " + box->text();
+            EXPECT_EQ(box->iconKind(), QStyle::SP_MessageBoxCritical);
             box->accept();
         }
     });
     QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(shown, "Unable to write to /x/QL2Dusr.qlu");
+    EXPECT_EQ(shown, "Quillan 2: Unable to write to /x/QL2Dusr.qlu");
 
     // The program goes on: the next click is handled as usual.
     bool clicked = false;
