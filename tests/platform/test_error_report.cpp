@@ -36,4 +36,33 @@ TEST(ErrorReport, AnExceptionInAnEventHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(answerer.count(), 1);
 }
 
+TEST(ErrorReport, TheBoxWearsTheClassicFrameAndClosesAnyWay)
+{
+    const struct {
+        const char *name;
+        std::function<void(TErrorBox *)> close;
+    } ways[] = {
+        {"OK", [](TErrorBox *b) { QTest::mouseClick(b->findChild<QPushButton *>("btnOK"), Qt::LeftButton); }},
+        {"Enter", [](TErrorBox *b) { QTest::keyClick(b->focusWidget(), Qt::Key_Return); }},
+        {"Esc", [](TErrorBox *b) { QTest::keyClick(b->focusWidget(), Qt::Key_Escape); }},
+        {"close box", [](TErrorBox *b) { clickCloseBox(b); }},
+    };
+    for (const auto &way : ways) {
+        SCOPED_TRACE(way.name);
+        QString title;
+        bool framed = false;
+        ModalAnswerer answerer([&](QWidget *w) {
+            auto *box = qobject_cast<TErrorBox *>(w);
+            ASSERT_NE(box, nullptr);
+            title = box->frame()->caption();
+            framed = box->windowFlags().testFlag(Qt::FramelessWindowHint);
+            way.close(box);
+        });
+        showErrorBox(QStringLiteral("Error"), QStringLiteral("The page could not be loaded."));
+        EXPECT_EQ(answerer.count(), 1);  // it closed, or the call would not have returned
+        EXPECT_EQ(title, "Error");
+        EXPECT_TRUE(framed);
+    }
+}
+
 }  // namespace
