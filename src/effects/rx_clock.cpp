@@ -255,14 +255,9 @@ QRect TRxClock::cellRect(int i) const
     return QRect(l.block.left() + i * l.cellWidth, l.block.top(), l.cellWidth, l.block.height());
 }
 
-QList<QRect> TRxClock::takeUpdates()
-{
-    return std::exchange(m_updates, {});
-}
-
 void TRxClock::redraw(const QRect &r)
 {
-    m_updates.append(r);
+    OnRedraw(r);
     update(r);
 }
 
