@@ -4,38 +4,36 @@
 #include "platform/panel.h"
 #include "platform/period_look.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
-    : QDialog(parent), m_programDir(programDir)
+    : TClassicDialog(parent), m_programDir(programDir)
 {
     setObjectName(QStringLiteral("frmSelLang"));
-    setWindowTitle(QStringLiteral("Select language"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setCaption(QStringLiteral("Select language"));
+    frame()->setHelpButtonVisible(false);
     setFont(periodFont(QStringLiteral("Tahoma"), 11));
-    setFixedSize(480, 268);
+    setClientSize(QSize(480, 268));
+    QWidget *c = client();
 
-    auto *image1 = new QLabel(this);
+    auto *image1 = new QLabel(c);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(0, 0, 480, 64);
     image1->setPixmap(QPixmap(QStringLiteral(":/banner.png")));
 
-    addBevel(this, TBevel::Shape::BottomLine, "Bevel2", QRect(0, 64, 480, 6));
+    addBevel(c, TBevel::Shape::BottomLine, "Bevel2", QRect(0, 64, 480, 6));
 
-    auto *prompt = new QLabel(QStringLiteral("Select desired language and click OK:"), this);
+    auto *prompt = new QLabel(QStringLiteral("Select desired language and click OK:"), c);
     prompt->setObjectName(QStringLiteral("lbT001Time"));
     prompt->setGeometry(7, 76, 466, 13);
 
-    flbLangs = new QListWidget(this);
+    flbLangs = new QListWidget(c);
     flbLangs->setObjectName(QStringLiteral("flbLangs"));
     flbLangs->hide();
 
-    lbLangs = new QListWidget(this);
+    lbLangs = new QListWidget(c);
     lbLangs->setObjectName(QStringLiteral("lbLangs"));
     lbLangs->setGeometry(4, 96, 469, 137);
     lbLangs->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -43,13 +41,13 @@ TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
     lbLangs->setFrameShadow(QFrame::Sunken);
     prompt->setBuddy(lbLangs);
 
-    auto *button1 = new QPushButton(QStringLiteral("OK"), this);
+    auto *button1 = new QPushButton(QStringLiteral("OK"), c);
     button1->setObjectName(QStringLiteral("Button1"));
     button1->setGeometry(312, 238, 75, 25);
     button1->setDefault(true);
     connect(button1, &QPushButton::clicked, this, &TfrmSelLang::Button1Click);
 
-    auto *button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *button2 = new QPushButton(QStringLiteral("Cancel"), c);
     button2->setObjectName(QStringLiteral("Button2"));
     button2->setGeometry(396, 238, 75, 25);
     connect(button2, &QPushButton::clicked, this, &QDialog::reject);
@@ -85,10 +83,7 @@ void TfrmSelLang::Button1Click()
 
 QString TfrmSelLang::SelectLanguage()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect desk = screen->geometry();
-        move(desk.x() + (desk.width() - width()) / 2, desk.y() + (desk.height() - height()) / 2);
-    }
+    centreOnScreen();  // the whole window, frame and all
     lbLangs->setFocus();
     if (exec() != QDialog::Accepted || lbLangs->currentRow() < 0)
         return {};

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/classic_window.h"
+
 #include <QString>
 
 class QLabel;
@@ -8,9 +9,9 @@ class QListWidget;
 class QPushButton;
 
 // The language selection dialog: a banner, a list of the language files'
-// display names, OK and Cancel. Its texts are fixed English ones, since no
-// language is chosen yet.
-class TfrmSelLang : public QDialog {
+// display names, OK and Cancel, in the classic frame. Its texts are fixed
+// English ones, since no language is chosen yet.
+class TfrmSelLang : public TClassicDialog {
     Q_OBJECT
 public:
     // Fills the lists from the language files in programDir (FormCreate).

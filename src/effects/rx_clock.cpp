@@ -1,5 +1,7 @@
 #include "effects/rx_clock.h"
 
+#include "platform/period_look.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -253,14 +255,9 @@ QRect TRxClock::cellRect(int i) const
     return QRect(l.block.left() + i * l.cellWidth, l.block.top(), l.cellWidth, l.block.height());
 }
 
-QList<QRect> TRxClock::takeUpdates()
-{
-    return std::exchange(m_updates, {});
-}
-
 void TRxClock::redraw(const QRect &r)
 {
-    m_updates.append(r);
+    OnRedraw(r);
     update(r);
 }
 
@@ -311,7 +308,7 @@ void TRxClock::paintDigital(QPainter &p)
     const Clock::Text t = text();
     const Layout l = layoutFor(t);
     p.setFont(l.font);
-    p.setPen(palette().color(QPalette::WindowText));
+    p.setPen(lookPalette(this).color(QPalette::WindowText));
     const QColor background = palette().color(QPalette::Button);
     for (int i = 0; i < t.cells.size(); ++i) {
         const QRect cell(l.block.left() + i * l.cellWidth, l.block.top(), l.cellWidth, l.block.height());
@@ -343,7 +340,7 @@ void TRxClock::paintAnalog(QPainter &p)
         return centre + QPointF(std::sin(a), -std::cos(a)) * radius * fraction;
     };
 
-    const QColor text = palette().color(QPalette::WindowText);
+    const QColor text = lookPalette(this).color(QPalette::WindowText);
     const double small = std::max(1.0, radius / 14.0), large = std::max(2.0, radius / 7.0);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 60; ++i) {

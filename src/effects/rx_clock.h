@@ -124,9 +124,9 @@ public:
     QRect textArea() const;
     QRect cellRect(int i) const;
 
-    // What was handed to update() since the last call, in order (the whole
-    // clock as rect()); emptied by the call.
-    QList<QRect> takeUpdates();
+    // Raised with every rectangle the clock hands to update(), in order (the
+    // whole clock as rect()), so a test can see what a tick redraws.
+    Event<const QRect &> OnRedraw;
 
     QSize sizeHint() const override { return {49, 22}; }
 
@@ -164,7 +164,6 @@ private:
     TimeSource m_source;
     QTime m_shown;          // the time drawn, as the last tick read it
     QDateTime m_lastRead;   // the source's value at the last tick
-    QList<QRect> m_updates;
 
     TClockTicker *m_ticker = nullptr;
 };

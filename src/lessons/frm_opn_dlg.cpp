@@ -13,30 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-
-namespace {
-
-// The Open button of the period file dialog: its availability belongs to the
-// panel around it, and it keeps its normal look while that panel is disabled.
-class TAlwaysEnabledLookButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QStylePainter p(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.state |= QStyle::State_Enabled;
-        option.palette.setCurrentColorGroup(isActiveWindow() ? QPalette::Active : QPalette::Inactive);
-        p.drawControl(QStyle::CE_PushButton, option);
-    }
-};
-
-}  // namespace
 
 TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget *parent)
     : TClassicDialog(parent), m_largeImages(largeImages), m_smallImages(smallImages)
@@ -106,8 +82,11 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     pnOpen->setObjectName(QStringLiteral("pnOpen"));
     pnOpen->setGeometry(332, 178, 75, 23);
     pnOpen->setEnabled(false);
+    // The Open button's availability belongs to this panel: the button itself
+    // is never disabled and never looks disabled.
+    keepLookWhenDisabled(pnOpen);
 
-    btnOpen = new TAlwaysEnabledLookButton(QStringLiteral("&Open"), pnOpen);
+    btnOpen = new QPushButton(QStringLiteral("&Open"), pnOpen);
     btnOpen->setObjectName(QStringLiteral("btnOpen"));
     btnOpen->setGeometry(0, 0, 75, 23);
     btnOpen->setDefault(true);

@@ -30,15 +30,6 @@ public:
     }
 };
 
-// A picture for a button whose disabled look is its normal look.
-QIcon sameWhenDisabled(const QPixmap &pixmap)
-{
-    QIcon icon;
-    icon.addPixmap(pixmap, QIcon::Normal);
-    icon.addPixmap(pixmap, QIcon::Disabled);
-    return icon;
-}
-
 }  // namespace
 
 TfrmWordpad::TfrmWordpad(TImageList *imglButtons, QWidget *parent)
@@ -274,7 +265,7 @@ void TfrmWordpad::createToolbars(TImageList *images)
     tbMain = new TToolBar(Panel1);
     tbMain->setObjectName(QStringLiteral("tbMain"));
     const auto mainButton = [&](const char *name, int image, TAction *action) {
-        QToolButton *b = tbMain->addButton(QString::fromLatin1(name), sameWhenDisabled(images->pixmap(image)));
+        QToolButton *b = tbMain->addButton(QString::fromLatin1(name), images->icon(image, QIcon::Disabled));
         if (action) {
             b->setToolTip(QString(action->text()).remove(QLatin1Char('.')));
             connect(b, &QToolButton::clicked, action, &TAction::execute);

@@ -63,12 +63,15 @@ void TfrmMain::EnterLesson(int index)
         const QString path = FInfoPath + QStringLiteral("T052Txt.rtf");
         QFile file(path);
         QString why;
+        bool loaded = false;
         if (!file.open(QIODevice::ReadOnly))
             why = file.errorString();
-        else if (!loadRtf(file.readAll(), *wp->reWPad->document(), &why))
+        else
+            loaded = loadRtf(file.readAll(), *wp->reWPad->document(), &why);
+        if (!loaded) {
             wp->reWPad->clear();
-        if (!why.isEmpty())
             reportError(QStringLiteral("The lesson's document %1 could not be loaded: %2").arg(path, why));
+        }
         wp->reWPad->document()->clearUndoRedoStacks();
         wp->reWPad->document()->setModified(false);
         wp->reWPad->moveCursor(QTextCursor::Start);

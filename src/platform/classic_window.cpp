@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -654,6 +655,14 @@ void TClassicDialog::centreOver(const QWidget *window)
 {
     const QRect g = window->frameGeometry();
     move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 2);
+}
+
+void TClassicDialog::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect desk = screen->geometry();
+        move(desk.left() + (desk.width() - width()) / 2, desk.top() + (desk.height() - height()) / 2);
+    }
 }
 
 void TClassicDialog::setCaption(const QString &caption)

@@ -192,8 +192,9 @@ public:
 
     // Sizes the dialog so its client area has this size.
     void setClientSize(QSize size);
-    // Centres the dialog over a window (the main window).
+    // Centres the dialog over a window (the main window), or on the screen.
     void centreOver(const QWidget *window);
+    void centreOnScreen();
     void setCaption(const QString &caption);
 
 protected:

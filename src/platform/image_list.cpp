@@ -60,3 +60,11 @@ QIcon TImageList::icon(int index) const
     const QPixmap p = pixmap(index);
     return p.isNull() ? QIcon() : QIcon(p);
 }
+
+QIcon TImageList::icon(int index, QIcon::Mode sameIn) const
+{
+    QIcon i = icon(index);
+    if (!i.isNull())
+        i.addPixmap(pixmap(index), sameIn);
+    return i;
+}

@@ -25,6 +25,10 @@ public:
     // An empty pixmap or icon for an index outside the list.
     QPixmap pixmap(int index) const;
     QIcon icon(int index) const;
+    // An icon that shows its normal picture in that mode too (a button whose
+    // disabled look is its normal one, a tree entry whose icon is not tinted
+    // when selected).
+    QIcon icon(int index, QIcon::Mode sameIn) const;
     // The period's disabled look of a picture: its shape embossed, in
     // dark grey with a white shadow one pixel down and right.
     static QPixmap embossed(const QPixmap &pixmap);

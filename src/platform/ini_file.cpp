@@ -269,8 +269,13 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
     const QByteArray entry = trimmed(key).toByteArray() + '=' + value.toByteArray();
 
     if (loc.keyLine >= 0) {
+        // Only the value changes: the key keeps the spelling the file gives
+        // it, and the blanks around "=" stay as they were.
         const Line &line = lines[loc.keyLine];
-        content.replace(line.start, line.end - line.start, entry);
+        qsizetype from = content.indexOf('=', line.start) + 1;
+        while (from < line.end && isBlank(content.at(from)))
+            ++from;
+        content.replace(from, line.end - from, value.toByteArray());
     } else if (loc.sectionLine >= 0) {
         const Line &after = lines[loc.lastContentLine];
         if (after.next == after.end)  // the section's last line has no line break

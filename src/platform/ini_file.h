@@ -31,7 +31,9 @@ private:
 // every call, so values are never stale.
 //
 // Writing goes to disk at once. Every other line of the file is kept byte for
-// byte; a missing file or section is created. The new content replaces the file
+// byte; a missing file or section is created. Writing a key the section
+// already has changes only its value: the key keeps its spelling in the file
+// and the blanks around "=" stay. The new content replaces the file
 // atomically (a temporary file in the same folder, then a rename), so an
 // interrupted write never leaves half a file behind.
 class IniFile {

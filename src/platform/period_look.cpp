@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 
@@ -30,7 +32,93 @@ void registerPeriodFonts()
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
 }
 
+constexpr const char *kKeepLookProperty = "quillanKeepLook";
+
+// Lets a control that keeps its enabled look be drawn as enabled: the style
+// option of the one drawing call says enabled, in the active or inactive
+// colours, and is put back afterwards.
+class EnabledLook {
+public:
+    EnabledLook(const QStyleOption *option, const QWidget *widget)
+    {
+        if (!option || !widget || !keepsEnabledLook(widget))
+            return;
+        m_option = const_cast<QStyleOption *>(option);  // the caller's own, on its stack
+        m_state = m_option->state;
+        m_group = m_option->palette.currentColorGroup();
+        m_option->state |= QStyle::State_Enabled;
+        m_option->palette.setCurrentColorGroup(widget->isActiveWindow() ? QPalette::Active
+                                                                         : QPalette::Inactive);
+    }
+    ~EnabledLook()
+    {
+        if (!m_option)
+            return;
+        m_option->state = m_state;
+        m_option->palette.setCurrentColorGroup(m_group);
+    }
+    EnabledLook(const EnabledLook &) = delete;
+    EnabledLook &operator=(const EnabledLook &) = delete;
+
+private:
+    QStyleOption *m_option = nullptr;
+    QStyle::State m_state;
+    QPalette::ColorGroup m_group = QPalette::Active;
+};
+
+// The "Windows" style, with locked containers that keep their look.
+class PeriodStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        EnabledLook look(option, widget);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        EnabledLook look(option, widget);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        EnabledLook look(option, widget);
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+};
+
 }  // namespace
+
+void keepLookWhenDisabled(QWidget *container)
+{
+    container->setProperty(kKeepLookProperty, true);
+}
+
+bool keepsEnabledLook(const QWidget *w)
+{
+    if (w->isEnabled())
+        return false;
+    // The nearest widget that was disabled on its own decides.
+    for (const QWidget *p = w; p; p = p->parentWidget()) {
+        if (p->testAttribute(Qt::WA_ForceDisabled))
+            return p->property(kKeepLookProperty).toBool();
+        if (p->isWindow())
+            break;
+    }
+    return false;
+}
+
+QPalette lookPalette(const QWidget *w)
+{
+    QPalette pal = w->palette();
+    if (keepsEnabledLook(w))
+        pal.setCurrentColorGroup(w->isActiveWindow() ? QPalette::Active : QPalette::Inactive);
+    return pal;
+}
 
 QFont periodFont(const QString &family, int pixelHeight, bool bold)
 {
@@ -72,8 +160,8 @@ QPalette periodPalette()
 void applyPeriodLook(QApplication &app)
 {
     registerPeriodFonts();
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
-        app.setStyle(style);
+    if (QStyle *windows = QStyleFactory::create(QStringLiteral("Windows")))
+        app.setStyle(new PeriodStyle(windows));
     app.setPalette(periodPalette());
     app.setFont(periodFont(QStringLiteral("Tahoma"), 11));
 }

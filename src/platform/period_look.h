@@ -4,6 +4,7 @@
 #include <QPalette>
 
 class QApplication;
+class QWidget;
 
 // The look of the classic desktop: the "Windows" widget style, the grey
 // palette with navy highlight, and the period fonts (Tahoma, MS Sans Serif,
@@ -12,6 +13,15 @@ class QApplication;
 void applyPeriodLook(QApplication &app);
 
 QPalette periodPalette();
+
+// A container that the lessons disable to lock it (the taskbar, the Open
+// button's panel) ignores input but keeps its look: what it holds is drawn
+// as if enabled. A control disabled on its own is still drawn greyed.
+void keepLookWhenDisabled(QWidget *container);
+// Whether w is disabled only by such a container, and so drawn as enabled.
+bool keepsEnabledLook(const QWidget *w);
+// The palette to draw w with: an enabled one's colours when it keeps its look.
+QPalette lookPalette(const QWidget *w);
 
 // A font of the period by pixel height, as the classic forms give it:
 // Tahoma 8 pt is 11 pixels at 96 dots per inch, Courier New 10 pt is 13.

@@ -1,6 +1,11 @@
 #include "platform/quillan_application.h"
 
-#include <QMessageBox>
+#include "platform/error_box.h"
+#include "platform/period_look.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
 
 #include <exception>
 #include <utility>
@@ -13,11 +18,83 @@ ErrorReporter &currentReporter()
     return reporter;
 }
 
+// Runs before the application object exists, which is the only time the
+// scaling policy can be set. A screen at 120 dots per inch would otherwise be
+// scaled by 1.25 and every picture of the course blurred; whole factors keep
+// pixel art sharp (1.25 and 1.5 give 1, 1.75 gives 2).
+int &beforeApplication(int &argc)
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    return argc;
+}
+
+// A window that takes the keyboard when it appears: a plain window or a
+// dialog, not a popup menu, tooltip or splash.
+bool takesKeyboard(const QWidget *w)
+{
+    if (!w->isWindow() || w->testAttribute(Qt::WA_ShowWithoutActivating)
+        || (w->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+        return false;
+    const Qt::WindowType type = w->windowType();
+    return type == Qt::Window || type == Qt::Dialog;
+}
+
+// Without a window manager (a kiosk session) nobody gives a window that
+// appears the keyboard, nor gives it back to the window below when a dialog
+// closes; with one, a window still has to ask. So every window of the program
+// asks for activation when it is shown (the activation request to a window
+// manager, the X input focus without one), and when one closes, the window
+// the learner goes back to asks again. Typing and the page's keys then work
+// at once, without a click first.
+class WindowActivator : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::Hide)
+            return false;
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w || !takesKeyboard(w))
+            return false;
+        if (type == QEvent::Show) {
+            w->activateWindow();
+        } else {
+            // Once the closing window is gone: the modal window still open
+            // under it, or the window it belonged to, or the main window.
+            QPointer<QWidget> owner = w->parentWidget() ? w->parentWidget()->window() : nullptr;
+            QTimer::singleShot(0, this, [owner] {
+                if (QWidget *next = windowBelow(owner))
+                    next->activateWindow();
+            });
+        }
+        return false;
+    }
+
+private:
+    static QWidget *windowBelow(QWidget *owner)
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            return modal;
+        if (owner && owner->isVisible())
+            return owner;
+        const QList<QWidget *> windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows) {
+            if (w->isVisible() && takesKeyboard(w))
+                return w;
+        }
+        return nullptr;
+    }
+};
+
 }  // namespace
 
 void showErrorBox(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    TErrorBox box(title, text);
     box.exec();
 }
 
@@ -26,7 +103,7 @@ void reportError(const QString &message)
     if (const ErrorReporter &r = currentReporter())
         r(message);
     else
-        showErrorBox(QApplication::applicationDisplayName(), message);
+        showErrorBox(QApplication::applicationName(), message);
 }
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
@@ -34,10 +111,16 @@ ErrorReporter setErrorReporter(ErrorReporter reporter)
     return std::exchange(currentReporter(), std::move(reporter));
 }
 
-QuillanApplication::QuillanApplication(int &argc, char **argv) : QApplication(argc, argv)
+QuillanApplication::QuillanApplication(int &argc, char **argv)
+    : QApplication(beforeApplication(argc), argv)
 {
     // The pictures are compiled into a static library: pull them in.
     Q_INIT_RESOURCE(quillan);
+    // The title of every window is exactly its own: no application name is
+    // appended to it.
+    setApplicationName(QStringLiteral("Quillan 2"));
+    applyPeriodLook(*this);
+    installEventFilter(new WindowActivator(this));
 }
 
 bool QuillanApplication::notify(QObject *receiver, QEvent *event)

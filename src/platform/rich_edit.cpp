@@ -11,6 +11,19 @@ TRichEdit::TRichEdit(QWidget *parent) : QTextEdit(parent)
     connect(this, &QTextEdit::textChanged, this, [this] { OnChange(); });
 }
 
+void TRichEdit::clear()
+{
+    QTextEdit::clear();
+    setCurrentCharFormat(QTextCharFormat());
+    textCursor().setBlockFormat(QTextBlockFormat());
+}
+
+void TRichEdit::setPlainText(const QString &text)
+{
+    clear();
+    QTextEdit::setPlainText(text);
+}
+
 bool TRichEdit::isCommandKey(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());

@@ -19,6 +19,13 @@ public:
     Event<QKeyEvent *> OnKeyUp;
     Event<> OnChange;
 
+    // Empty the text, or replace it with plain text, in the area's own font
+    // and paragraph format. (The text edit itself keeps the character format
+    // of the text it removed: after a letter with a big bold heading, what the
+    // learner types next would be big and bold too.)
+    void clear();
+    void setPlainText(const QString &text);
+
     // The next keystroke starts a new undo step.
     void StopGroupTyping() { m_newUndoStep = true; }
 

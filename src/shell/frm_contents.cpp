@@ -8,19 +8,19 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-TfrmContents::TfrmContents(QWidget *parent) : QDialog(parent)
+TfrmContents::TfrmContents(QWidget *parent) : TClassicDialog(parent)
 {
     setObjectName(QStringLiteral("frmContents"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    frame()->setHelpButtonVisible(false);
     setFont(periodFont(QStringLiteral("Tahoma"), 11));
-    setFixedSize(392, 423);
+    setClientSize(QSize(392, 423));
+    QWidget *c = client();
 
     imglTreeIcons = new TImageList(QStringLiteral("imglTreeIcons"), QSize(16, 16), this);
     imglTreeIcons->addFiles({QStringLiteral(":/tree_book.png"), QStringLiteral(":/tree_book_check.png"),
                              QStringLiteral(":/tree_page.png"), QStringLiteral(":/tree_page_check.png")});
 
-    gbCnt = new QGroupBox(this);
+    gbCnt = new QGroupBox(c);
     gbCnt->setObjectName(QStringLiteral("gbCnt"));
     gbCnt->setGeometry(4, 4, 381, 381);
 
@@ -32,13 +32,13 @@ TfrmContents::TfrmContents(QWidget *parent) : QDialog(parent)
     tvContents->OnChanging.bind(
         [this](QTreeWidgetItem *node, bool &allow) { tvContentsChanging(node, allow); });
 
-    btnCntOK = new QPushButton(this);
+    btnCntOK = new QPushButton(c);
     btnCntOK->setObjectName(QStringLiteral("btnCntOK"));
     btnCntOK->setGeometry(228, 392, 75, 25);
     btnCntOK->setDefault(true);
     connect(btnCntOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    btnCntCancel = new QPushButton(this);
+    btnCntCancel = new QPushButton(c);
     btnCntCancel->setObjectName(QStringLiteral("btnCntCancel"));
     btnCntCancel->setGeometry(308, 392, 75, 25);
     connect(btnCntCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -65,7 +65,8 @@ void TfrmContents::fill(const ContentsTree &tree)
         auto *item = e.parent >= 0 ? new QTreeWidgetItem(items[e.parent])
                                    : new QTreeWidgetItem(tvContents);
         item->setText(0, e.text);
-        item->setIcon(0, imglTreeIcons->icon(e.icon));
+        // The selected entry's icon is drawn as it is, not tinted.
+        item->setIcon(0, imglTreeIcons->icon(e.icon, QIcon::Selected));
         item->setData(0, PageIndexRole, e.pageIndex);
         item->setData(0, IconIndexRole, e.icon);
         items.append(item);
@@ -78,7 +79,7 @@ void TfrmContents::fill(const ContentsTree &tree)
 
 void TfrmContents::setCaptions(const QString &caption, const QString &ok, const QString &cancel)
 {
-    setWindowTitle(caption);
+    setCaption(caption);
     gbCnt->setTitle(caption);
     btnCntOK->setText(ok);
     btnCntCancel->setText(cancel);

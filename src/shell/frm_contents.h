@@ -1,8 +1,7 @@
 #pragma once
 
+#include "platform/classic_window.h"
 #include "shell/course_outline.h"
-
-#include <QDialog>
 
 class QGroupBox;
 class QPushButton;
@@ -13,8 +12,9 @@ class TTreeView;
 // The course contents dialog: the outline of chapters and lessons, from which
 // the learner jumps back to a lesson already completed (marked with a check;
 // only those can be chosen). The main window builds and evaluates it on every
-// opening (tbContentsClick); it keeps nothing between openings.
-class TfrmContents : public QDialog {
+// opening (tbContentsClick); it keeps nothing between openings. It wears the
+// classic frame, so it looks the same with or without a window manager.
+class TfrmContents : public TClassicDialog {
     Q_OBJECT
 public:
     explicit TfrmContents(QWidget *parent = nullptr);

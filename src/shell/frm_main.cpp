@@ -9,6 +9,7 @@
 #include "platform/panel.h"
 #include "platform/period_look.h"
 #include "platform/quillan_application.h"
+#include "platform/screen_dpi.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
 #include "shell/progress.h"
@@ -207,7 +208,7 @@ void TfrmMain::FormShow()
     const QRect desk = screen->geometry();
 
     // 1. The course is drawn for 800 x 600 or more at 96 dots per inch.
-    if (!displayIsSuitable(desk.size(), qRound(screen->logicalDotsPerInch())))
+    if (!displayIsSuitable(desk.size(), screenDotsPerInch(screen)))
         showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
 
     // 2. Full screen.

@@ -43,7 +43,7 @@ protected:
         icon().paint(&p, glyph);
         const QRect text(glyph.right() + 3, shift, width() - glyph.right() - 7, height());
         p.setFont(font());
-        p.setPen(palette().color(QPalette::ButtonText));
+        p.setPen(lookPalette(this).color(QPalette::ButtonText));
         p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                    p.fontMetrics().elidedText(this->text(), Qt::ElideRight, text.width()));
     }
@@ -79,6 +79,8 @@ TImage *pictureHolder(QWidget *parent, const char *name, const QString &resource
 void TfrmMain::createTaskbar()
 {
     pnTaskbar->setBevels(TPanel::Bevel::Raised, TPanel::Bevel::None);
+    // A locked taskbar ignores the learner but is never drawn greyed.
+    keepLookWhenDisabled(pnTaskbar);
 
     imgStartBottom = new TImage(pnTaskbar);
     imgStartBottom->setObjectName(QStringLiteral("imgStartBottom"));
@@ -100,7 +102,7 @@ void TfrmMain::createTaskbar()
     sbStart->setFont(periodFont(QStringLiteral("Tahoma"), 11, true));
     sbStart->setCheckable(true);
     sbStart->setFocusPolicy(Qt::NoFocus);
-    sbStart->setGeometry(0, 2, 56, 22);
+    sbStart->setGeometry(0, 0, 56, 22);
     connect(sbStart, &QToolButton::clicked, this, [this] { sbStartOnClick(); });
 
     sbWPad = new TaskButton(pnTaskbar);

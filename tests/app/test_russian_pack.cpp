@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QStringDecoder>
 #include <QTest>
 #include <QTextEdit>

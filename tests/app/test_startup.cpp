@@ -1,6 +1,7 @@
 #include "app/frm_sel_lang.h"
 #include "app/program.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/classic_window.h"
 #include "platform/ini_file.h"
 #include "shell/frm_contents.h"
 #include "shell/frm_main.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,7 +84,10 @@ TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
     language("QL2c.ini", "[OTHER]\nKey=1\n");  // no name: an empty row, still a choice
     QStringList rows;
     int selected = -1;
+    QPoint offCentre;
     ModalAnswerer answer([&](QWidget *w) {
+        // The whole window, frame and all, stands in the middle of the screen.
+        offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
         QListWidget *list = languageList(w);
         for (int i = 0; i < list->count(); ++i)
             rows << list->item(i)->text();
@@ -94,6 +99,7 @@ TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
     ASSERT_TRUE(program.start());
     EXPECT_EQ(rows, (QStringList{"Alpha", "Bravo", ""}));
     EXPECT_EQ(selected, 0);
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2A.ini");
 }
 
@@ -108,7 +114,9 @@ TEST_F(StartupTest, CancelEndsTheProgramWithoutWindowsOrProgress)
         {"Cancel button, no argument", {},
          [](QWidget *w) { QTest::mouseClick(w->findChild<QPushButton *>("Button2"), Qt::LeftButton); }},
         {"Esc, missing file", {"QL2Gone.ini"}, [](QWidget *w) { pressKey(w, Qt::Key_Escape); }},
-        {"close box, no argument", {}, [](QWidget *w) { w->close(); }},
+        {"close request, no argument", {}, [](QWidget *w) { w->close(); }},
+        {"close box, missing file", {"QL2Gone.ini"},
+         [](QWidget *w) { clickCloseBox(qobject_cast<TClassicDialog *>(w)); }},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -121,17 +121,33 @@ TEST(LessonT053, NewAsksAfterAChangeAndNoOrYesMovesOn)
     }
 }
 
-TEST(LessonT053, AMissingDocumentIsReportedAndThePageStillWorks)
+TEST(LessonT053, ADocumentThatCannotBeLoadedIsReportedAndThePageStartsEmpty)
 {
-    CourseFixture f({}, progressWith(3));
-    QFile::remove(f.infoDir() + "T052Txt.rtf");
-    f.start();
-    f.goTo(3);
-    ASSERT_EQ(f.errors.size(), 1);
-    EXPECT_TRUE(f.errors[0].contains(f.infoDir() + "T052Txt.rtf")) << f.errors[0].toStdString();
-    EXPECT_EQ(f.main().currentPage(), 3);
-    EXPECT_TRUE(f.main().frmWordpad->aNew->OnExecute.isBound());
-    EXPECT_TRUE(f.main().frmWordpad->whHook->OnBeforeMessage.isBound());
+    struct Case {
+        const char *name;
+        const char *content;  // nullptr: the file is missing
+    };
+    for (const Case &c : {Case{"missing", nullptr}, Case{"not rich text", "Dear Ann,"}}) {
+        SCOPED_TRACE(c.name);
+        CourseFixture f({}, progressWith(3));
+        const QString document = f.infoDir() + "T052Txt.rtf";
+        if (c.content)
+            writeFile(document, c.content);
+        else
+            QFile::remove(document);
+        f.start();
+        f.goTo(2);
+        TfrmWordpad *wp = f.main().frmWordpad;
+        wp->reWPad->setPlainText(QStringLiteral("typed on T052"));  // T052 keeps what it holds
+        f.goTo(3);
+        ASSERT_EQ(f.errors.size(), 1);
+        EXPECT_TRUE(f.errors[0].contains(document)) << f.errors[0].toStdString();
+        EXPECT_EQ(f.main().currentPage(), 3);
+        EXPECT_EQ(wp->reWPad->toPlainText(), "");
+        EXPECT_FALSE(wp->reWPad->document()->isModified());
+        EXPECT_TRUE(wp->aNew->OnExecute.isBound());
+        EXPECT_TRUE(wp->whHook->OnBeforeMessage.isBound());
+    }
 }
 
 TEST(LessonT054, FiveLaidOutLinesUnlockForward)

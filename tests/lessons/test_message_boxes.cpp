@@ -10,11 +10,6 @@
 
 namespace {
 
-void clickCloseBox(TClassicDialog *d)
-{
-    QTest::mouseClick(d->frame(), Qt::LeftButton, {}, d->frame()->buttonRect(Ht::HTCLOSE).center());
-}
-
 // The ways a learner ends a box.
 using Way = std::function<void(TClassicDialog *)>;
 

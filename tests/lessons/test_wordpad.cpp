@@ -301,3 +301,43 @@ TEST(Wordpad, KeepsItsPlaceBetweenLessonPages)
 }
 
 }  // namespace
+
+TEST(Wordpad, AnEmptiedOrReloadedDocumentIsInTheWordProcessorsOwnFont)
+{
+    // A letter that begins with a big bold centred heading.
+    WordpadFixture w(3);
+    writeFile(w.f.infoDir() + "T052Txt.rtf",
+              "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\qc\\f0\\fs36\\b Spring Day\\par}");
+    writeFile(w.f.progressFile(), progressWith(9) + "[DOCUMENT]\r\nLine0=Bread\r\n");
+    TfrmWordpad &wp = w.wp();
+    const auto firstCharacter = [&wp] {
+        QTextCursor c(wp.reWPad->document());
+        c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        return std::make_pair(c.charFormat().font(), c.blockFormat().alignment());
+    };
+    const QFont own = wp.reWPad->font();
+
+    const struct {
+        const char *name;
+        int page;                   // entered after the letter was shown on T053
+        const char *typed;          // typed into the empty document, if anything
+        const char *expectedStart;  // the text that results
+    } cases[] = {
+        {"typed into the empty document of T054", 4, "x", "x"},
+        {"the saved document shown again on T058", 8, "", "Bread"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        w.f.goTo(3);
+        ASSERT_TRUE(firstCharacter().first.bold()) << "the letter's heading is bold";
+        w.f.goTo(c.page);
+        w.f.focusWordpad();
+        QTest::keyClicks(wp.reWPad, c.typed);
+        EXPECT_TRUE(wp.reWPad->toPlainText().startsWith(c.expectedStart));
+        const auto [font, alignment] = firstCharacter();
+        EXPECT_FALSE(font.bold());
+        EXPECT_EQ(font.family(), own.family());
+        EXPECT_EQ(font.pixelSize(), own.pixelSize());
+        EXPECT_FALSE(alignment & Qt::AlignHCenter);
+    }
+}

@@ -100,6 +100,9 @@ TEST(ContentsDialog, CompletedLessonsCanBeChosenAndOkJumpsThere)
         EXPECT_EQ(selectedText(d.tvContents), "");
         clickEntry(d.tvContents, "Opening a document");
         EXPECT_EQ(selectedText(d.tvContents), "Opening a document");
+        // The selected entry's icon is drawn as it is, not tinted.
+        const QIcon icon = findEntry(d.tvContents, "Opening a document")->icon(0);
+        EXPECT_EQ(icon.pixmap(16, QIcon::Selected).toImage(), icon.pixmap(16, QIcon::Normal).toImage());
         // A chapter, a lesson not done and a lesson without a page keep the selection.
         clickEntry(d.tvContents, "T050");
         clickEntry(d.tvContents, "T056");

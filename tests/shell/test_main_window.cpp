@@ -6,7 +6,6 @@
 #include "support/course_fixture.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>

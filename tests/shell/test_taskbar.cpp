@@ -1,3 +1,4 @@
+#include "effects/rx_clock.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/image_widget.h"
 #include "platform/tool_bar.h"
@@ -135,6 +136,7 @@ TEST(StartMenu, SubmenusHoldTheirItems)
               "Windows Explorer");
     EXPECT_EQ(describe(m.pmDocuments), "Document2, My Document");
     EXPECT_EQ(m.sbStart->text(), "Start");
+    EXPECT_EQ(m.sbStart->pos(), QPoint(0, 0));  // at the toolbar's origin
     EXPECT_TRUE(m.sbStart->font().bold());
     EXPECT_FALSE(m.sbStart->icon().isNull());
 }
@@ -173,6 +175,28 @@ TEST(Taskbar, TheWordProcessorsButtonFollowsItsWindow)
     // Hidden by the engine on T051, shown again with the window on T052.
     f.goTo(1);
     EXPECT_FALSE(m.sbWPad->isVisible());
+}
+
+TEST(Taskbar, ALockedTaskbarIgnoresTheLearnerButKeepsItsLook)
+{
+    CourseFixture f({}, progressWith(9));
+    f.start();
+    TfrmMain &m = f.main();
+    m.RxClock1->setTimeSource([] { return QDateTime(QDate(2026, 5, 4), QTime(9, 41)); });
+    const auto looks = [&m] {
+        return QList<QImage>{m.sbStart->grab().toImage(), m.sbWPad->grab().toImage(),
+                             m.RxClock1->grab().toImage()};
+    };
+    f.goTo(2);  // T052: the taskbar takes input
+    ASSERT_TRUE(m.pnTaskbar->isEnabled());
+    const QList<QImage> open = looks();
+
+    f.goTo(4);  // T054: the taskbar is locked
+    ASSERT_FALSE(m.pnTaskbar->isEnabled());
+    ASSERT_EQ(m.sbWPad->text(), "Document - Wordpad");
+    EXPECT_EQ(looks(), open);
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    EXPECT_FALSE(m.sbStart->isChecked());
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include "app/program.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/rich_edit.h"
+#include "platform/error_box.h"
 #include "platform/quillan_application.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ CourseFixture::~CourseFixture()
 void CourseFixture::start()
 {
     m_boxAnswerer = std::make_unique<ModalAnswerer>([this](QWidget *w) {
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
+        if (auto *box = qobject_cast<TErrorBox *>(w)) {
             boxes << box->windowTitle() + ": " + box->text();
             box->accept();
         }

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "platform/classic_window.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -110,4 +112,10 @@ QString TempConfigHome::progressFile() const
 QPushButton *button(QWidget *w, const char *name)
 {
     return w->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+void clickCloseBox(TClassicDialog *dialog)
+{
+    TClassicWindow *frame = dialog->frame();
+    QTest::mouseClick(frame, Qt::LeftButton, {}, frame->buttonRect(Ht::HTCLOSE).center());
 }

@@ -48,6 +48,10 @@ void answer(const std::function<void(Dialog *)> &how, const std::function<void()
     action();
 }
 
+// Clicks the close box in the title bar of a window in the classic frame.
+class TClassicDialog;
+void clickCloseBox(TClassicDialog *dialog);
+
 // The push button of that name inside the window.
 class QPushButton;
 QPushButton *button(QWidget *w, const char *name);

@@ -15,7 +15,6 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/classic_window.h"
 #include "platform/image_widget.h"
-#include "platform/period_look.h"
 #include "platform/quillan_application.h"
 #include "platform/rich_edit.h"
 #include "shell/frm_contents.h"
@@ -67,8 +66,6 @@ int main(int argc, char **argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QuillanApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quillan 2"));
-    applyPeriodLook(app);
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "usage: make_strip <program directory> <output picture> [scene folder]\n");
         return 2;
