@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx11-dev \
             fonts-wine fonts-liberation2 \
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
-            xvfb libx11-dev libxtst-dev
+            xvfb libxtst-dev
 
 .PHONY: all deps configure build run test print-queue clean
 

@@ -317,7 +317,7 @@ std::optional<XWindowInfo> XDesktop::windowTitled(const QString &title)
 {
     const QList<XWindowInfo> windows = topLevels();
     for (auto w = windows.rbegin(); w != windows.rend(); ++w)
-        if (w->title == title || (qEnvironmentVariableIsSet("E2E_CRUTCH") && w->title == title + QString::fromUtf8(" \u2014 Quillan 2")))  // CRUTCH
+        if (w->title == title)
             return *w;
     return std::nullopt;
 }
