@@ -20,7 +20,6 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cmath>
 #include <utility>
