@@ -1,6 +1,6 @@
 #include "app/frm_sel_lang.h"
 
-#include "app/language_files.h"
+#include "platform/language_files.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
 

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
-#include "app/language_files.h"
 #include "app/program.h"
+#include "platform/language_files.h"
 #include "platform/quillan_application.h"
 
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "app/program.h"
 
 #include "app/frm_sel_lang.h"
-#include "app/language_files.h"
 #include "lessons/frm_msg_dlg.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/language_files.h"
 #include "shell/frm_contents.h"
 #include "shell/frm_main.h"
 

@@ -1,6 +1,6 @@
 #include "shell/frm_main.h"
 
-#include "app/language_files.h"
+#include "platform/language_files.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/code_page.h"
 #include "platform/components.h"

@@ -1,7 +1,7 @@
-#include "app/language_files.h"
 #include "app/program.h"
 #include "platform/components.h"
 #include "platform/ini_file.h"
+#include "platform/language_files.h"
 #include "shell/frm_contents.h"
 #include "shell/frm_main.h"
 #include "support/test_support.h"

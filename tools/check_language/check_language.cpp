@@ -1,9 +1,9 @@
 // check_language: checks a Quillan 2 language file and its info directory
 // for the mistakes a translator can make, one line per problem.
 
-#include "app/language_files.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
+#include "platform/language_files.h"
 #include "platform/rtf_reader.h"
 #include "platform/safe_format.h"
 

@@ -1,5 +1,5 @@
-#include "app/language_files.h"
 #include "platform/ini_file.h"
+#include "platform/language_files.h"
 #include "platform/safe_format.h"
 #include "support/test_support.h"
 

@@ -1,4 +1,4 @@
-#include "app/language_files.h"
+#include "platform/language_files.h"
 
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
