@@ -74,6 +74,38 @@ Parsed parseLine(QByteArrayView text)
     return {Parsed::Key, trimmed(t.first(eq)), t.sliced(eq + 1)};
 }
 
+QByteArrayView textOf(const QByteArray &content, const Line &line)
+{
+    return QByteArrayView(content.constData() + line.start, line.end - line.start);
+}
+
+// The lines of the first section of that name, the one the reader uses:
+// its "[Section]" line and the line after its last one; header is -1 when
+// the file has no such section.
+struct SectionSpan {
+    qsizetype header = -1;
+    qsizetype end = -1;
+};
+
+SectionSpan findSection(const QByteArray &content, const QList<Line> &lines,
+                        QByteArrayView section)
+{
+    SectionSpan span;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Parsed p = parseLine(textOf(content, lines[i]));
+        if (p.kind != Parsed::Section)
+            continue;
+        if (span.header >= 0) {
+            span.end = i;  // the first matching section has ended
+            return span;
+        }
+        if (sameName(p.name, section))
+            span.header = i;
+    }
+    span.end = lines.size();
+    return span;
+}
+
 // Where a section and a key sit in the file; -1 when absent.
 struct Location {
     qsizetype sectionLine = -1;  // the "[Section]" line
@@ -85,27 +117,31 @@ Location locate(const QByteArray &content, const QList<Line> &lines,
                 QByteArrayView section, QByteArrayView key)
 {
     Location loc;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView text(content.constData() + lines[i].start,
-                                  lines[i].end - lines[i].start);
-        const Parsed p = parseLine(text);
-        if (p.kind == Parsed::Section) {
-            if (loc.sectionLine >= 0)
-                break;  // the first matching section has ended
-            if (sameName(p.name, section)) {
-                loc.sectionLine = i;
-                loc.lastContentLine = i;
-            }
-            continue;
-        }
-        if (loc.sectionLine < 0)
-            continue;
+    const SectionSpan span = findSection(content, lines, section);
+    if (span.header < 0)
+        return loc;
+    loc.sectionLine = span.header;
+    loc.lastContentLine = span.header;
+    for (qsizetype i = span.header + 1; i < span.end; ++i) {
+        const QByteArrayView text = textOf(content, lines[i]);
         if (!trimmed(text).isEmpty())
             loc.lastContentLine = i;
+        const Parsed p = parseLine(text);
         if (p.kind == Parsed::Key && loc.keyLine < 0 && sameName(p.name, trimmed(key)))
             loc.keyLine = i;
     }
     return loc;
+}
+
+// Adds the name unless the list has it already, compared as the reader
+// compares names.
+void addName(QList<QByteArray> &names, QByteArrayView name)
+{
+    for (const QByteArray &n : std::as_const(names)) {
+        if (sameName(n, name))
+            return;
+    }
+    names.append(name.toByteArray());
 }
 
 QByteArray lineBreakOf(const QByteArray &content)
@@ -192,14 +228,38 @@ std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView 
     const Location loc = locate(content, lines, trimmed(section), key);
     if (loc.keyLine < 0)
         return std::nullopt;
-    const Line &line = lines[loc.keyLine];
-    const Parsed p = parseLine(QByteArrayView(content.constData() + line.start,
-                                              line.end - line.start));
+    const Parsed p = parseLine(textOf(content, lines[loc.keyLine]));
     QByteArrayView value = trimmed(p.value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
         && value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     return value.first(std::min(value.size(), MaxValueLength)).toByteArray();
+}
+
+QList<QByteArray> IniFile::sections() const
+{
+    const QByteArray content = load();
+    QList<QByteArray> names;
+    for (const Line &line : splitLines(content)) {
+        const Parsed p = parseLine(textOf(content, line));
+        if (p.kind == Parsed::Section)
+            addName(names, p.name);
+    }
+    return names;
+}
+
+QList<QByteArray> IniFile::keys(QByteArrayView section) const
+{
+    const QByteArray content = load();
+    const QList<Line> lines = splitLines(content);
+    const SectionSpan span = findSection(content, lines, trimmed(section));
+    QList<QByteArray> names;
+    for (qsizetype i = span.header + 1; span.header >= 0 && i < span.end; ++i) {
+        const Parsed p = parseLine(textOf(content, lines[i]));
+        if (p.kind == Parsed::Key)
+            addName(names, p.name);
+    }
+    return names;
 }
 
 std::optional<int> IniFile::parseInteger(QByteArrayView text)

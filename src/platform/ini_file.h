@@ -24,7 +24,9 @@ private:
 // "Key=Value" lines, bytes in and bytes out (decoding is the caller's job).
 //
 // Reading: section and key names are compared without regard to case; the first
-// matching section and the first matching key in it win. Blanks around a value
+// matching section and the first matching key in it win. A line whose first
+// non-blank character is ";" is a comment, and a line that is neither
+// "[Section]" nor "Key=Value" says nothing. Blanks around a value
 // are dropped, one pair of matching single or double quotes around it is
 // removed, and the value is cut at 2047 characters. Whatever is missing or does
 // not parse reads as the fallback the caller gives. The file is read afresh on
@@ -43,6 +45,16 @@ public:
     explicit IniFile(QString path);
 
     QString path() const { return m_path; }
+
+    // The names of the file's sections, as the reader finds them: in file
+    // order, each once in the spelling of its first "[Section]" line (names
+    // that differ only in case are one section).
+    QList<QByteArray> sections() const;
+    // The names of the keys the reader finds in the section: those of its
+    // first matching section only, in file order, each once in the spelling
+    // of its first line. Comment lines, lines without "=" and keys before the
+    // first section belong to no section. Empty for a missing section.
+    QList<QByteArray> keys(QByteArrayView section) const;
 
     // The value, or nullopt when the file, section or key is missing.
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +63,59 @@ TEST_F(IniFileTest, ReadsStringsAsTheClassicProfileFunctions)
         const IniFile ini = file(c.content);
         EXPECT_EQ(ini.readString(c.section, c.key, "FB"), QByteArray(c.expected));
     }
+}
+
+struct ListCase {
+    const char *name;
+    const char *content;
+    QList<QByteArray> sections;
+    const char *section;  // whose keys are listed
+    QList<QByteArray> keys;
+};
+
+const ListCase kListCases[] = {
+    {"file order", "[B]\nY=1\nX=2\n[A]\nZ=3\n", {"B", "A"}, "B", {"Y", "X"}},
+    {"each once, first spelling", "[Labels]\nOk=1\nOK=2\nok=3\n[LABELS]\n", {"Labels"}, "labels", {"Ok"}},
+    {"keys of the first matching section only", "[A]\nOne=1\n[B]\nX=1\n[a]\nTwo=2\nOne=3\n",
+     {"A", "B"}, "A", {"One"}},
+    {"comments, blank lines and lines without \"=\" hold no key",
+     "[A]\n; Hidden=1\n  ;Also=2\n\n   \nplain words\nKey=v\n", {"A"}, "A", {"Key"}},
+    {"a commented section is none", ";[C]\n[A]\n; [B]\nK=1\n", {"A"}, "A", {"K"}},
+    {"keys before the first section belong to none", "Loose=1\n[A]\nK=1\n", {"A"}, "A", {"K"}},
+    {"names trimmed, unclosed bracket", "[ A ]\n  Key \t= v\n[B\n", {"A", "B"}, "A", {"Key"}},
+    {"CRLF lines", "[A]\r\nK=1\r\n[B]\r\n", {"A", "B"}, "A", {"K"}},
+    {"equals in a value", "[A]\nK=a=b\n", {"A"}, "A", {"K"}},
+    {"missing section", "[A]\nK=1\n", {"A"}, "Z", {}},
+    {"empty file", "", {}, "A", {}},
+};
+
+TEST_F(IniFileTest, ListsSectionsAndKeysAsTheReaderFindsThem)
+{
+    for (const ListCase &c : kListCases) {
+        SCOPED_TRACE(c.name);
+        const IniFile ini = file(c.content);
+        EXPECT_EQ(ini.sections(), c.sections);
+        EXPECT_EQ(ini.keys(c.section), c.keys);
+        // Every listed name reads back.
+        for (const QByteArray &section : ini.sections()) {
+            for (const QByteArray &key : ini.keys(section))
+                EXPECT_TRUE(ini.value(section, key).has_value()) << section.data() << "/" << key.data();
+        }
+    }
+}
+
+TEST_F(IniFileTest, ListsAKeyExactlyWhenTheReaderFindsIt)
+{
+    for (const ReadCase &c : kReadCases) {
+        SCOPED_TRACE(c.name);
+        const IniFile ini = file(c.content);
+        const QList<QByteArray> keys = ini.keys(c.section);
+        const bool listed = std::any_of(keys.cbegin(), keys.cend(), [&](const QByteArray &k) {
+            return k.compare(c.key, Qt::CaseInsensitive) == 0;
+        });
+        EXPECT_EQ(listed, ini.value(c.section, c.key).has_value());
+    }
+    EXPECT_TRUE(IniFile(path("absent.ini")).sections().isEmpty());
 }
 
 TEST_F(IniFileTest, CutsValuesAt2047Characters)
