@@ -41,6 +41,14 @@ QByteArray replaceLine(QByteArray content, const QByteArray &prefix, const QByte
     return content;
 }
 
+// The English info folder copied to folder.
+void copyEnglishInfo(const QString &folder)
+{
+    const QString english = sourceDataDir() + QStringLiteral("InfoEng/");
+    for (const QString &name : QDir(english).entryList(QDir::Files))
+        writeFile(folder + name, readFile(english + name));
+}
+
 }  // namespace
 
 TEST(CheckLanguage, ShippedEnglishPackIsClean)
@@ -96,8 +104,7 @@ TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
     writeFile(root + QStringLiteral("QL2Bad.ini"), bad);
 
     const QString info = root + QStringLiteral("InfoBad/");
-    for (const QString &name : QDir(src + QStringLiteral("InfoEng")).entryList(QDir::Files))
-        writeFile(info + name, readFile(src + QStringLiteral("InfoEng/") + name));
+    copyEnglishInfo(info);
     ASSERT_TRUE(QFile::remove(info + QStringLiteral("T053.rtf")));
     writeFile(info + QStringLiteral("T054.rtf"), "Just plain text.\n");
     writeFile(info + QStringLiteral("T003Cred.txt"),
@@ -160,5 +167,44 @@ TEST(CheckLanguage, FileLevelProblems)
         EXPECT_TRUE(std::any_of(run.lines.cbegin(), run.lines.cend(),
                                 [&](const QString &l) { return l.startsWith(c.expected); }))
             << c.what << "\n" << run.output.toStdString();
+    }
+}
+
+// The checker reads a language file as the program does: a key the program
+// cannot find is missing even when the file holds it somewhere, and bytes the
+// program never reads are not checked.
+TEST(CheckLanguage, SeesTheFileAsTheProgramReadsIt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    const QByteArray english = readFile(sourceDataDir() + QStringLiteral("QL2Eng.ini"));
+    writeFile(root + QStringLiteral("QL2Eng.ini"), english);
+    copyEnglishInfo(root + QStringLiteral("InfoXx1/"));
+    const QByteArray cyrillic = replaceLine(english, "Charset=", "Charset=204");
+
+    struct Case {
+        const char *what;
+        QByteArray content;
+        QStringList expected;  // after "<file>:"
+    };
+    const Case cases[] = {
+        {"a key only in a second section of the same name",
+         replaceLine(english, "btnT004Cancel=", "; moved below") + "\r\n[labels]\r\nbtnT004Cancel=Cancel\r\n",
+         {QStringLiteral("LABELS/btnT004Cancel: missing (present in QL2Eng.ini)")}},
+        {"a bad byte past the 2047 characters the program reads",
+         replaceLine(cyrillic, "btnT004OK=", "btnT004OK=" + QByteArray(2047, 'x') + "\x98"), {}},
+        {"a bad byte in a second value of the same key",
+         replaceLine(cyrillic, "btnT004OK=", "btnT004OK=OK\r\nbtnT004OK=O\x98K"), {}},
+    };
+    const QString file = root + QStringLiteral("QL2Xx1.ini");
+    for (const Case &c : cases) {
+        writeFile(file, c.content);
+        QStringList expected;
+        for (const QString &line : c.expected)
+            expected << file + QLatin1Char(':') + line;
+        const ToolRun run = runTool({file});
+        EXPECT_EQ(run.lines, expected) << c.what;
+        EXPECT_EQ(run.exitCode, expected.isEmpty() ? 0 : 1) << c.what;
     }
 }

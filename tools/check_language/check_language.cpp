@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSet>
 #include <QStringList>
 #include <QTextDocument>
 
@@ -28,12 +27,14 @@ const char kUsage[] =
     "checked file.\n"
     "\n"
     "Checks:\n"
-    "  - every key of the reference file is present (section and key names\n"
-    "    compared without regard to case; skipped when checking the reference);\n"
+    "  - every key of the reference file is present where Quillan 2 reads it\n"
+    "    (section and key names compared without regard to case, only the first\n"
+    "    section of a name counts; skipped when checking the reference);\n"
     "  - LABELS/lbT001Time takes one number (%d), LABELS/lbTopicComplete one\n"
     "    text (%s);\n"
-    "  - LANGUAGE/Charset is a number, and every value is valid in the code\n"
-    "    page of that character set;\n"
+    "  - LANGUAGE/Charset is a number, and every value, as Quillan 2 reads it\n"
+    "    (trimmed, unquoted, cut at 2047 characters), is valid in the code page\n"
+    "    of that character set;\n"
     "  - the info directory (PATHS/InfoPath, or Info<name>/ beside the file)\n"
     "    exists;\n"
     "  - the info files T001, T003, T004, T051..T059, T059Cmp, T052Txt (.rtf)\n"
@@ -58,33 +59,17 @@ struct Entry {
     QByteArray value;
 };
 
-// The "[Section]" and "Key=Value" lines of an INI file, in file order.
-QList<Entry> parseEntries(const QByteArray &content)
+// Every key of an INI file with its value, as the program reads them: the
+// keys of each section's first occurrence, each once, values trimmed,
+// unquoted and cut as the reader does.
+QList<Entry> entriesOf(const IniFile &ini)
 {
     QList<Entry> entries;
-    QByteArray section;
-    for (QByteArray line : content.split('\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(';'))
-            continue;
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            section = (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
-            continue;
-        }
-        const qsizetype eq = line.indexOf('=');
-        if (eq <= 0)
-            continue;
-        const QByteArray key = line.left(eq).trimmed();
-        if (!key.isEmpty())
-            entries.append({section, key, line.mid(eq + 1).trimmed()});
+    for (const QByteArray &section : ini.sections()) {
+        for (const QByteArray &key : ini.keys(section))
+            entries.append({section, key, ini.readString(section, key, "")});
     }
     return entries;
-}
-
-QByteArray lowerName(const QByteArray &section, const QByteArray &key)
-{
-    return section.toLower() + '/' + key.toLower();
 }
 
 bool readAll(const QString &path, QByteArray *bytes)
@@ -113,7 +98,7 @@ private:
     }
     QString cpName() const { return QString::fromLatin1(m_cp.name()); }
 
-    void checkMissingKeys(const QList<Entry> &entries, const QList<Entry> &reference);
+    void checkMissingKeys(const IniFile &ini, const QList<Entry> &reference);
     void checkCharset(const QList<Entry> &entries);
     void checkFormats();
     void checkInfo();
@@ -132,19 +117,18 @@ bool Checker::run(QString *error)
         *error = m_file + QStringLiteral(": cannot be read");
         return false;
     }
-    const QList<Entry> entries = parseEntries(content);
+    const IniFile ini(m_file);
 
     const bool isReference = QFileInfo(m_file).canonicalFilePath()
                              == QFileInfo(m_reference).canonicalFilePath();
     if (!isReference) {
-        QByteArray refContent;
-        if (!readAll(m_reference, &refContent)) {
+        if (!readAll(m_reference, &content)) {
             *error = m_reference + QStringLiteral(": reference file cannot be read");
             return false;
         }
-        checkMissingKeys(entries, parseEntries(refContent));
+        checkMissingKeys(ini, entriesOf(IniFile(m_reference)));
     }
-    checkCharset(entries);
+    checkCharset(entriesOf(ini));
     checkFormats();
     checkInfo();
     return true;
@@ -158,32 +142,26 @@ QStringList Checker::problems() const
     return sorted;
 }
 
-void Checker::checkMissingKeys(const QList<Entry> &entries, const QList<Entry> &reference)
+// A key is present when the program finds it.
+void Checker::checkMissingKeys(const IniFile &ini, const QList<Entry> &reference)
 {
-    QSet<QByteArray> present;
-    for (const Entry &e : entries)
-        present.insert(lowerName(e.section, e.key));
-    QSet<QByteArray> reported;
     const QString refName = QFileInfo(m_reference).fileName();
     for (const Entry &e : reference) {
-        const QByteArray name = lowerName(e.section, e.key);
-        if (present.contains(name) || reported.contains(name))
-            continue;
-        reported.insert(name);
-        keyProblem(e.section, e.key, QStringLiteral("missing (present in %1)").arg(refName));
+        if (!ini.value(e.section, e.key))
+            keyProblem(e.section, e.key, QStringLiteral("missing (present in %1)").arg(refName));
     }
 }
 
 void Checker::checkCharset(const QList<Entry> &entries)
 {
     const IniFile ini(m_file);
-    if (const std::optional<QByteArray> raw = ini.value("LANGUAGE", "Charset")) {
-        if (const std::optional<int> n = IniFile::parseInteger(*raw))
-            m_cp = CodePage::forCharset(*n);
-        else
-            keyProblem("LANGUAGE", "Charset",
-                       QStringLiteral("\"%1\" is not a number").arg(QString::fromLatin1(*raw)));
-    }
+    // The code page the program decodes with: a Charset that is not a number
+    // reads as the program's fallback.
+    m_cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
+    const std::optional<QByteArray> raw = ini.value("LANGUAGE", "Charset");
+    if (raw && !IniFile::parseInteger(*raw))
+        keyProblem("LANGUAGE", "Charset",
+                   QStringLiteral("\"%1\" is not a number").arg(QString::fromLatin1(*raw)));
     for (const Entry &e : entries) {
         if (!m_cp.isValid(e.value))
             keyProblem(e.section, e.key,
