@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,5 +1,5 @@
 #include "effects/pic_clip.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "lessons/stored_document.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QTemporaryDir>
 

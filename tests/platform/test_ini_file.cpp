@@ -1,5 +1,5 @@
 #include "platform/ini_file.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "platform/ini_file.h"
 #include "platform/language_files.h"
 #include "platform/safe_format.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "platform/rtf_reader.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QColor>
 #include <QDirIterator>

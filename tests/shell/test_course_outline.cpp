@@ -1,6 +1,6 @@
 #include "shell/course_outline.h"
 #include "shell/progress.h"
-#include "support/test_support.h"
+#include "support/core_test_support.h"
 
 #include <QtEndian>
 

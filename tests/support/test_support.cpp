@@ -3,10 +3,7 @@
 #include "platform/classic_window.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 #include <QMenu>
 #include <QPushButton>
@@ -14,27 +11,6 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
-
-QString sourceDataDir()
-{
-    return qEnvironmentVariable("QUILLAN_DATA_DIR") + QLatin1Char('/');
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 ModalAnswerer::ModalAnswerer(std::function<void(QWidget *)> answer) : m_answer(std::move(answer))
 {

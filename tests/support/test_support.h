@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/core_test_support.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -8,13 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-
-// The repository's data/ folder (language files and course texts).
-QString sourceDataDir();
-
-// Writes bytes to a file, creating its folder; fails the test when it cannot.
-void writeFile(const QString &path, const QByteArray &bytes);
-QByteArray readFile(const QString &path);
 
 // Answers every modal window that is shown while it lives: answer runs inside
 // the window's own event loop, right after it appeared. Records what appeared.
@@ -92,15 +87,3 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
 };
-
-#include <ostream>
-
-// Readable QString and QByteArray values in test failure messages.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray &b, std::ostream *os)
-{
-    *os << '"' << b.toStdString() << '"';
-}
