@@ -4,15 +4,13 @@
 #include "support/test_support.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QImage>
 #include <QRegion>
+#include <QTest>
 #include <QThread>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -239,22 +237,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------ the worker
 
-// Runs the event loop until `done` holds; fails after a generous bound
-// instead of hanging when the worker never delivers.
-bool runUntil(const std::function<bool()> &done)
-{
-    QEventLoop loop;
-    QTimer poll, guard;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QObject::connect(&guard, &QTimer::timeout, &loop, [&] { loop.exit(1); });
-    poll.start(0);
-    guard.start(10000);
-    return done() || loop.exec() == 0;
-}
-
 TEST(ClockTicker, DeliversTicksOnTheGuiThread)
 {
     int ticks = 0;
@@ -263,7 +245,7 @@ TEST(ClockTicker, DeliversTicksOnTheGuiThread)
         ++ticks;
         offThread |= QThread::currentThread() != qApp->thread();
     });
-    ASSERT_TRUE(runUntil([&] { return ticks >= 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 10000));
     EXPECT_FALSE(offThread);
 }
 

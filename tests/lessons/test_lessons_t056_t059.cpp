@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -67,13 +66,6 @@ bool saveAs(CourseFixture &f, const QString &name)
 void clickClose(TfrmWordpad *wp)
 {
     QTest::mouseClick(wp, Qt::LeftButton, {}, wp->buttonRect(Ht::HTCLOSE).center());
-}
-
-void moveOver(TImage *menu, int y)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, y), menu->mapToGlobal(QPointF(60, y)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(menu, &move);
 }
 
 TEST(LessonT056, SavesMyDocumentByNameOnceThenAtOnce)
@@ -230,14 +222,14 @@ TEST(LessonT057, CloseThenStartDocumentsMyDocumentReachesT058)
     // where Document2 does nothing and My Document opens T058.
     PopupDriver driver({[](QMenu *docs) { PopupDriver::clickItem(docs, QStringLiteral("Document2")); },
                         [](QMenu *docs) { PopupDriver::clickItem(docs, QStringLiteral("My Document")); }});
-    moveOver(m.imgT057Start, 10);
+    moveOver(m.imgT057Start, 60, 10);
     EXPECT_TRUE(driver.shown().isEmpty());
-    moveOver(m.imgT057Start, 40);
+    moveOver(m.imgT057Start, 60, 40);
     ASSERT_EQ(driver.shown().size(), 1);
     EXPECT_EQ(driver.shown()[0], m.pmDocuments);
     EXPECT_EQ(m.pmDocuments->pos(), m.nbMain->mapToGlobal(QPoint(150, m.nbMain->height() - 224 + 36)));
     EXPECT_EQ(m.currentPage(), 7);
-    moveOver(m.imgT057Start, 50);
+    moveOver(m.imgT057Start, 60, 50);
 
     EXPECT_EQ(m.currentPage(), 8);
     EXPECT_FALSE(m.sbStart->isChecked());

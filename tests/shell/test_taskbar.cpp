@@ -6,9 +6,7 @@
 #include "shell/start_menu.h"
 #include "support/course_fixture.h"
 
-#include <QApplication>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -23,13 +21,6 @@ bool highlighted(const TImage *menu, int row)
 {
     const QImage img = menu->picture().toImage();
     return img.pixelColor(149, startMenuRowTop(row) + 14) == QColor(0, 0, 128);
-}
-
-void moveOver(TImage *image, int x, int y)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), image->mapToGlobal(QPointF(x, y)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &move);
 }
 
 TEST(StartMenu, StartOpensAndClosesTheMenuWithItsStrip)

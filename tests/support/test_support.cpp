@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -88,6 +89,13 @@ QString TempConfigHome::progressFile() const
 QPushButton *button(QWidget *w, const char *name)
 {
     return w->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+void moveOver(QWidget *widget, int x, int y)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 void clickCloseBox(TClassicDialog *dialog)

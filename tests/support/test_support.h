@@ -43,6 +43,10 @@ void answer(const std::function<void(Dialog *)> &how, const std::function<void()
     action();
 }
 
+// Moves the pointer, no button held, to (x, y) in the widget: the move event
+// the widget gets as the pointer passes over it.
+void moveOver(QWidget *widget, int x, int y);
+
 // Clicks the close box in the title bar of a window in the classic frame.
 class TClassicDialog;
 void clickCloseBox(TClassicDialog *dialog);
