@@ -9,7 +9,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx1
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
             xvfb libxtst-dev
 
-.PHONY: all deps configure build run test print-queue clean
+.PHONY: all deps configure build tools run test print-queue clean
 
 all: build
 
@@ -30,6 +30,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The programs that make the pictures, the course outline and the credits
+# strip in assets/; not part of the build above.
+tools: configure
+	cmake --build $(BUILD_DIR) --target tools -j $(JOBS)
 
 run: build
 	cd $(BUILD_DIR) && ./quillan2
