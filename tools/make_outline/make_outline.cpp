@@ -1,26 +1,12 @@
 // Writes the course outline of the contents dialog as the node stream the
 // program reads (assets/course_outline.bin):
 //   make_outline <output file>
-#include "shell/course_outline.h"
+
+#include "make_outline/edition_outline.h"
 
 #include <QFile>
 
 #include <cstdio>
-
-namespace {
-
-// A chapter and its lessons: the chapter's code with its last digit replaced
-// by the lesson's number (T050 -> T051 ... T059; T020 -> T021 ... T0211).
-OutlineNode chapter(const char *code, int lessons, bool withPages)
-{
-    OutlineNode c{code, 1, {}};
-    const QByteArray stem = QByteArray(code).left(3);
-    for (int i = 1; i <= lessons; ++i)
-        c.children.append({stem + QByteArray::number(i), withPages ? i : -1, {}});
-    return c;
-}
-
-}  // namespace
 
 int main(int argc, char **argv)
 {
@@ -28,14 +14,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: make_outline <output file>\n");
         return 2;
     }
-    // This edition has pages for the chapter T050 only; the lessons of the
-    // other chapters are listed but cannot be chosen.
-    const QList<OutlineNode> outline = {
-        chapter("T010", 8, false), chapter("T020", 11, false), chapter("T030", 8, false),
-        chapter("T040", 11, false), chapter("T050", 9, true),  chapter("T060", 7, false),
-        chapter("T070", 13, false)};
     QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly) || out.write(writeOutlineStream(outline)) < 0) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(editionOutlineStream()) < 0) {
         std::fprintf(stderr, "make_outline: cannot write %s\n", argv[1]);
         return 1;
     }
