@@ -87,26 +87,26 @@ QString systemTimeSeparator()
     return timeSeparatorOf(QLocale::system().timeFormat(QLocale::ShortFormat));
 }
 
-QString expectedFileName(int mode)
+QString expectedFileName(FileDialogMode mode)
 {
     switch (mode) {
-    case 1:
+    case FileDialogMode::OpenDocument2:
         return QStringLiteral("DOCUMENT2");
-    case 2:
+    case FileDialogMode::SaveMyDocument:
         return QStringLiteral("MY DOCUMENT");
-    case 3:
+    case FileDialogMode::SaveComments:
         return QStringLiteral("COMMENTS");
     default:
         return {};
     }
 }
 
-bool fileNameAccepted(int mode, const QString &name, int typeIndex)
+bool fileNameAccepted(FileDialogMode mode, const QString &name, int typeIndex)
 {
     const QString expected = expectedFileName(mode);
     if (expected.isEmpty())
         return false;
-    if (mode != 1 && typeIndex != 0)
+    if (mode != FileDialogMode::OpenDocument2 && typeIndex != 0)
         return false;  // saving needs the WordPad type
     return upperAscii(name) == expected;
 }

@@ -175,14 +175,14 @@ TEST(Progress, OnlyCheckCodeAndFurthestPageAreRewritten)
                               "[DOCUMENT]\r\nLine0=Dear Ann,\r\n";
     CourseFixture f({}, before);
     f.start();
-    EXPECT_EQ(f.main().FMaxIndex, 3);
+    EXPECT_EQ(f.main().maxIndex(), 3);
     EXPECT_EQ(readFile(f.progressFile()), before);  // the title page records only page 1
     f.goTo(4);
     EXPECT_EQ(readFile(f.progressFile()),
               QByteArray("; my progress\r\n[USERINFO]\r\nName=abc\r\nMaxIndex=4\r\nCRC=122179\r\n\r\n"
                          "[DOCUMENT]\r\nLine0=Dear Ann,\r\n"));
     f.main().SaveProgress(2);  // never lowers
-    EXPECT_EQ(f.main().FMaxIndex, 4);
+    EXPECT_EQ(f.main().maxIndex(), 4);
 }
 
 TEST(Progress, ARefusedWriteIsToldAndThePageChangeCompletes)
@@ -193,7 +193,7 @@ TEST(Progress, ARefusedWriteIsToldAndThePageChangeCompletes)
     f.goTo(1);
     f.goTo(2);
     EXPECT_EQ(f.main().currentPage(), 2);
-    EXPECT_EQ(f.main().FMaxIndex, 2);
+    EXPECT_EQ(f.main().maxIndex(), 2);
     EXPECT_TRUE(f.main().tbBack->isEnabled());
     ASSERT_EQ(f.errors.size(), 1);
     EXPECT_EQ(f.errors[0], "Unable to write to " + f.progressFile());
