@@ -1,5 +1,7 @@
 #include "lessons/file_table.h"
 
+#include "shell/pages.h"
+
 #include <QLocale>
 
 namespace {
@@ -45,7 +47,7 @@ QList<FileRow> fileTableRows(int filter, int pageIndex, const QDateTime &now,
     add(text, {QStringLiteral("Document4"), QStringLiteral("23KB"), QStringLiteral("Text Document"),
                QStringLiteral("27.12.1999 14:24"), TextDocumentIcon});
     // The learner's own document, saved in T056, exists from T057 on.
-    add(wordpad && pageIndex > 6,
+    add(wordpad && pageIndex >= Page::T057,
         {QStringLiteral("My Document"), QStringLiteral("1KB"), QStringLiteral("Wordpad Document"),
          fileDateText(now, timeSeparator), WordpadDocumentIcon});
     add(all, {QStringLiteral("Picture1"), QStringLiteral("13KB"), QStringLiteral("Bitmap Image"),

@@ -2,12 +2,14 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/components.h"
 #include "platform/panel.h"
+#include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "support/course_fixture.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -110,6 +112,32 @@ TEST(Navigation, WordProcessorOpensCentredAndKeepsWhereTheLearnerLeftIt)
     f.goTo(5);
     f.goTo(4);
     EXPECT_EQ(m.frmWordpad->geometry(), QRect(10, 20, 500, 300));
+}
+
+// A click that waits while a page is being entered (the page engine lets
+// waiting events run) changes the page after that change, not inside it.
+TEST(Navigation, AClickDuringAChangeOfPageRunsAfterIt)
+{
+    CourseFixture f({}, progressWith(9));
+    f.start();
+    f.goTo(2);
+    TfrmMain &m = f.main();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const QPointF at(m.tbForward->rect().center());
+        QCoreApplication::postEvent(m.tbForward, new QMouseEvent(type, at, m.tbForward->mapToGlobal(at),
+                                                                 Qt::LeftButton, type == QEvent::MouseButtonPress
+                                                                     ? Qt::LeftButton : Qt::NoButton,
+                                                                 Qt::NoModifier));
+    }
+    m.tbForwardClick();  // T053; the waiting click then leads on to T054
+    EXPECT_EQ(m.currentPage(), 4);
+    EXPECT_EQ(f.infoText(), "Page T054");
+    // T053 was left once, fully: its letter and caption are gone.
+    EXPECT_EQ(m.frmWordpad->caption(), "Document - Wordpad");
+    EXPECT_EQ(m.frmWordpad->reWPad->toPlainText(), "");
+    f.goTo(3);
+    f.goTo(2);
+    EXPECT_EQ(m.frmWordpad->caption(), "Document - Wordpad");
 }
 
 TEST(TitlePage, CountsDownThirtySecondsThenStartsTheFirstLesson)
