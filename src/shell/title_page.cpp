@@ -36,7 +36,7 @@ void TfrmMain::createTitlePage(QWidget *page)
     // The maker's notices: fixed text in the Western character set.
     Label1 = transparentLabel(pnT001Logo, "Label1", QRect(15, 284, 453, 42));
     Label1->setText(QStringLiteral(
-        "Quillan 2 \u00A9 2026 The Quillan 2 team. All rights reserved.\n"
+        "Quillan 2 \u00A9 2026 The Quillan 2 team. Free software: GNU GPL 3 or later.\n"
         "Windows is a registered trademark of Microsoft Corporation.\n"
         "This course is independent and not endorsed by Microsoft."));
 
