@@ -137,7 +137,7 @@ TEST(FileTable, NameCheckAcceptsOnlyTheExpectedNameInAnyLetterCase)
         {4, "COMMENTS", 0, false},
     };
     for (const NameCase &c : cases) {
-        EXPECT_EQ(fileNameAccepted(c.mode, QString::fromUtf8(c.name), c.type), c.accepted)
+        EXPECT_EQ(fileNameAccepted(FileDialogMode(c.mode), QString::fromUtf8(c.name), c.type), c.accepted)
             << "mode " << c.mode << " name '" << c.name << "' type " << c.type;
     }
 }

@@ -46,7 +46,8 @@ protected:
 
     // Shows the dialog as a lesson does and lets act() work in it while it is
     // shown; a dialog that act() leaves open is cancelled (stillOpen).
-    bool show(const std::function<void()> &act, int mode = 1, const QString &word = "Open")
+    bool show(const std::function<void()> &act, FileDialogMode mode = FileDialogMode::OpenDocument2,
+              const QString &word = "Open")
     {
         stillOpen = false;
         bool seen = false;
@@ -97,7 +98,7 @@ TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
     const bool ok = show([&] {
         EXPECT_EQ(dlg->windowTitle(), "Save");
         EXPECT_EQ(dlg->btnOpen->text(), "Save");
-        EXPECT_EQ(dlg->Tag, 2);
+        EXPECT_EQ(dlg->Tag, FileDialogMode::SaveMyDocument);
         EXPECT_EQ(dlg->cbType->currentIndex(), 0);
         EXPECT_EQ(dlg->cbType->currentText(), "WordPad Document (*.doc)");
         EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
@@ -109,9 +110,8 @@ TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
         const QRect main = f.main().frameGeometry();
         EXPECT_EQ(dlg->geometry().center().x() / 2, main.center().x() / 2);
         EXPECT_EQ(dlg->geometry().center().y() / 2, main.center().y() / 2);
-    }, 2, "Save");
+    }, FileDialogMode::SaveMyDocument, "Save");
     EXPECT_FALSE(ok);
-    EXPECT_EQ(f.main().FStep, 0);
 }
 
 TEST_F(OpenDialog, SelectingAFileFillsTheNameAndTheCheckFollows)
@@ -193,7 +193,6 @@ TEST_F(OpenDialog, ASecondShowingStartsClean)
     });
     show([&] {
         EXPECT_EQ(dlg->cbType->currentIndex(), 0);
-        EXPECT_EQ(f.main().FStep, 0);
         EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
         EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
         EXPECT_EQ(dlg->edName->text(), "");
@@ -230,7 +229,6 @@ TEST_F(OpenDialog, ChoosingATypeRefillsTheListAndKeepsTheName)
     show([&] {
         QTest::keyClicks(dlg->edName, "Picture9");
         chooseType(2);
-        EXPECT_EQ(f.main().FStep, 2);
         EXPECT_EQ(captions(dlg->lvFiles), kAll);
         EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
         EXPECT_EQ(dlg->edName->text(), "Picture9");
@@ -250,15 +248,17 @@ TEST_F(OpenDialog, SavingNeedsTheFirstTypeAndTheCheckFollowsTheType)
         chooseType(0);
         EXPECT_TRUE(openAvailable());
         EXPECT_EQ(dlg->edName->text(), "my document");
-    }, 2, "Save");
+    }, FileDialogMode::SaveMyDocument, "Save");
 }
 
 TEST_F(OpenDialog, FileListItemsKeepTheirDetailsAndStartUnselected)
 {
     f.goTo(7);
-    f.main().FStep = 2;
-    dlg->edName->setText("kept");
+    bindTypeChange();
+    dlg->cbType->setCurrentIndex(2);  // all documents
+    f.main().frmOpnDlgcbTypeT052Change();
     dlg->lvFiles->setCurrentRow(0);
+    dlg->edName->setText("kept");
     f.main().FillFileList(dlg->lvFiles, kNow);
 
     EXPECT_EQ(captions(dlg->lvFiles), kAllWithMine);
