@@ -9,7 +9,18 @@
 
 QString programDirectory()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return languageDirectory(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+}
+
+QString languageDirectory(const QString &executableDir)
+{
+    if (!findLanguageFiles(executableDir).isEmpty())
+        return executableDir;
+    const QString installed =
+        QDir::cleanPath(executableDir + QStringLiteral("../share/quillan2")) + QLatin1Char('/');
+    if (!findLanguageFiles(installed).isEmpty())
+        return installed;
+    return executableDir;  // none anywhere: the dialog says so, with an empty list
 }
 
 QString withForwardSlashes(QString path)

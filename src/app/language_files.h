@@ -3,8 +3,12 @@
 #include <QString>
 #include <QStringList>
 
-// The program's own directory with a trailing "/": the language files live there.
+// The program directory of the course, with a trailing "/": the folder of the
+// language files. Run from the build folder they lie beside the executable;
+// installed, in ../share/quillan2 relative to it.
 QString programDirectory();
+// The same, for an executable in that folder.
+QString languageDirectory(const QString &executableDir);
 
 // Turns the backslashes a language file may use in paths into "/".
 QString withForwardSlashes(QString path);

@@ -3,6 +3,7 @@
 #include "platform/safe_format.h"
 #include "support/test_support.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,34 @@ TEST(LanguageFiles, ListsMatchingFilesSortedWithoutCase)
     QDir(dir.path()).mkdir(QStringLiteral("QL2Folder.ini"));
     EXPECT_EQ(findLanguageFiles(dir.path()),
               (QStringList{"QL2.ini", "QL2A.ini", "QL2b.ini", "ql2c.INI"}));
+}
+
+TEST(LanguageFiles, FoundBesideTheProgramOrWhereItIsInstalled)
+{
+    // <prefix>/bin holds the program; an installed course keeps its
+    // language files in <prefix>/share/quillan2.
+    const struct {
+        const char *name;
+        bool beside;
+        bool installed;
+        const char *expected;  // relative to the prefix
+    } cases[] = {
+        {"build folder", true, false, "bin/"},
+        {"installed", false, true, "share/quillan2/"},
+        {"both: the program's own folder first", true, true, "bin/"},
+        {"none: the program's own folder, with nothing to list", false, false, "bin/"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir prefix;
+        const QString root = prefix.path() + QLatin1Char('/');
+        QDir(root).mkpath(QStringLiteral("bin"));
+        if (c.beside)
+            writeFile(root + "bin/QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+        if (c.installed)
+            writeFile(root + "share/quillan2/QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+        EXPECT_EQ(languageDirectory(root + "bin/"), root + c.expected);
+    }
 }
 
 TEST(LanguageFiles, DisplayNameIsDecodedInTheFilesOwnCharacterSet)

@@ -6,6 +6,7 @@
 // the right with Back, Forward, Contents and Exit at its bottom, the
 // notebook takes the rest.
 #include "e2e/x_desktop.h"
+#include "support/print_jobs.h"
 
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
@@ -18,7 +19,6 @@
 #include <X11/keysym.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cmath>
 #include <utility>
@@ -139,61 +139,6 @@ private:
     QTemporaryDir m_config;
     ChildProcess m_process;
 };
-
-// Asks the print scheduler about a queue's jobs as their owner (others do
-// not see job names); returns the lines of ipptool's CSV answer without its
-// header. which is "all" or "completed"; job 0 asks for the list of jobs,
-// another number for that job alone.
-QList<QByteArray> askScheduler(const char *queue, const char *which, int job)
-{
-    QTemporaryDir dir;
-    const QString request = dir.filePath(QStringLiteral("jobs.test"));
-    QFile f(request);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write(QByteArray("{\n OPERATION ") + (job ? "Get-Job-Attributes" : "Get-Jobs")
-            + "\n GROUP operation-attributes-tag\n"
-              " ATTR charset attributes-charset utf-8\n"
-              " ATTR language attributes-natural-language en\n"
-              " ATTR uri printer-uri $uri\n"
-            + (job ? " ATTR integer job-id " + QByteArray::number(job) + "\n" : QByteArray())
-            + " ATTR name requesting-user-name $user\n"
-            + (job ? QByteArray() : QByteArray(" ATTR keyword which-jobs ") + which + "\n")
-            + " ATTR keyword requested-attributes job-id,job-name\n"
-              " STATUS successful-ok\n DISPLAY job-id\n DISPLAY job-name\n}\n");
-    f.close();
-    const QByteArray command = "ipptool -c -d user=\"$(id -un)\" ipp://localhost/printers/"
-                               + QByteArray(queue) + ' ' + request.toLocal8Bit() + " 2>/dev/null";
-    QList<QByteArray> lines;
-    if (FILE *p = popen(command.constData(), "r")) {
-        char line[512];
-        while (std::fgets(line, sizeof line, p))
-            lines << QByteArray(line).trimmed();
-        pclose(p);
-    }
-    return lines.mid(1);
-}
-
-QList<int> jobIds(const char *queue, const char *which)
-{
-    QList<int> ids;
-    for (const QByteArray &line : askScheduler(queue, which, 0))
-        if (const int id = line.split(',').value(0).toInt())
-            ids << id;
-    return ids;
-}
-
-// The names of the jobs that completed and are not among those.
-QStringList completedJobNames(const char *queue, const QList<int> &except)
-{
-    QStringList names;
-    for (int id : jobIds(queue, "completed"))
-        if (!except.contains(id))
-            for (const QByteArray &line : askScheduler(queue, nullptr, id))
-                names << QString::fromUtf8(line.mid(line.indexOf(',') + 1));
-    names.sort();
-    return names;
-}
 
 // A learner's session: the desktop, the program and the steps they take.
 class Learner {
@@ -412,7 +357,7 @@ TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
 {
     if (std::system("lpstat -p QuillanPDF >/dev/null 2>&1") != 0)
         FAIL() << "the print queue QuillanPDF is missing: `make test` sets it up";
-    const QList<int> jobsBefore = jobIds("QuillanPDF", "all");
+    const QList<int> jobsBefore = PrintJobs::ids(QStringLiteral("QuillanPDF"), false);
     XDesktop d(1024, 768, 96);
     Course course(d);
     Learner l(d, course, kXga);
@@ -591,7 +536,7 @@ TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
         d, 
         "the print jobs My Document and Comments complete",
         [&] {
-            printed = completedJobNames("QuillanPDF", jobsBefore);
+            printed = PrintJobs::completedSince(QStringLiteral("QuillanPDF"), jobsBefore);
             return printed == QStringList{QStringLiteral("Comments"), QStringLiteral("My Document")};
         },
         60s, [&] { return "new completed jobs: " + printed.join(QStringLiteral(", ")).toStdString(); }));

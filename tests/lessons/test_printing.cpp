@@ -7,6 +7,7 @@
 #include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "support/course_fixture.h"
+#include "support/print_jobs.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -33,37 +34,6 @@ const QByteArray kLanguage =
     "[LABELS]\r\nlbT058Error=The document could not be printed.\r\nbtnT058ErrorOK=Close\r\n";
 const QByteArray kMyDocument =
     "[DOCUMENT]\r\nLine0=Dear Ann,\r\nLine1=\r\nLine2=see you soon\r\n";
-
-// The completed jobs of the queue as "id name" lines, asked of the
-// scheduler as the job's owner (others do not see job names).
-QStringList completedJobs()
-{
-    QTemporaryDir dir;
-    const QString request = dir.filePath("jobs.test");
-    writeFile(request,
-              "{\n OPERATION Get-Jobs\n GROUP operation-attributes-tag\n"
-              " ATTR charset attributes-charset utf-8\n"
-              " ATTR language attributes-natural-language en\n"
-              " ATTR uri printer-uri $uri\n ATTR name requesting-user-name $user\n"
-              " ATTR keyword which-jobs completed\n"
-              " ATTR keyword requested-attributes job-id,job-name\n"
-              " STATUS successful-ok\n DISPLAY job-id\n DISPLAY job-name\n}\n");
-    QProcess ipp;
-    ipp.start(QStringLiteral("ipptool"),
-              {QStringLiteral("-c"), QStringLiteral("-d"),
-               QStringLiteral("user=") + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name),
-               QStringLiteral("ipp://localhost/printers/") + kQueue, request});
-    if (!ipp.waitForFinished(30000))
-        return {};
-    QStringList jobs;
-    const QList<QByteArray> lines = ipp.readAllStandardOutput().split('\n');
-    for (const QByteArray &line : lines.mid(1)) {
-        const QList<QByteArray> fields = line.split(',');
-        if (fields.size() >= 2)
-            jobs << QString::fromUtf8(fields[0] + ' ' + fields[1]);
-    }
-    return jobs;
-}
 
 // The text of the newest PDF the queue wrote for a job of that name.
 QString printedText(const QString &jobName, const QDateTime &since)
@@ -126,7 +96,7 @@ TEST_F(Printing, T058PrintsMyDocumentAsAJobOfThatName)
     f.start();
     f.goTo(8);
     TfrmMain &m = f.main();
-    const QStringList before = completedJobs();
+    const QList<int> before = PrintJobs::ids(kQueue, false);
     const QDateTime started = QDateTime::currentDateTime();
     m.frmWordpad->printer()->setPrinterName(kQueue);
 
@@ -139,17 +109,9 @@ TEST_F(Printing, T058PrintsMyDocumentAsAJobOfThatName)
     // The scheduler finishes the job on its own time.
     QStringList added;
     const bool done = QTest::qWaitFor(
-        [&] {
-            added.clear();
-            for (const QString &job : completedJobs())
-                if (!before.contains(job))
-                    added << job;
-            return !added.isEmpty();
-        },
-        60000);
+        [&] { return !(added = PrintJobs::completedSince(kQueue, before)).isEmpty(); }, 60000);
     ASSERT_TRUE(done) << "no print job completed";
-    ASSERT_EQ(added.size(), 1);
-    EXPECT_TRUE(added[0].endsWith(" My Document")) << added[0].toStdString();
+    EXPECT_EQ(added, QStringList{"My Document"});
     QString text;
     EXPECT_TRUE(QTest::qWaitFor([&] { return !(text = printedText("My Document", started)).isEmpty(); }, 30000));
     EXPECT_TRUE(text.contains("Dear Ann,") && text.contains("see you soon")) << text.toStdString();
@@ -195,7 +157,7 @@ TEST_F(Printing, T059PrintsTheCommentsAndKeepsTheExerciseWhereItWas)
     f.focusWordpad();
     QTest::keyClick(m.frmWordpad->reWPad, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClicks(m.frmWordpad->reWPad, QStringLiteral("Well explained"));
-    const QStringList before = completedJobs();
+    const QList<int> before = PrintJobs::ids(kQueue, false);
     m.frmWordpad->printer()->setPrinterName(kQueue);
 
     const Attempt a = print(f, [](QPrintDialog *d) { d->accept(); });
@@ -204,13 +166,7 @@ TEST_F(Printing, T059PrintsTheCommentsAndKeepsTheExerciseWhereItWas)
     EXPECT_FALSE(m.tbForward->isEnabled());
     EXPECT_EQ(f.storedMaxIndex(), "9");
     const bool done = QTest::qWaitFor(
-        [&] {
-            for (const QString &job : completedJobs())
-                if (!before.contains(job) && job.endsWith(" Comments"))
-                    return true;
-            return false;
-        },
-        60000);
+        [&] { return PrintJobs::completedSince(kQueue, before).contains("Comments"); }, 60000);
     EXPECT_TRUE(done) << "no job named Comments completed";
 }
 

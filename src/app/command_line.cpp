@@ -1,0 +1,65 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+
+#ifndef QUILLAN_VERSION
+#error "the build passes the program's version as QUILLAN_VERSION"
+#endif
+
+namespace {
+
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
+                               QStringLiteral("Show this help and exit."));
+const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                  QStringLiteral("Show the version and exit."));
+
+// The parser knows nothing but our own options: the command line is read
+// before the toolkit starts, so that --help and --version work without a
+// display (over a remote shell, in a script).
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Quillan 2 teaches the classic Windows desktop to people who have never\n"
+        "used a computer: nine short lessons in a full-screen practice desktop."));
+    parser.addOption(kHelp);
+    parser.addOption(kVersion);
+    parser.addPositionalArgument(
+        QStringLiteral("language-file"),
+        QStringLiteral("The course's language, as the name of its language file\n"
+                       "(QL2Eng.ini, QL2Rus.ini, ...). Without it, the course asks."),
+        QStringLiteral("[language-file]"));
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    CommandLine c;
+    if (!parser.parse(arguments)) {
+        c.action = CommandLine::Action::Error;
+        c.error = parser.errorText();
+    } else if (parser.isSet(kHelp)) {
+        c.action = CommandLine::Action::Help;
+    } else if (parser.isSet(kVersion)) {
+        c.action = CommandLine::Action::Version;
+    } else {
+        c.courseArguments = parser.positionalArguments();
+    }
+    return c;
+}
+
+QString usageText()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    // Without an application object the parser cannot know the program's
+    // name.
+    return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("quillan2"));
+}
+
+QString versionText()
+{
+    return QStringLiteral("quillan2 (Quillan 2) %1\n").arg(QStringLiteral(QUILLAN_VERSION));
+}

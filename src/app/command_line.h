@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's command line: an optional language file (its name, taken
+// inside the folder of the language files), --help and --version. Anything
+// else that looks like an option is an error.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    // The arguments the course itself reads (the first names the language
+    // file); empty when none was given.
+    QStringList courseArguments;
+    // For Error: what was wrong, in one line.
+    QString error;
+};
+
+// arguments are the whole command line, the program's own name first.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// "Usage: quillan2 [options] [language-file]" and the options, for --help
+// and after an error.
+QString usageText();
+// "quillan2 (Quillan 2) <version>", for --version.
+QString versionText();
