@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -80,8 +82,9 @@ QString desktopEntry(const QString &key)
     return {};
 }
 
-// The text of the first element of that name in the AppStream file.
-QString metainfo(const QString &element)
+// The first element of that name in the AppStream file: its text, or the
+// value of one of its attributes.
+QString metainfo(const QString &element, const QString &attribute = {})
 {
     QFile f(installed(QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml")));
     if (!f.open(QIODevice::ReadOnly))
@@ -89,7 +92,7 @@ QString metainfo(const QString &element)
     QXmlStreamReader xml(&f);
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == element)
-            return xml.readElementText();
+            return attribute.isEmpty() ? xml.readElementText() : xml.attributes().value(attribute).toString();
     return {};
 }
 
@@ -139,6 +142,45 @@ TEST(InstalledFiles, TheMenuEntryAndTheSoftwareCentreFindTheProgramAndItsIcon)
     EXPECT_EQ(metainfo(QStringLiteral("id")), kAppId);
     EXPECT_EQ(metainfo(QStringLiteral("launchable")), kAppId + QStringLiteral(".desktop"));
     EXPECT_EQ(metainfo(QStringLiteral("binary")), exec);
+}
+
+// What the installed program prints for one option (it needs no display
+// for --help and --version).
+QString programOutput(const QString &option)
+{
+    QProcess p;
+    p.start(installed(QStringLiteral("bin/quillan2")), {option});
+    if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The software centre announces the version the program says it is.
+TEST(InstalledFiles, TheNewestReleaseIsTheProgramsVersion)
+{
+    const QString release = metainfo(QStringLiteral("release"), QStringLiteral("version"));
+    ASSERT_FALSE(release.isEmpty());
+    EXPECT_EQ(programOutput(QStringLiteral("--version")).trimmed().section(QLatin1Char(' '), -1), release);
+}
+
+// Every option --help lists, in its short and long form, is in the manual
+// page (where a hyphen is written \-).
+TEST(InstalledFiles, TheManualPageDescribesEveryOptionOfHelp)
+{
+    QFile man(installed(QStringLiteral("share/man/man1/quillan2.1")));
+    ASSERT_TRUE(man.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString page = QString::fromUtf8(man.readAll());
+    const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[a-z][a-z-]*)"));
+    QStringList options;
+    for (const QString &line : programOutput(QStringLiteral("--help")).split(QLatin1Char('\n')))
+        if (line.trimmed().startsWith(QLatin1Char('-')))
+            for (auto it = option.globalMatch(line.trimmed().section(QRegularExpression(QStringLiteral("\\s{2,}")), 0, 0));
+                 it.hasNext();)
+                options << it.next().captured(1);
+    ASSERT_FALSE(options.isEmpty()) << "--help lists no options";
+    for (const QString &o : options)
+        EXPECT_TRUE(page.contains(QString(o).replace(QLatin1Char('-'), QStringLiteral("\\-"))))
+            << o.toStdString() << " is not in the manual page";
 }
 
 // The installed program on a real X server, started as the menu entry does
