@@ -144,6 +144,31 @@ TEST(InstalledFiles, TheMenuEntryAndTheSoftwareCentreFindTheProgramAndItsIcon)
     EXPECT_EQ(metainfo(QStringLiteral("binary")), exec);
 }
 
+// Every screenshot the software centre is told about is in the repository's
+// folder for the web site, at the size the AppStream file gives.
+TEST(InstalledFiles, EveryScreenshotIsReadyForTheWebSite)
+{
+    QFile f(installed(QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString site = QStringLiteral("https://quillan2.org/screenshots/");
+    int images = 0;
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("image"))
+            continue;
+        ++images;
+        const QSize size(xml.attributes().value(QLatin1String("width")).toInt(),
+                         xml.attributes().value(QLatin1String("height")).toInt());
+        const QString url = xml.readElementText();
+        SCOPED_TRACE(url.toStdString());
+        ASSERT_TRUE(url.startsWith(site));
+        QImageReader png(qEnvironmentVariable("QUILLAN_SCREENSHOTS_DIR") + QLatin1Char('/') + url.mid(site.size()));
+        EXPECT_EQ(png.format(), QByteArray("png")) << png.errorString().toStdString();
+        EXPECT_EQ(png.size(), size);
+    }
+    EXPECT_GT(images, 0);
+}
+
 // What the installed program prints for one option (it needs no display
 // for --help and --version).
 QString programOutput(const QString &option)
