@@ -18,10 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <X11/keysym.h>
-
 #include <optional>
-
 #include <ostream>
 
 using namespace std::chrono_literals;
@@ -259,6 +256,9 @@ TEST(InstalledProgram, ReachesTheTitlePageWithTheInfoPanel)
         },
         [&] { return "info panel " + hexColour(atPanel) + ", title page " + hexColour(atNotebook); }));
 
+    // Exit: the fourth of the panel's buttons, (width - 12) / 4 wide and 2
+    // apart from x 2 inside its 1 pixel bevel, in the 25 pixel strip at its
+    // bottom (the title page has no taskbar).
     const int w = (panelWidth - 12) / 4;
     d.click(QPoint(1024 - panelWidth + 1 + 2 + 3 * (w + 2) + w / 2, 768 - 1 - 25 + 2 + 11));
     ASSERT_TRUE(waitFor(d, "the program ends after Exit", [&] { return (ended = quillan.exitStatus()).has_value(); }, 15s));
