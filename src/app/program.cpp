@@ -2,10 +2,6 @@
 
 #include "app/frm_sel_lang.h"
 #include "app/language_files.h"
-#include "lessons/frm_msg_dlg.h"
-#include "lessons/frm_opn_dlg.h"
-#include "lessons/frm_wordpad.h"
-#include "shell/frm_contents.h"
 #include "shell/frm_main.h"
 
 #include <QApplication>
@@ -41,12 +37,9 @@ bool Program::start()
     if (!QFileInfo(chosen).isFile() && (chosen = m_selLang->SelectLanguage()).isEmpty())
         return false;
 
+    // The main window, and with it the contents dialog, the word processor,
+    // the Open dialog and the message box.
     m_main = std::make_unique<TfrmMain>(chosen, m_programDir);
-    m_contents = new TfrmContents(m_main.get());
-    m_wordpad = new TfrmWordpad(m_main->imglButtons, m_main.get());
-    m_opnDlg = new TfrmOpnDlg(m_main->imglDesktop, m_main->imglDesktopS, m_main.get());
-    m_msgDlg = new TfrmMsgDlg(m_main.get());
-    m_main->attachWindows(m_contents, m_wordpad, m_opnDlg, m_msgDlg);
     return true;
 }
 

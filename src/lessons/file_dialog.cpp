@@ -20,7 +20,7 @@ void TfrmMain::FillFileList(QListWidget *list)
 void TfrmMain::FillFileList(QListWidget *list, const QDateTime &now)
 {
     list->clear();
-    const QList<FileRow> rows = fileTableRows(FStep, currentPage(), now, systemTimeSeparator());
+    const QList<FileRow> rows = fileTableRows(FFileType, currentPage(), now, systemTimeSeparator());
     for (const FileRow &row : rows) {
         auto *item = new QListWidgetItem(row.caption, list);
         item->setIcon(imglDesktopS->icon(row.imageIndex));
@@ -35,12 +35,12 @@ void TfrmMain::FillFileList(QListWidget *list, const QDateTime &now)
         dialog->lvFilesSelectItem(list, nullptr, false);
 }
 
-bool TfrmMain::ShowFileDialog(const QString &captionWord, int mode)
+bool TfrmMain::ShowFileDialog(const QString &captionWord, FileDialogMode mode)
 {
     TfrmOpnDlg *dlg = frmOpnDlg;
     // The type box and the list agree: the first type.
     dlg->cbType->setCurrentIndex(0);
-    FStep = 0;
+    FFileType = 0;
     FillFileList(dlg->lvFiles);
     dlg->setCaption(captionWord);
     dlg->btnOpen->setText(captionWord);
@@ -56,6 +56,6 @@ bool TfrmMain::ShowFileDialog(const QString &captionWord, int mode)
 
 void TfrmMain::frmOpnDlgcbTypeT052Change()
 {
-    FStep = frmOpnDlg->cbType->currentIndex();
+    FFileType = frmOpnDlg->cbType->currentIndex();
     FillFileList(frmOpnDlg->lvFiles);
 }

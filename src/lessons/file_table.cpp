@@ -1,5 +1,7 @@
 #include "lessons/file_table.h"
 
+#include "shell/pages.h"
+
 #include <QLocale>
 
 namespace {
@@ -45,7 +47,7 @@ QList<FileRow> fileTableRows(int filter, int pageIndex, const QDateTime &now,
     add(text, {QStringLiteral("Document4"), QStringLiteral("23KB"), QStringLiteral("Text Document"),
                QStringLiteral("27.12.1999 14:24"), TextDocumentIcon});
     // The learner's own document, saved in T056, exists from T057 on.
-    add(wordpad && pageIndex > 6,
+    add(wordpad && pageIndex >= Page::T057,
         {QStringLiteral("My Document"), QStringLiteral("1KB"), QStringLiteral("Wordpad Document"),
          fileDateText(now, timeSeparator), WordpadDocumentIcon});
     add(all, {QStringLiteral("Picture1"), QStringLiteral("13KB"), QStringLiteral("Bitmap Image"),
@@ -87,26 +89,26 @@ QString systemTimeSeparator()
     return timeSeparatorOf(QLocale::system().timeFormat(QLocale::ShortFormat));
 }
 
-QString expectedFileName(int mode)
+QString expectedFileName(FileDialogMode mode)
 {
     switch (mode) {
-    case 1:
+    case FileDialogMode::OpenDocument2:
         return QStringLiteral("DOCUMENT2");
-    case 2:
+    case FileDialogMode::SaveMyDocument:
         return QStringLiteral("MY DOCUMENT");
-    case 3:
+    case FileDialogMode::SaveComments:
         return QStringLiteral("COMMENTS");
     default:
         return {};
     }
 }
 
-bool fileNameAccepted(int mode, const QString &name, int typeIndex)
+bool fileNameAccepted(FileDialogMode mode, const QString &name, int typeIndex)
 {
     const QString expected = expectedFileName(mode);
     if (expected.isEmpty())
         return false;
-    if (mode != 1 && typeIndex != 0)
+    if (mode != FileDialogMode::OpenDocument2 && typeIndex != 0)
         return false;  // saving needs the WordPad type
     return upperAscii(name) == expected;
 }

@@ -41,11 +41,16 @@ QString timeSeparatorOf(const QString &timeFormat);
 // The system's time separator, from its short time format.
 QString systemTimeSeparator();
 
-// The name each mode of the dialog expects: 1 opening Document2 (T052),
-// 2 saving My Document (T056), 3 saving Comments (T059); empty otherwise.
-QString expectedFileName(int mode);
+// What the Open/Save dialog is shown for, which decides the one name it
+// accepts: opening Document2 (T052), saving My Document (T056), saving
+// Comments (T059). None, and any other value, accepts no name.
+enum class FileDialogMode : int { None = 0, OpenDocument2 = 1, SaveMyDocument = 2, SaveComments = 3 };
+
+// The name the mode expects ("DOCUMENT2", "MY DOCUMENT", "COMMENTS"); empty
+// for None.
+QString expectedFileName(FileDialogMode mode);
 
 // The name check: the name with its ASCII letters upper-cased must equal the
-// mode's name exactly (no trimming, no extension); saving (modes 2 and 3)
-// also needs the first file type. Any other mode accepts nothing.
-bool fileNameAccepted(int mode, const QString &name, int typeIndex);
+// mode's name exactly (no trimming, no extension); saving also needs the
+// first file type.
+bool fileNameAccepted(FileDialogMode mode, const QString &name, int typeIndex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lessons/file_table.h"
 #include "platform/classic_window.h"
 #include "platform/event.h"
 
@@ -29,9 +30,8 @@ public:
     // The file icons come from the main window's desktop image lists.
     TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget *parent = nullptr);
 
-    // The expected-name mode: 1 Document2 (open), 2 My Document (save),
-    // 3 Comments (save); anything else accepts no name.
-    int Tag = 0;
+    // The expected-name mode: which one name makes Open available.
+    FileDialogMode Tag = FileDialogMode::None;
 
     // The type box's change: left free for the lesson showing the dialog. A
     // choice of type first runs the name check, then this.

@@ -82,14 +82,6 @@ QPrinter *TfrmWordpad::printer()
     return m_printer.get();
 }
 
-void TfrmWordpad::enableFileButtons(bool newOn, bool openOn, bool saveOn, bool printOn)
-{
-    tbNew->setEnabled(newOn);
-    tbOpen->setEnabled(openOn);
-    tbSave->setEnabled(saveOn);
-    tbPrint->setEnabled(printOn);
-}
-
 TfrmWordpad::PrintOutcome TfrmWordpad::printText(const QString &jobName)
 {
     // Without a printer the dialog could only offer a file: the learner is

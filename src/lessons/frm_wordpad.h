@@ -42,10 +42,6 @@ public:
     enum class PrintOutcome { Printed, Cancelled, Failed };
     PrintOutcome printText(const QString &jobName);
 
-    // Enables or disables the four file buttons of the toolbar (their
-    // commands stay available through the menu and the shortcuts).
-    void enableFileButtons(bool newOn, bool openOn, bool saveOn, bool printOn);
-
     // Every keystroke becomes its own undo step.
     void reWPadKeyUp(QKeyEvent *event);
 

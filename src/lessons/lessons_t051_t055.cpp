@@ -1,9 +1,11 @@
 // Lessons T051 to T055: starting the word processor from the Start menu,
 // opening a document, a new document and the save-changes question, typing,
-// and cut, copy and paste. Each page binds its handlers when it is entered and
-// gives every event back its own handler (or none) when it is left.
+// and cut, copy and paste. Each page's set-up (EnterT05x) registers what it
+// changes on the shared controls in the page scope, which undoes it, the last
+// change first, when the page is left.
 #include "shell/frm_main.h"
 
+#include "lessons/file_table.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/components.h"
@@ -13,6 +15,7 @@
 #include "platform/rich_edit.h"
 #include "platform/rtf_reader.h"
 #include "platform/tool_bar.h"
+#include "shell/pages.h"
 
 #include <QFile>
 #include <QMenu>
@@ -20,134 +23,86 @@
 #include <QTextDocument>
 #include <QToolButton>
 
-void TfrmMain::bindWordpadLesson()
+void TfrmMain::EnterT051()
 {
-    frmWordpad->OnShow.bind([this] { frmWPadT052Show(); });
-    frmWordpad->whHook->OnBeforeMessage.bind(
-        [this](QObject *sender, TMessage &msg, bool &handled) {
-            whHookT052BeforeMessage(sender, msg, handled);
-        });
+    // The Start menu: Programs > Accessories > Wordpad starts the word
+    // processor. The taskbar takes input.
+    prepareStartMenu(imgT051Start, &TfrmMain::sbStartT051Click);
+    m_page.bind(mupuStartWordpad->OnExecute, [this] { mupuStartWordpadT051Click(); });
 }
 
-void TfrmMain::unbindWordpadLesson()
+void TfrmMain::EnterT052()
 {
-    frmWordpad->OnShow.unbind();
-    frmWordpad->whHook->OnBeforeMessage.unbind();
-}
-
-void TfrmMain::EnterLesson(int index)
-{
+    // Opening Document2 through the Open dialog. The taskbar stays live, so
+    // sbWPad can be clicked.
+    //
+    // Kept when the page is left, unlike the later lessons' desktops: the
+    // page copies it anew whenever it is entered.
+    imgT052Desktop->setPicture(imgT031Desktop->picture());
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
     TfrmWordpad *wp = frmWordpad;
-    switch (index) {
-    case 1:  // T051: the Start menu
-        imgT051Start->setPicture(imgStart->picture());
-        imgT051Start->move(0, nbMain->height() - imgT051Start->height() + 3);
-        sbStartOnClick.bind([this] { sbStartT051Click(); });
-        mupuStartWordpad->OnExecute.bind([this] { mupuStartWordpadT051Click(); });
-        break;
-    case 2:  // T052: the Open dialog
-        imgT05xDesktop[0]->setPicture(imgT031Desktop->picture());
-        bindWordpadLesson();
-        wp->aOpen->OnExecute.bind([this] { frmWPadaOpenT052Execute(); });
-        wp->enableFileButtons(false, true, false, false);
-        frmOpnDlg->OncbTypeChange.bind([this] { frmOpnDlgcbTypeT052Change(); });
-        FStep = 0;
-        break;
-    case 3: {  // T053: a new document and the save-changes question
-        pnTaskbar->setEnabled(false);
-        imgT05xDesktop[1]->setPicture(imgT031Desktop->picture());
-        wp->setCaption(QStringLiteral("Document2 - Wordpad"));
-        bindWordpadLesson();
-        // A document that cannot be read is reported; the page still works
-        // with an empty document, since a change and New still ask.
-        const QString path = FInfoPath + QStringLiteral("T052Txt.rtf");
-        QFile file(path);
-        QString why;
-        bool loaded = false;
-        if (!file.open(QIODevice::ReadOnly))
-            why = file.errorString();
-        else
-            loaded = loadRtf(file.readAll(), *wp->reWPad->document(), &why);
-        if (!loaded) {
-            wp->reWPad->clear();
-            reportError(QStringLiteral("The lesson's document %1 could not be loaded: %2").arg(path, why));
-        }
-        wp->reWPad->document()->clearUndoRedoStacks();
-        wp->reWPad->document()->setModified(false);
-        wp->reWPad->moveCursor(QTextCursor::Start);
-        wp->aNew->OnExecute.bind([this] { frmWPadaNewT053Execute(); });
-        wp->enableFileButtons(true, false, false, false);
-        break;
-    }
-    case 4:  // T054: typing
-        pnTaskbar->setEnabled(false);
-        imgT05xDesktop[2]->setPicture(imgT031Desktop->picture());
-        bindWordpadLesson();
-        wp->reWPad->clear();
-        wp->reWPad->OnChange.bind([this] { frmWPadreWPadT054Change(); });
-        wp->enableFileButtons(false, false, false, false);
-        break;
-    case 5:  // T055: cut, copy and paste
-        pnTaskbar->setEnabled(false);
-        imgT05xDesktop[3]->setPicture(imgT031Desktop->picture());
-        bindWordpadLesson();
-        wp->aCut->OnExecute.bind([this] { frmWPadaCutT055Execute(); });
-        wp->aCopy->OnExecute.bind([this] { frmWPadaCopyT055Execute(); });
-        wp->aPaste->OnExecute.bind([this] { frmWPadaPasteT055Execute(); });
-        wp->enableFileButtons(false, false, false, false);
-        break;
-    default:
-        EnterLaterLesson(index);
-        break;
-    }
+    m_page.bind(wp->aOpen->OnExecute, [this] { frmWPadaOpenT052Execute(); });
+    m_page.setEnabled({wp->tbNew, wp->tbSave, wp->tbPrint}, false);
+    m_page.bind(frmOpnDlg->OncbTypeChange, [this] { frmOpnDlgcbTypeT052Change(); });
+    FFileType = 0;
 }
 
-void TfrmMain::LeaveLesson(int index)
+void TfrmMain::EnterT053()
 {
-    if (index < 1 || index > 9)
-        return;
+    // A new document, and the save-changes question.
     TfrmWordpad *wp = frmWordpad;
-    pnTaskbar->setEnabled(true);
-    switch (index) {
-    case 1:
-        imgT051Start->hide();
-        imgT051Start->releasePicture();
-        sbStartOnClick.unbind();
-        mupuStartWordpad->OnExecute.unbind();
-        ReleaseStartButton();
-        break;
-    case 2:
-        unbindWordpadLesson();
-        wp->aOpen->OnExecute.bind([wp] { wp->aOpenExecute(); });
-        wp->enableFileButtons(true, true, true, true);
-        frmOpnDlg->OncbTypeChange.unbind();
-        break;
-    case 3:
-        imgT05xDesktop[1]->releasePicture();
-        wp->setCaption(QStringLiteral("Document - Wordpad"));
-        unbindWordpadLesson();
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT053Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    wp->setCaption(QStringLiteral("Document2 - Wordpad"));
+    // The letter goes with the page.
+    m_page.onLeave([wp] { wp->reWPad->clear(); });
+    // A document that cannot be read is reported; the page still works with
+    // an empty document, since a change and New still ask.
+    const QString path = FInfoPath + QStringLiteral("T052Txt.rtf");
+    QFile file(path);
+    QString why;
+    bool loaded = false;
+    if (!file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    else
+        loaded = loadRtf(file.readAll(), *wp->reWPad->document(), &why);
+    if (!loaded) {
         wp->reWPad->clear();
-        wp->aNew->OnExecute.bind([wp] { wp->aNewExecute(); });
-        wp->enableFileButtons(true, true, true, true);
-        break;
-    case 4:
-        imgT05xDesktop[2]->releasePicture();
-        unbindWordpadLesson();
-        wp->reWPad->OnChange.unbind();
-        wp->enableFileButtons(true, true, true, true);
-        break;
-    case 5:
-        imgT05xDesktop[3]->releasePicture();
-        unbindWordpadLesson();
-        wp->aCut->OnExecute.unbind();
-        wp->aCopy->OnExecute.unbind();
-        wp->aPaste->OnExecute.unbind();
-        wp->enableFileButtons(true, true, true, true);
-        break;
-    default:
-        LeaveLaterLesson(index);
-        break;
+        reportError(QStringLiteral("The lesson's document %1 could not be loaded: %2").arg(path, why));
     }
+    wp->reWPad->document()->clearUndoRedoStacks();
+    wp->reWPad->document()->setModified(false);
+    wp->reWPad->moveCursor(QTextCursor::Start);
+    m_page.bind(wp->aNew->OnExecute, [this] { frmWPadaNewT053Execute(); });
+    m_page.setEnabled({wp->tbOpen, wp->tbSave, wp->tbPrint}, false);
+}
+
+void TfrmMain::EnterT054()
+{
+    // Typing five lines in an empty document. What the learner types stays
+    // in the word processor for the next lessons.
+    TfrmWordpad *wp = frmWordpad;
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT054Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    wp->reWPad->clear();
+    m_page.bind(wp->reWPad->OnChange, [this] { frmWPadreWPadT054Change(); });
+    m_page.setEnabled({wp->tbNew, wp->tbOpen, wp->tbSave, wp->tbPrint}, false);
+}
+
+void TfrmMain::EnterT055()
+{
+    // Cut, copy and paste on the text typed on T054. The page engine leaves
+    // these three commands to the page (the page table says so).
+    TfrmWordpad *wp = frmWordpad;
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT055Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    m_page.bind(wp->aCut->OnExecute, [this] { frmWPadaCutT055Execute(); });
+    m_page.bind(wp->aCopy->OnExecute, [this] { frmWPadaCopyT055Execute(); });
+    m_page.bind(wp->aPaste->OnExecute, [this] { frmWPadaPasteT055Execute(); });
+    m_page.setEnabled({wp->tbNew, wp->tbOpen, wp->tbSave, wp->tbPrint}, false);
 }
 
 void TfrmMain::sbStartT051Click()
@@ -168,16 +123,13 @@ void TfrmMain::mupuStartWordpadT051Click()
 {
     frmWordpad->reWPad->clear();
     StartButtonToggle(imgT051Start);
-    LeavePage(1);
-    EnterPage(2);
+    ChangePage(Page::T052);
 }
 
 void TfrmMain::frmWPadaOpenT052Execute()
 {
-    if (ShowFileDialog(QStringLiteral("Open"), 1)) {
-        LeavePage(2);
-        EnterPage(3);
-    }
+    if (ShowFileDialog(QStringLiteral("Open"), FileDialogMode::OpenDocument2))
+        ChangePage(Page::T053);
 }
 
 void TfrmMain::frmWPadaNewT053Execute()
@@ -185,16 +137,14 @@ void TfrmMain::frmWPadaNewT053Execute()
     if (!frmWordpad->reWPad->document()->isModified())
         return;
     // Yes and No both go on (nothing is saved); Cancel changes nothing.
-    if (AskSaveChanges(QStringLiteral("Save changes to Document2?"))) {
-        LeavePage(3);
-        EnterPage(4);
-    }
+    if (AskSaveChanges(QStringLiteral("Save changes to Document2?")))
+        ChangePage(Page::T054);
 }
 
 void TfrmMain::frmWPadreWPadT054Change()
 {
     if (frmWordpad->reWPad->LineCount() > 4)
-        SaveProgress(5);
+        SaveProgress(Page::T055);
 }
 
 void TfrmMain::frmWPadaCutT055Execute()
@@ -210,5 +160,5 @@ void TfrmMain::frmWPadaCopyT055Execute()
 void TfrmMain::frmWPadaPasteT055Execute()
 {
     frmWordpad->reWPad->paste();
-    SaveProgress(6);
+    SaveProgress(Page::T056);
 }

@@ -7,6 +7,7 @@
 // closing of the window on T057 and a restart of the program.
 #include "shell/frm_main.h"
 
+#include "lessons/file_table.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
 #include "lessons/stored_document.h"
@@ -19,6 +20,7 @@
 #include "platform/quillan_application.h"
 #include "platform/rich_edit.h"
 #include "platform/safe_format.h"
+#include "shell/pages.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -38,7 +40,7 @@ constexpr int kLogoPanelHeight = 364;
 
 void TfrmMain::createCompletionPanel()
 {
-    QWidget *page = nbMain->widget(9);
+    QWidget *page = nbMain->widget(Page::T059);
     pnT059Logo = new TPanel(page);
     pnT059Logo->setObjectName(QStringLiteral("pnT059Logo"));
     pnT059Logo->setBevels(TPanel::Bevel::Raised, TPanel::Bevel::Raised);
@@ -65,105 +67,71 @@ void TfrmMain::createCompletionPanel()
     lbT059Cngr->setFont(big);
 }
 
-void TfrmMain::EnterLaterLesson(int index)
+void TfrmMain::EnterT056()
 {
+    // Saving the document typed on T054 and T055 as "My Document".
     TfrmWordpad *wp = frmWordpad;
-    pnTaskbar->setEnabled(false);
-    switch (index) {
-    case 6:  // T056: saving under a name
-        imgT05xDesktop[4]->setPicture(imgT031Desktop->picture());
-        bindWordpadLesson();
-        wp->aSave->OnExecute.bind([this] { frmWPadaSaveT056Execute(); });
-        wp->enableFileButtons(false, false, wp->tbSave->isEnabled(), false);
-        frmOpnDlg->OncbTypeChange.bind([this] { frmOpnDlgcbTypeT052Change(); });
-        FStep = 0;
-        FDocState = 0;
-        break;
-    case 7:  // T057: closing the program, reopening from Documents
-        imgT05xDesktop[5]->setPicture(imgT031Desktop->picture());
-        imgT057Start->setPicture(imgStart->picture());
-        imgT057Start->move(0, nbMain->height() - imgT057Start->height() + 3);
-        sbStartOnClick.bind([this] { sbStartT057Click(); });
-        mupuDocMyDoc->OnExecute.bind([this] { mupuDocMyDocT057Click(); });
-        wp->setCaption(kMyDocumentCaption);
-        wp->OnShow.bind([this] { frmWPadT052Show(); });
-        wp->reWPad->setReadOnly(true);
-        wp->whHook->OnBeforeMessage.bind([this](QObject *sender, TMessage &msg, bool &handled) {
-            whHookT057BeforeMessage(sender, msg, handled);
-        });
-        break;
-    case 8:  // T058: printing
-        imgT05xDesktop[6]->setPicture(imgT031Desktop->picture());
-        wp->setCaption(kMyDocumentCaption);
-        loadMyDocument();
-        bindWordpadLesson();
-        wp->reWPad->setReadOnly(true);
-        wp->aPrint->OnExecute.bind([this] { frmWPadaPrintT058Execute(); });
-        wp->enableFileButtons(false, false, false, wp->tbPrint->isEnabled());
-        break;
-    case 9:  // T059: the final exercise
-        pnT059Logo->hide();
-        pnT059Logo->move((nbMain->width() - pnT059Logo->width()) / 2,
-                         (nbMain->height() - pnT059Logo->height()) / 2);
-        imgT05xDesktop[7]->show();
-        imgT05xDesktop[7]->setPicture(imgT031Desktop->picture());
-        wp->setCaption(kMyDocumentCaption);
-        loadMyDocument();
-        wp->OnShow.bind([this] { frmWPadT052Show(); });
-        wp->whHook->OnBeforeMessage.bind([this](QObject *sender, TMessage &msg, bool &handled) {
-            whHookT059BeforeMessage(sender, msg, handled);
-        });
-        wp->aNew->OnExecute.bind([this] { frmWPadaNewT059Execute(); });
-        wp->aSave->OnExecute.bind([this] { frmWPadaSaveT059Execute(); });
-        wp->aPrint->OnExecute.bind([this] { frmWPadaPrintT059Execute(); });
-        wp->enableFileButtons(wp->tbNew->isEnabled(), false, false, wp->tbPrint->isEnabled());
-        frmOpnDlg->OncbTypeChange.bind([this] { frmOpnDlgcbTypeT052Change(); });
-        FStep = 0;
-        FDocState = 0;
-        break;
-    default:
-        break;
-    }
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT056Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    m_page.bind(wp->aSave->OnExecute, [this] { frmWPadaSaveT056Execute(); });
+    m_page.setEnabled({wp->tbNew, wp->tbOpen, wp->tbPrint}, false);
+    m_page.bind(frmOpnDlg->OncbTypeChange, [this] { frmOpnDlgcbTypeT052Change(); });
+    FFileType = 0;
+    FSaveState = T056State::Unsaved;
 }
 
-void TfrmMain::LeaveLaterLesson(int index)
+void TfrmMain::EnterT057()
 {
+    // Closing the word processor, then reopening My Document from the Start
+    // menu's Documents list. The taskbar takes input once the window is
+    // closed (the lesson's hook).
     TfrmWordpad *wp = frmWordpad;
-    if (index < 6 || index > 9)
-        return;
-    imgT05xDesktop[index - 2]->releasePicture();
-    wp->setCaption(kDocumentCaption);
-    unbindWordpadLesson();
-    wp->enableFileButtons(true, true, true, true);
-    switch (index) {
-    case 6:
-        wp->aSave->OnExecute.bind([wp] { wp->aSaveExecute(); });
-        frmOpnDlg->OncbTypeChange.unbind();
-        break;
-    case 7:
-        imgT057Start->hide();
-        imgT057Start->releasePicture();
-        sbStartOnClick.unbind();
-        mupuDocMyDoc->OnExecute.unbind();
-        ReleaseStartButton();
-        wp->reWPad->setReadOnly(false);
-        break;
-    case 8:
-        wp->reWPad->setReadOnly(false);
-        wp->aPrint->OnExecute.bind([wp] { wp->aPrintExecute(); });
-        break;
-    case 9:
-        wp->aNew->OnExecute.bind([wp] { wp->aNewExecute(); });
-        wp->aSave->OnExecute.bind([wp] { wp->aSaveExecute(); });
-        wp->aPrint->OnExecute.bind([wp] { wp->aPrintExecute(); });
-        frmOpnDlg->OncbTypeChange.unbind();
-        // F3 starts the course again only from the completed exercise.
-        aF3Key->setEnabled(false);
-        aF3Key->OnExecute.unbind();
-        break;
-    default:
-        break;
-    }
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT057Desktop);
+    prepareStartMenu(imgT057Start, &TfrmMain::sbStartT057Click);
+    m_page.bind(mupuDocMyDoc->OnExecute, [this] { mupuDocMyDocT057Click(); });
+    bindWordpadLesson(&TfrmMain::whHookT057BeforeMessage);
+    wp->setCaption(kMyDocumentCaption);
+    wp->reWPad->setReadOnly(true);
+}
+
+void TfrmMain::EnterT058()
+{
+    // Printing My Document, read back from the progress file.
+    TfrmWordpad *wp = frmWordpad;
+    m_page.setEnabled({pnTaskbar}, false);
+    showDesktop(imgT058Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    wp->setCaption(kMyDocumentCaption);
+    loadMyDocument();
+    wp->reWPad->setReadOnly(true);
+    m_page.bind(wp->aPrint->OnExecute, [this] { frmWPadaPrintT058Execute(); });
+    m_page.setEnabled({wp->tbNew, wp->tbOpen, wp->tbSave}, false);
+}
+
+void TfrmMain::EnterT059()
+{
+    // The final exercise: New, type comments, Save as "Comments", close.
+    // The panel and the desktop picture's visibility are the page's own and
+    // are put right here, not when the page is left.
+    TfrmWordpad *wp = frmWordpad;
+    m_page.setEnabled({pnTaskbar}, false);
+    pnT059Logo->hide();
+    pnT059Logo->move((nbMain->width() - pnT059Logo->width()) / 2,
+                     (nbMain->height() - pnT059Logo->height()) / 2);
+    imgT059Desktop->show();
+    showDesktop(imgT059Desktop);
+    bindWordpadLesson(&TfrmMain::whHookT059BeforeMessage);
+    wp->setCaption(kMyDocumentCaption);
+    loadMyDocument();
+    m_page.bind(wp->aNew->OnExecute, [this] { frmWPadaNewT059Execute(); });
+    m_page.bind(wp->aSave->OnExecute, [this] { frmWPadaSaveT059Execute(); });
+    m_page.bind(wp->aPrint->OnExecute, [this] { frmWPadaPrintT059Execute(); });
+    m_page.setEnabled({wp->tbOpen, wp->tbSave}, false);
+    m_page.bind(frmOpnDlg->OncbTypeChange, [this] { frmOpnDlgcbTypeT052Change(); });
+    FFileType = 0;
+    FExerciseState = T059State::MyDocument;
 }
 
 void TfrmMain::loadMyDocument()
@@ -207,13 +175,13 @@ void TfrmMain::printWordpadText(const QString &jobName)
 void TfrmMain::frmWPadaSaveT056Execute()
 {
     // The first save of a visit asks for the name; later ones save at once.
-    if (FDocState != 1 && !ShowFileDialog(QStringLiteral("Save"), 2))
+    if (FSaveState != T056State::Saved && !ShowFileDialog(QStringLiteral("Save"), FileDialogMode::SaveMyDocument))
         return;
     if (!storeWordpadText("DOCUMENT"))
         return;
     frmWordpad->setCaption(kMyDocumentCaption);
-    SaveProgress(7);
-    FDocState = 1;
+    SaveProgress(Page::T057);
+    FSaveState = T056State::Saved;
 }
 
 void TfrmMain::sbStartT057Click()
@@ -234,26 +202,25 @@ void TfrmMain::imgT057StartMouseMove(Qt::KeyboardModifiers, int, int y)
 void TfrmMain::mupuDocMyDocT057Click()
 {
     sbStartT057Click();
-    LeavePage(7);
-    EnterPage(8);
+    ChangePage(Page::T058);
 }
 
 void TfrmMain::frmWPadaPrintT058Execute()
 {
     printWordpadText(QStringLiteral("My Document"));
-    SaveProgress(9);  // printed, cancelled or failed: the lesson is done
+    SaveProgress(Page::T059);  // printed, cancelled or failed: the lesson is done
 }
 
 void TfrmMain::frmWPadaNewT059Execute()
 {
-    if (FDocState != 0)
+    if (FExerciseState != T059State::MyDocument)
         return;
     // Yes and No both go on (nothing is saved); Cancel changes nothing.
     if (frmWordpad->reWPad->document()->isModified()
         && !AskSaveChanges(QStringLiteral("Save changes to My Document?")))
         return;
     frmWordpad->reWPad->clear();
-    FDocState = 1;
+    FExerciseState = T059State::NewDocument;
     frmWordpad->setCaption(kDocumentCaption);
     frmWordpad->tbSave->setEnabled(true);
     frmWordpad->tbNew->setEnabled(false);
@@ -261,14 +228,15 @@ void TfrmMain::frmWPadaNewT059Execute()
 
 void TfrmMain::frmWPadaSaveT059Execute()
 {
-    if (FDocState == 0)
+    if (FExerciseState == T059State::MyDocument)
         return;  // nothing to save before the new document
-    if (FDocState == 1 && !ShowFileDialog(QStringLiteral("Save"), 3))
+    if (FExerciseState == T059State::NewDocument
+        && !ShowFileDialog(QStringLiteral("Save"), FileDialogMode::SaveComments))
         return;
     if (!storeWordpadText("COMMENTS"))
         return;
     frmWordpad->setCaption(QStringLiteral("Comments - Wordpad"));
-    FDocState = 2;
+    FExerciseState = T059State::CommentsSaved;
 }
 
 void TfrmMain::frmWPadaPrintT059Execute()
@@ -278,22 +246,22 @@ void TfrmMain::frmWPadaPrintT059Execute()
 
 void TfrmMain::CompleteCourse()
 {
-    imgT05xDesktop[7]->hide();
+    imgT059Desktop->hide();
     pnTaskbar->hide();
     LoadPageInfo(QStringLiteral("T059Cmp"));
-    aF3Key->OnExecute.bind([this] { aF3KeyT059Execute(); });
-    aF3Key->setEnabled(true);
+    // F3 starts the course again, only from the completed exercise.
+    m_page.bind(aF3Key->OnExecute, [this] { aF3KeyT059Execute(); });
+    m_page.setEnabled(aF3Key, true);
     imgT059Logo->setPixmap(imgT001Logo->pixmap());
     lbT059Cngr->setText(langText("LABELS", "lbCongratulations", ""));
     lbT059TCmp->setText(formatOrVerbatim(langText("LABELS", "lbTopicComplete", ""),
                                          {langText("PAGES", "T050Name", "")}));
     pnT059Logo->show();
     pnT059Logo->raise();
-    SaveProgress(10);
+    SaveProgress(Page::T003);
 }
 
 void TfrmMain::aF3KeyT059Execute()
 {
-    LeavePage(9);
-    EnterPage(1);
+    ChangePage(Page::T051);
 }

@@ -13,6 +13,9 @@ public:
 
     void bind(Handler f) { m_handler = std::move(f); }
     void unbind() { m_handler = nullptr; }
+    // Binds f (or nothing) and hands back the handler bound before, so that
+    // whoever bound it for a while can give the old one back.
+    Handler exchange(Handler f) { return std::exchange(m_handler, std::move(f)); }
     bool isBound() const { return static_cast<bool>(m_handler); }
 
     // Calls the handler; does nothing when none is bound. The handler is

@@ -24,7 +24,7 @@ constexpr int Thumbnails = 24;
 
 void TfrmMain::createCreditsPage()
 {
-    QWidget *page = nbMain->widget(CreditsPage);
+    QWidget *page = nbMain->widget(Page::T003);
 
     Panel4 = new TPanel(page);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -69,7 +69,7 @@ void TfrmMain::createCreditsPage()
     picClip->setPicture(strip);
 }
 
-void TfrmMain::EnterCreditsPage()
+void TfrmMain::EnterT003()
 {
     // The page fills the notebook: the band on top, the credits below it.
     const QRect area(QPoint(0, 0), nbMain->size());
@@ -82,23 +82,17 @@ void TfrmMain::EnterCreditsPage()
     if (!pnCredits->LoadLinesFromFile(FInfoPath + QStringLiteral("T003Cred.txt"), FCharset))
         pnCredits->setLines({});
     pnCredits->setActive(true);
+    m_page.onLeave([this] { pnCredits->setActive(false); });  // its scrolling stops with the page
 
     const int logoLeft = (nbMain->width() - imgQL2End->width()) / 2;
     imgQL2End->move(logoLeft, 0);
     hfFade1->move((logoLeft - hfFade1->width()) / 2, 4);
     hfFade2->move((nbMain->width() + logoLeft + imgQL2End->width() - hfFade2->width()) / 2, 4);
 
-    FStep = 0;
+    FThumbnail = 0;
     tmrTimer->setInterval(3000);
-    tmrTimer->OnTimer.bind([this] { CreditsTimerTick(); });
-    tmrTimer->setEnabled(true);
-}
-
-void TfrmMain::LeaveCreditsPage()
-{
-    tmrTimer->setEnabled(false);
-    tmrTimer->OnTimer.unbind();
-    pnCredits->setActive(false);
+    m_page.bind(tmrTimer->OnTimer, [this] { CreditsTimerTick(); });
+    m_page.setEnabled(tmrTimer, true);
 }
 
 void TfrmMain::CreditsTimerTick()
@@ -106,10 +100,10 @@ void TfrmMain::CreditsTimerTick()
     // The left panel goes forwards through the thumbnails, the right one
     // backwards; the left one dissolves first.
     hfFade1->setPicFrom(hfFade1->PicTo());
-    hfFade1->setPicTo(picClip->GraphicColRow(FStep, 0));
+    hfFade1->setPicTo(picClip->GraphicColRow(FThumbnail, 0));
     hfFade1->Dissolve();
     hfFade2->setPicFrom(hfFade2->PicTo());
-    hfFade2->setPicTo(picClip->GraphicColRow(Thumbnails - 1 - FStep, 0));
+    hfFade2->setPicTo(picClip->GraphicColRow(Thumbnails - 1 - FThumbnail, 0));
     hfFade2->Dissolve();
-    FStep = FStep + 1 > Thumbnails - 1 ? 0 : FStep + 1;
+    FThumbnail = FThumbnail + 1 > Thumbnails - 1 ? 0 : FThumbnail + 1;
 }

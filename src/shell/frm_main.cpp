@@ -1,6 +1,8 @@
 #include "shell/frm_main.h"
 
 #include "app/language_files.h"
+#include "lessons/frm_msg_dlg.h"
+#include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
@@ -12,6 +14,7 @@
 #include "platform/screen_dpi.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
+#include "shell/frm_contents.h"
 #include "shell/progress.h"
 
 #include <QCloseEvent>
@@ -35,23 +38,22 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
     resize(794, 573);  // the designed size; the screen's size at first showing
     createControls();
     FormCreate();
+    createWindows();
 }
 
 TfrmMain::~TfrmMain() = default;  // the language and progress files close with it
 
-void TfrmMain::attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmOpnDlg *opnDlg,
-                             TfrmMsgDlg *msgDlg)
+void TfrmMain::createWindows()
 {
-    frmContents = contents;
-    frmWordpad = wordpad;
-    frmOpnDlg = opnDlg;
-    frmMsgDlg = msgDlg;
+    // In the order of start-up, after the main window itself.
+    frmContents = new TfrmContents(this);
+    frmWordpad = new TfrmWordpad(imglButtons, this);
+    frmOpnDlg = new TfrmOpnDlg(imglDesktop, imglDesktopS, this);
+    frmMsgDlg = new TfrmMsgDlg(this);
     // Maximised, the word processor covers the notebook.
-    if (frmWordpad) {
-        frmWordpad->setWorkArea([this] { return nbMain->geometry(); });
-        // The taskbar button always shows the window's caption.
-        connect(frmWordpad, &QWidget::windowTitleChanged, sbWPad, &QPushButton::setText);
-    }
+    frmWordpad->setWorkArea([this] { return nbMain->geometry(); });
+    // The taskbar button always shows the window's caption.
+    connect(frmWordpad, &QWidget::windowTitleChanged, sbWPad, &QPushButton::setText);
 }
 
 QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
@@ -142,7 +144,7 @@ void TfrmMain::createControls()
         page->setWindowTitle(pageCode(i));  // the page's caption is its code
         nbMain->addWidget(page);
     }
-    createTitlePage(nbMain->widget(TitlePage));
+    createTitlePage(nbMain->widget(Page::T001));
     pnMain->setAlign(nbMain, Align::Client);
 
     aEnter = new TAction(QStringLiteral("aEnter"), this);
@@ -229,15 +231,14 @@ void TfrmMain::FormShow()
     // side; set once, while the taskbar shows.
     pnTaskbar->show();
     pnMain->realign();
-    if (frmWordpad)
-        frmWordpad->setMaximumSize(wordpadMaxSize(nbMain->size()));
+    frmWordpad->setMaximumSize(wordpadMaxSize(nbMain->size()));
 
     // 6. The word processor's text shows the language's letters through the
     // same decoding as every other text; nothing to set on its font.
 
     show();
     // 7. The title page.
-    EnterPage(TitlePage);
+    EnterPage(Page::T001);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *)

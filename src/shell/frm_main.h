@@ -5,9 +5,12 @@
 #include <QWidget>
 
 #include "platform/event.h"
+#include "platform/page_scope.h"
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class IniFile;
 class QDateTime;
@@ -34,33 +37,38 @@ class TfrmContents;
 class TfrmMsgDlg;
 class TfrmOpnDlg;
 class TfrmWordpad;
+enum class FileDialogMode : int;
 
 // The program's one visible window: full screen, no border. The page
 // notebook nbMain on the left shows the current page of the course, the info
 // panel pnControl on the right its instructions and the four navigation
 // buttons, the simulated taskbar pnTaskbar runs along the bottom.
 //
-// The window owns the language file and the learner progress file of the run
+// The window owns the language file and the learner progress file of the run,
+// the other windows of the course (made with it, in the order of start-up)
 // and the state the shell and the lessons share. Its methods are spread over
-// files by subsystem: the shell's in src/shell, the lesson handlers in
-// src/lessons/lessons_*.cpp.
+// files by subsystem: the shell's in src/shell, each lesson's set-up and
+// handlers in src/lessons/lessons_*.cpp.
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
-    // Builds the controls and runs FormCreate with the chosen language file.
+    // Builds the controls and runs FormCreate with the chosen language file,
+    // then makes the course's other windows: the contents dialog, the word
+    // processor, the Open dialog and the message box.
     TfrmMain(const QString &langFileName, const QString &programDir, QWidget *parent = nullptr);
     ~TfrmMain() override;  // FormDestroy
-
-    // The windows created after this one at start-up.
-    void attachWindows(TfrmContents *contents, TfrmWordpad *wordpad, TfrmOpnDlg *opnDlg,
-                       TfrmMsgDlg *msgDlg);
 
     // First showing: display check, full-screen layout, page 0.
     void FormShow();
 
-    // Page engine (page_engine.cpp).
+    // Page engine (page_engine.cpp). A change of page is LeavePage(current)
+    // then EnterPage(target), made at once; a change asked for while one is
+    // running (a click that waited) runs after it.
     void EnterPage(int index);
     void LeavePage(int index);
+    // The change of page: target is asked when the change runs.
+    void ChangePage(const std::function<int()> &target);
+    void ChangePage(int target);
     // Loads <info folder><name>.rtf into the info panel; when it cannot, tells
     // the learner and ends the program.
     void LoadPageInfo(const QString &name);
@@ -77,14 +85,14 @@ public:
     void SaveProgress(int p);
 
     // The simulated Open/Save dialog (file_dialog.cpp): fills its file list
-    // for the filter FStep and the page showing (My Document dated now, or
+    // for the chosen file type and the page showing (My Document dated now, or
     // at the given time); prepares the dialog with the caption word ("Open",
-    // "Save") and the expected-name mode (1 to 3), shows it modally and tells
-    // whether the learner confirmed.
+    // "Save") and the expected-name mode, shows it modally and tells whether
+    // the learner confirmed.
     void FillFileList(QListWidget *list);
     void FillFileList(QListWidget *list, const QDateTime &now);
-    bool ShowFileDialog(const QString &captionWord, int mode);
-    // The lessons' handler of the file type box: the filter follows it.
+    bool ShowFileDialog(const QString &captionWord, FileDialogMode mode);
+    // The lessons' handler of the file type box: the list follows it.
     void frmOpnDlgcbTypeT052Change();
 
     // Message boxes of the lessons (message_boxes.cpp): the print-error box,
@@ -101,6 +109,8 @@ public:
     void whHookT052BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
     void whHookT057BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
     void whHookT059BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
+    // The taskbar button follows the word processor when it shows.
+    void frmWPadT052Show();
 
     // Taskbar and Start menu (taskbar.cpp).
     // Redraws the menu picture on the image with the row at y highlighted;
@@ -112,7 +122,6 @@ public:
     void ReleaseStartButton();
     void tbarStartCustomDraw(QPainter &painter, const QRect &rect, bool &defaultDraw);
     void sbWPadClick();
-    void frmWPadT052Show();
 
     // Lessons T051 to T055 (lessons_t051_t055.cpp).
     void sbStartT051Click();
@@ -148,16 +157,13 @@ public:
     // A text of the language file, decoded in its character set.
     QString langText(QByteArrayView section, QByteArrayView key, QByteArrayView fallback) const;
 
-    // State shared by the shell and the lessons.
-    int FStep = 0;
-    QString FCountdownFormat;
-    QString FInfoPath;
-    QString FUserPath;  // read at start-up; nothing depends on it
-    int FCharset = 1;
-    std::unique_ptr<IniFile> FLangFile;
-    std::unique_ptr<IniFile> FUserFile;
-    int FMaxIndex = 0;
-    int FDocState = 0;
+    // What the run was set up with, and how far the learner has come.
+    const IniFile &langFile() const { return *FLangFile; }
+    const IniFile &userFile() const { return *FUserFile; }
+    QString infoPath() const { return FInfoPath; }
+    QString userPath() const { return FUserPath; }
+    int charset() const { return FCharset; }
+    int maxIndex() const { return FMaxIndex; }
 
     // Controls.
     TPanel *pnMain = nullptr;
@@ -194,11 +200,19 @@ public:
     TAction *mupuStartExplorer = nullptr;
     TAction *Document21 = nullptr;
     TAction *mupuDocMyDoc = nullptr;
-    // Lesson pages' pictures.
+    // Lesson pages' pictures: the desktop's icons (the frame shows their left
+    // column) and each lesson page's copy of them.
     TImage *imgT031Desktop = nullptr;
     TImage *imgT051Start = nullptr;
     TImage *imgT057Start = nullptr;
-    std::array<TImage *, 8> imgT05xDesktop{};  // imgT052Desktop .. imgT059Desktop
+    TImage *imgT052Desktop = nullptr;
+    TImage *imgT053Desktop = nullptr;
+    TImage *imgT054Desktop = nullptr;
+    TImage *imgT055Desktop = nullptr;
+    TImage *imgT056Desktop = nullptr;
+    TImage *imgT057Desktop = nullptr;
+    TImage *imgT058Desktop = nullptr;
+    TImage *imgT059Desktop = nullptr;
     // The final exercise's congratulation panel.
     TPanel *pnT059Logo = nullptr;
     QLabel *imgT059Logo = nullptr;
@@ -221,7 +235,7 @@ public:
     TAction *aF3Key = nullptr;
     TTimer *tmrTimer = nullptr;
 
-    // The other windows of the program (created after this one).
+    // The other windows of the course, made right after this one.
     TfrmContents *frmContents = nullptr;
     TfrmWordpad *frmWordpad = nullptr;
     TfrmOpnDlg *frmOpnDlg = nullptr;
@@ -233,6 +247,7 @@ protected:
 
 private:
     void createControls();
+    void createWindows();
     void createTitlePage(QWidget *page);
     void FormCreate();
     QToolButton *createNavButton(const char *name, const char *icon);
@@ -240,15 +255,34 @@ private:
     void createStartMenus();
     void createLessonPages();
     void createCreditsPage();
-    void EnterCreditsPage();
-    void LeaveCreditsPage();
-    void EnterTitlePage();
-    void LeaveTitlePage();
-    void EnterLesson(int index);
-    void LeaveLesson(int index);
-    void EnterLaterLesson(int index);  // T056 to T059
-    void LeaveLaterLesson(int index);
     void createCompletionPanel();
+
+    // Each page's own set-up (its case of EnterPage). Whatever it changes on
+    // the shared controls it registers in m_page with its undo, which
+    // LeavePage runs.
+    void EnterT001();
+    void EnterT051();
+    void EnterT052();
+    void EnterT053();
+    void EnterT054();
+    void EnterT055();
+    void EnterT056();
+    void EnterT057();
+    void EnterT058();
+    void EnterT059();
+    void EnterT003();
+
+    // The set-up every page with the word processor shares: its show event
+    // and the lesson hook.
+    void bindWordpadLesson(void (TfrmMain::*hook)(QObject *, TMessage &, bool &));
+    // A lesson page's copy of the desktop's icons, released on leaving.
+    void showDesktop(TImage *image);
+    // A Start-menu lesson: the menu picture on its page and the Start button.
+    void prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)());
+    void showWordpadForLesson();
+    // The change of page is over: the next one waiting runs.
+    void endChange();
+
     // The final exercise's end: the panel, the completion text, F3.
     void CompleteCourse();
     // The shared part of the lesson hooks; true for a close command.
@@ -261,10 +295,31 @@ private:
     // Prints the word processor's text as the named job; a failure shows
     // the print-error box.
     void printWordpadText(const QString &jobName);
-    // The lesson pages' shared bindings on the word processor.
-    void bindWordpadLesson();
-    void unbindWordpadLesson();
-    void showWordpadForLesson();
+
+    // State of the run.
+    int FStep = 0;  // the title page's seconds left
+    QString FCountdownFormat;
+    QString FInfoPath;
+    QString FUserPath;  // read at start-up; nothing depends on it
+    int FCharset = 1;
+    std::unique_ptr<IniFile> FLangFile;
+    std::unique_ptr<IniFile> FUserFile;
+    int FMaxIndex = 0;
+    int FFileType = 0;   // the Open/Save dialog's file type: 0 .doc, 1 .txt, 2 all
+    int FThumbnail = 0;  // the credits' next thumbnail
+
+    // T056: whether the document was saved on this visit of the page.
+    enum class T056State { Unsaved, Saved };
+    T056State FSaveState = T056State::Unsaved;
+    // T059, the final exercise, step by step.
+    enum class T059State { MyDocument, NewDocument, CommentsSaved };
+    T059State FExerciseState = T059State::MyDocument;
+
+    // What the page showing has changed on the shared controls.
+    TPageScope m_page;
+    // A change of page is running; those asked for meanwhile wait here.
+    bool m_changingPage = false;
+    std::vector<std::function<int()>> m_waitingChanges;
 
     QString m_langFileName;
     QString m_programDir;

@@ -15,22 +15,22 @@
 
 void TfrmMain::tbBackClick()
 {
-    const int page = currentPage();
-    if (page < 2)
-        return;  // Back never leads to the title page
-    LeavePage(page);
-    EnterPage(page - 1);
+    // Back never leads to the title page (the page table says where it is
+    // available); the page to go to is the one before the page showing when
+    // the change runs.
+    ChangePage([this] {
+        const int page = currentPage();
+        return pageInfo(page)->back ? page - 1 : -1;
+    });
 }
 
 void TfrmMain::tbForwardClick()
 {
-    const int page = currentPage();
     // The title page resumes at the furthest page reached.
-    const int target = page == TitlePage ? FMaxIndex : page + 1;
-    if (target >= PageCount)
-        return;
-    LeavePage(page);
-    EnterPage(target);
+    ChangePage([this] {
+        const int page = currentPage();
+        return page == Page::T001 ? FMaxIndex : page + 1;
+    });
 }
 
 void TfrmMain::tbExitClick()
@@ -87,8 +87,7 @@ void TfrmMain::tbContentsClick()
     const int target = dlg.selectedPageIndex();
     tmrTimer->setEnabled(timerWasEnabled);
     if (ok && target > 0) {
-        LeavePage(page);
-        EnterPage(target);
+        ChangePage(target);
     } else {
         LoadPageInfo(pageCode(page));
     }

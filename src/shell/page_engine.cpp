@@ -1,8 +1,8 @@
 // The page engine: every change of page is LeavePage(current) followed by
 // EnterPage(target). EnterPage loads the page's instructions, shows or hides
 // the taskbar, runs the page's own set-up, brings the page to the front,
-// records progress and places the word processor; LeavePage undoes the
-// page's own set-up.
+// records progress and places the word processor; LeavePage undoes what the
+// page's set-up changed on the shared controls (the page scope).
 #include "shell/frm_main.h"
 
 #include "lessons/frm_wordpad.h"
@@ -21,17 +21,65 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Each page's own set-up, in the order of the notebook.
+using SetUp = void (TfrmMain::*)();
+
+}  // namespace
 
 int TfrmMain::currentPage() const
 {
     return nbMain->currentIndex();
 }
 
+void TfrmMain::ChangePage(int target)
+{
+    ChangePage([target] { return target; });
+}
+
+void TfrmMain::ChangePage(const std::function<int()> &target)
+{
+    // EnterPage lets waiting events run: a click that arrives meanwhile asks
+    // for its change after this one, not in the middle of it.
+    if (m_changingPage) {
+        m_waitingChanges.push_back(target);
+        return;
+    }
+    m_changingPage = true;
+    const int to = target();
+    if (pageInfo(to)) {
+        LeavePage(currentPage());
+        EnterPage(to);
+    }
+    endChange();
+}
+
+void TfrmMain::endChange()
+{
+    m_changingPage = false;
+    if (m_waitingChanges.empty())
+        return;
+    const std::function<int()> next = m_waitingChanges.front();
+    m_waitingChanges.erase(m_waitingChanges.begin());
+    ChangePage(next);
+}
+
 void TfrmMain::EnterPage(int index)
 {
-    if (index < 0 || index >= PageCount)
+    static constexpr SetUp kSetUps[PageCount] = {
+        &TfrmMain::EnterT001, &TfrmMain::EnterT051, &TfrmMain::EnterT052, &TfrmMain::EnterT053,
+        &TfrmMain::EnterT054, &TfrmMain::EnterT055, &TfrmMain::EnterT056, &TfrmMain::EnterT057,
+        &TfrmMain::EnterT058, &TfrmMain::EnterT059, &TfrmMain::EnterT003,
+    };
+    const PageInfo *page = pageInfo(index);
+    if (!page)
         return;
+    // A page entered on its own (the first one) is a change too: what waits
+    // meanwhile runs after it.
+    const bool outer = !std::exchange(m_changingPage, true);
 
     // 1. Let the page that was left repaint and pending input arrive.
     QApplication::processEvents();
@@ -41,60 +89,53 @@ void TfrmMain::EnterPage(int index)
 
     // 3. The title and credits pages fill the screen; the lessons show the
     // taskbar. The layout follows at once, so nbMain has its final size.
-    pnTaskbar->setVisible(index != TitlePage && index != CreditsPage);
+    pnTaskbar->setVisible(page->taskbar);
     pnMain->realign();
 
     // 4. The page's own set-up.
-    switch (index) {
-    case TitlePage:
-        EnterTitlePage();
-        break;
-    case CreditsPage:
-        EnterCreditsPage();
-        break;
-    default:
-        EnterLesson(index);
-        break;
-    }
+    (this->*kSetUps[index])();
 
     // 5. and 6. The page comes to the front, and no control of the main
     // window keeps the keyboard focus (the word processor keeps its own).
     nbMain->setCurrentIndex(index);
     if (QWidget *focused = QApplication::focusWidget()) {
-        if (isAncestorOf(focused) && !(frmWordpad && frmWordpad->isAncestorOf(focused)))
+        if (isAncestorOf(focused) && !frmWordpad->isAncestorOf(focused))
             focused->clearFocus();
     }
 
     // 7. Entering a page records it as reached; the title page records the
     // first lesson, so Forward always leads on from there.
-    SaveProgress(std::max(index, index == TitlePage ? 1 : -1));
+    SaveProgress(index == Page::T001 ? Page::T051 : index);
 
     // 8. Back never leads to the title page.
-    tbBack->setEnabled(index >= 2);
+    tbBack->setEnabled(page->back);
 
-    // 9. The word processor is the stage of the lessons T052 to T059.
-    if (index >= 2 && index <= 9) {
+    // 9. The word processor is the stage of the lessons from T052 on.
+    if (page->wordpadStage) {
         showWordpadForLesson();
-        // The edit commands do their standard work, except where T055 has
-        // just bound its own cut, copy and paste.
+        // The edit commands do their standard work, except where the page
+        // has just bound its own cut, copy and paste.
         for (TEditAction *a : {frmWordpad->aSelectAll, frmWordpad->aUndo, frmWordpad->aDelete})
             a->OnExecute.unbind();
-        if (index != 5) {
+        if (!page->ownClipboardCommands) {
             for (TEditAction *a : {frmWordpad->aCopy, frmWordpad->aPaste, frmWordpad->aCut})
                 a->OnExecute.unbind();
         }
-    } else if (frmWordpad) {
+    } else {
         frmWordpad->hide();
         sbWPad->hide();
     }
 
     // 10. Let the new page paint.
     QApplication::processEvents();
+
+    if (outer)
+        endChange();
 }
 
 void TfrmMain::showWordpadForLesson()
 {
-    if (!frmWordpad || frmWordpad->isVisible())
+    if (frmWordpad->isVisible())
         return;  // a window already showing keeps its size and place
     const QSize limit = frmWordpad->maximumSize();
     const int w = limit.width() * 9 / 10;
@@ -108,17 +149,11 @@ void TfrmMain::showWordpadForLesson()
 
 void TfrmMain::LeavePage(int index)
 {
-    switch (index) {
-    case TitlePage:
-        LeaveTitlePage();
-        break;
-    case CreditsPage:
-        LeaveCreditsPage();
-        break;
-    default:
-        LeaveLesson(index);
-        break;
-    }
+    if (!pageInfo(index))
+        return;
+    // Whatever the page's set-up changed on the shared controls (and what
+    // its handlers registered since) is undone, the last change first.
+    m_page.leave();
 }
 
 void TfrmMain::LoadPageInfo(const QString &name)

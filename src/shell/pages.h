@@ -2,11 +2,25 @@
 
 #include <QString>
 
-// The course's eleven pages: index 0 is the title page, 1 to 9 the lessons
-// T051 to T059, 10 the credits page. Each has a four-character page code.
-inline constexpr int PageCount = 11;
-inline constexpr int TitlePage = 0;
-inline constexpr int CreditsPage = 10;
+// The course's eleven pages, in the order of the notebook: the title page,
+// the lessons T051 to T059 and the credits page, named by their page codes.
+namespace Page {
+enum Index : int { T001, T051, T052, T053, T054, T055, T056, T057, T058, T059, T003 };
+}
+inline constexpr int PageCount = Page::T003 + 1;
 
-// The page code of an index ("T001", "T051", ..., "T003"); empty outside 0..10.
+// What the page engine knows of a page; what a page sets up itself is its
+// own business (its set-up in shell/ or lessons/).
+struct PageInfo {
+    const char *code;             // "T001", "T051", ...
+    bool taskbar;                 // the simulated taskbar shows
+    bool wordpadStage;            // the word processor is shown on it
+    bool ownClipboardCommands;    // it binds Cut, Copy and Paste itself; elsewhere they edit
+    bool back;                    // Back is available (never towards the title page)
+};
+
+// The page at that index (0 to 10); nullptr outside.
+const PageInfo *pageInfo(int index);
+
+// The page code of an index; empty outside 0..10.
 QString pageCode(int index);

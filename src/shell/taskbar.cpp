@@ -240,55 +240,10 @@ void TfrmMain::tbarStartCustomDraw(QPainter &painter, const QRect &, bool &defau
 
 void TfrmMain::sbWPadClick()
 {
-    if (!frmWordpad)
-        return;
     if (sbWPad->isChecked()) {
         frmWordpad->show();
         frmWordpad->raise();
     } else {
         sbWPad->setChecked(frmWordpad->isVisible());
     }
-}
-
-void TfrmMain::frmWPadT052Show()
-{
-    sbWPad->setText(frmWordpad->caption());
-    sbWPad->setChecked(true);
-    QFont f = sbWPad->font();
-    f.setBold(true);
-    sbWPad->setFont(f);
-    sbWPad->show();
-    frmWordpad->setStateNormal();
-}
-
-void TfrmMain::createLessonPages()
-{
-    const auto desktop = [this](int page, const char *name) {
-        auto *img = new TImage(nbMain->widget(page));
-        img->setObjectName(QString::fromLatin1(name));
-        img->setGeometry(1, 0, 80, 298);
-        img->setAutoSize(false);
-        return img;
-    };
-    // The frame shows the left column of the desktop's icons.
-    imgT031Desktop = desktop(1, "imgT031Desktop");
-    imgT031Desktop->setPicture(QPixmap(QStringLiteral(":/desktop_icons.png")));
-    for (int i = 0; i < int(imgT05xDesktop.size()); ++i)
-        imgT05xDesktop[i] = desktop(2 + i, QByteArray("imgT05" + QByteArray::number(2 + i) + "Desktop").constData());
-
-    const auto startMenu = [this](int page, const char *name) {
-        auto *img = new TImage(nbMain->widget(page));
-        img->setObjectName(QString::fromLatin1(name));
-        img->setGeometry(0, 0, 152, 224);
-        img->hide();
-        return img;
-    };
-    imgT051Start = startMenu(1, "imgT051Start");
-    imgT051Start->OnMouseMove.bind(
-        [this](Qt::KeyboardModifiers s, int x, int y) { imgT051StartMouseMove(s, x, y); });
-    imgT057Start = startMenu(7, "imgT057Start");
-    imgT057Start->OnMouseMove.bind(
-        [this](Qt::KeyboardModifiers s, int x, int y) { imgT057StartMouseMove(s, x, y); });
-
-    createCompletionPanel();
 }

@@ -36,7 +36,7 @@ void TfrmMain::createTitlePage(QWidget *page)
     // The maker's notices: fixed text in the Western character set.
     Label1 = transparentLabel(pnT001Logo, "Label1", QRect(15, 284, 453, 42));
     Label1->setText(QStringLiteral(
-        "Quillan 2 \u00A9 2026 The Quillan 2 team. All rights reserved.\n"
+        "Quillan 2 \u00A9 2026 The Quillan 2 team. Free software: GNU GPL 3 or later.\n"
         "Windows is a registered trademark of Microsoft Corporation.\n"
         "This course is independent and not endorsed by Microsoft."));
 
@@ -45,26 +45,19 @@ void TfrmMain::createTitlePage(QWidget *page)
     lbT001Time = transparentLabel(pnT001Logo, "lbT001Time", QRect(15, 336, 454, 13));
 }
 
-void TfrmMain::EnterTitlePage()
+void TfrmMain::EnterT001()
 {
     pnT001Logo->move((nbMain->width() - kLogoWidth) / 2, (nbMain->height() - kLogoHeight) / 2);
     FStep = kCountdownSeconds;
     FCountdownFormat = langText("LABELS", "lbT001Time", "%d");
-    // The countdown's letters come decoded from the language's code page.
+    // The countdown's letters come decoded from the language's code page;
+    // its line keeps its last text when the page is left.
     tmrTimer->setInterval(1000);
-    tmrTimer->OnTimer.bind([this] { tmrTimerT001Timer(); });
-    tmrTimer->setEnabled(true);
+    m_page.bind(tmrTimer->OnTimer, [this] { tmrTimerT001Timer(); });
+    m_page.setEnabled(tmrTimer, true);
     // Enter on the title page is the same as Forward.
-    aEnter->OnExecute.bind([this] { tbForwardClick(); });
-    aEnter->setEnabled(true);
-}
-
-void TfrmMain::LeaveTitlePage()
-{
-    tmrTimer->setEnabled(false);
-    tmrTimer->OnTimer.unbind();
-    aEnter->setEnabled(false);
-    aEnter->OnExecute.unbind();
+    m_page.bind(aEnter->OnExecute, [this] { tbForwardClick(); });
+    m_page.setEnabled(aEnter, true);
 }
 
 void TfrmMain::tmrTimerT001Timer()
@@ -73,8 +66,6 @@ void TfrmMain::tmrTimerT001Timer()
     // A translated line that does not fit one number is shown as it stands;
     // the countdown itself goes on.
     lbT001Time->setText(formatOrVerbatim(FCountdownFormat, {FStep}));
-    if (FStep <= 0) {
-        LeavePage(TitlePage);
-        EnterPage(1);
-    }
+    if (FStep <= 0)
+        ChangePage(Page::T051);
 }

@@ -46,8 +46,8 @@ TEST(ShippedPacks, RussianTextsShowCyrillicLetters)
     Program program(sourceDataDir(), {QStringLiteral("QL2Rus.ini")});
     ASSERT_TRUE(program.start());
     TfrmMain &m = *program.frmMain();
-    EXPECT_EQ(m.FCharset, 204);
-    EXPECT_EQ(m.FInfoPath, sourceDataDir() + "InfoRus/");
+    EXPECT_EQ(m.charset(), 204);
+    EXPECT_EQ(m.infoPath(), sourceDataDir() + "InfoRus/");
 
     // Every label is the windows-1251 reading of its bytes, in Cyrillic.
     const IniFile raw(sourceDataDir() + "QL2Rus.ini");

@@ -1,5 +1,7 @@
 #include "app/frm_sel_lang.h"
 #include "app/program.h"
+#include "lessons/frm_msg_dlg.h"
+#include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/classic_window.h"
 #include "platform/ini_file.h"
@@ -50,14 +52,16 @@ TEST_F(StartupTest, ArgumentNamingAFileStartsWithoutAsking)
     EXPECT_EQ(unexpected.count(), 0);
     EXPECT_EQ(program.frmSelLang()->FLangFileName, dir() + "QL2Eng.ini");
     ASSERT_NE(program.frmMain(), nullptr);
-    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2Eng.ini");
+    EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2Eng.ini");
     // Every window exists, hidden, owned by the main window.
     EXPECT_FALSE(program.frmMain()->isVisible());
-    EXPECT_EQ(program.frmContents()->parent(), program.frmMain());
-    EXPECT_EQ(program.frmWordpad()->parent(), program.frmMain());
-    EXPECT_EQ(program.frmMain()->frmWordpad, program.frmWordpad());
-    EXPECT_NE(program.frmOpnDlg(), nullptr);
-    EXPECT_NE(program.frmMsgDlg(), nullptr);
+    const TfrmMain &m = *program.frmMain();
+    for (const QWidget *w : std::initializer_list<const QWidget *>{
+             m.frmContents, m.frmWordpad, m.frmOpnDlg, m.frmMsgDlg}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->parent(), &m);
+        EXPECT_FALSE(w->isVisible());
+    }
 }
 
 TEST_F(StartupTest, ArgumentNamingAMissingFileAsksOnce)
@@ -74,7 +78,7 @@ TEST_F(StartupTest, ArgumentNamingAMissingFileAsksOnce)
     Program program(dir(), {QStringLiteral("QL2Missing.ini")});
     ASSERT_TRUE(program.start());
     EXPECT_EQ(answer.titles(), QStringList{"Select language"});
-    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2B.ini");
+    EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2B.ini");
 }
 
 TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
@@ -100,7 +104,7 @@ TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
     EXPECT_EQ(rows, (QStringList{"Alpha", "Bravo", ""}));
     EXPECT_EQ(selected, 0);
     EXPECT_LE(offCentre.manhattanLength(), 2);
-    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "QL2A.ini");
+    EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2A.ini");
 }
 
 TEST_F(StartupTest, CancelEndsTheProgramWithoutWindowsOrProgress)
@@ -150,7 +154,7 @@ TEST_F(StartupTest, ArgumentIsAlwaysInsideTheProgramDirectory)
     ModalAnswerer unexpected([](QWidget *w) { w->close(); });
     Program program(dir(), {QStringLiteral("sub\\QL2Eng.ini")});
     ASSERT_TRUE(program.start());
-    EXPECT_EQ(program.frmMain()->FLangFile->path(), dir() + "sub/QL2Eng.ini");
+    EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "sub/QL2Eng.ini");
     EXPECT_EQ(unexpected.count(), 0);
 }
 

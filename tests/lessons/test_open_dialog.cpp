@@ -160,7 +160,7 @@ TEST(FileTable, NameCheckAcceptsOnlyTheExpectedNameInAnyLetterCase)
         {4, "COMMENTS", 0, false},
     };
     for (const NameCase &c : cases) {
-        EXPECT_EQ(fileNameAccepted(c.mode, QString::fromUtf8(c.name), c.type), c.accepted)
+        EXPECT_EQ(fileNameAccepted(FileDialogMode(c.mode), QString::fromUtf8(c.name), c.type), c.accepted)
             << "mode " << c.mode << " name '" << c.name << "' type " << c.type;
     }
 }
@@ -187,7 +187,8 @@ protected:
 
     // Shows the dialog as a lesson does and lets act() work in it while it is
     // shown; a dialog that act() leaves open is cancelled (stillOpen).
-    bool show(const std::function<void()> &act, int mode = 1, const QString &word = "Open")
+    bool show(const std::function<void()> &act, FileDialogMode mode = FileDialogMode::OpenDocument2,
+              const QString &word = "Open")
     {
         stillOpen = false;
         bool seen = false;
@@ -238,7 +239,7 @@ TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
     const bool ok = show([&] {
         EXPECT_EQ(dlg->windowTitle(), "Save");
         EXPECT_EQ(dlg->btnOpen->text(), "Save");
-        EXPECT_EQ(dlg->Tag, 2);
+        EXPECT_EQ(dlg->Tag, FileDialogMode::SaveMyDocument);
         EXPECT_EQ(dlg->cbType->currentIndex(), 0);
         EXPECT_EQ(dlg->cbType->currentText(), "WordPad Document (*.doc)");
         EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
@@ -250,9 +251,8 @@ TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
         const QRect main = f.main().frameGeometry();
         EXPECT_EQ(dlg->geometry().center().x() / 2, main.center().x() / 2);
         EXPECT_EQ(dlg->geometry().center().y() / 2, main.center().y() / 2);
-    }, 2, "Save");
+    }, FileDialogMode::SaveMyDocument, "Save");
     EXPECT_FALSE(ok);
-    EXPECT_EQ(f.main().FStep, 0);
 }
 
 TEST_F(OpenDialog, SelectingAFileFillsTheNameAndTheCheckFollows)
@@ -334,7 +334,6 @@ TEST_F(OpenDialog, ASecondShowingStartsClean)
     });
     show([&] {
         EXPECT_EQ(dlg->cbType->currentIndex(), 0);
-        EXPECT_EQ(f.main().FStep, 0);
         EXPECT_EQ(captions(dlg->lvFiles), QStringList({"Document1", "Document3"}));
         EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
         EXPECT_EQ(dlg->edName->text(), "");
@@ -371,7 +370,6 @@ TEST_F(OpenDialog, ChoosingATypeRefillsTheListAndKeepsTheName)
     show([&] {
         QTest::keyClicks(dlg->edName, "Picture9");
         chooseType(2);
-        EXPECT_EQ(f.main().FStep, 2);
         EXPECT_EQ(captions(dlg->lvFiles), kAll);
         EXPECT_TRUE(dlg->lvFiles->selectedItems().isEmpty());
         EXPECT_EQ(dlg->edName->text(), "Picture9");
@@ -391,15 +389,17 @@ TEST_F(OpenDialog, SavingNeedsTheFirstTypeAndTheCheckFollowsTheType)
         chooseType(0);
         EXPECT_TRUE(openAvailable());
         EXPECT_EQ(dlg->edName->text(), "my document");
-    }, 2, "Save");
+    }, FileDialogMode::SaveMyDocument, "Save");
 }
 
 TEST_F(OpenDialog, FileListItemsKeepTheirDetailsAndStartUnselected)
 {
     f.goTo(7);
-    f.main().FStep = 2;
-    dlg->edName->setText("kept");
+    bindTypeChange();
+    dlg->cbType->setCurrentIndex(2);  // all documents
+    f.main().frmOpnDlgcbTypeT052Change();
     dlg->lvFiles->setCurrentRow(0);
+    dlg->edName->setText("kept");
     f.main().FillFileList(dlg->lvFiles, kNow);
 
     EXPECT_EQ(captions(dlg->lvFiles), kAllWithMine);

@@ -162,7 +162,9 @@ TEST_F(Printing, T059PrintsTheCommentsAndKeepsTheExerciseWhereItWas)
 
     const Attempt a = print(f, [](QPrintDialog *d) { d->accept(); });
     EXPECT_TRUE(a.errorBoxes.isEmpty());
-    EXPECT_EQ(m.FDocState, 1);
+    // The exercise is where it was: a new document, not saved yet.
+    EXPECT_EQ(m.frmWordpad->caption(), "Document - Wordpad");
+    EXPECT_TRUE(m.frmWordpad->tbSave->isEnabled());
     EXPECT_FALSE(m.tbForward->isEnabled());
     EXPECT_EQ(f.storedMaxIndex(), "9");
     const bool done = QTest::qWaitFor(

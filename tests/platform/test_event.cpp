@@ -1,5 +1,9 @@
 #include "platform/components.h"
 #include "platform/event.h"
+#include "platform/image_widget.h"
+#include "platform/page_scope.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +36,51 @@ TEST(Event, AHandlerMayUnbindItselfWhileRunning)
     e();
     e();
     EXPECT_EQ(runs, 1);
+}
+
+// A page's set-up on shared controls, and what leaving the page gives back.
+TEST(PageScope, LeavingGivesBackWhatTheSetUpChangedLastFirst)
+{
+    Event<> withOwn, withNone;
+    QStringList calls;
+    withOwn.bind([&] { calls << "own"; });
+    QWidget panel;
+    auto *button = new QWidget(&panel);
+    auto *greyed = new QWidget(&panel);
+    greyed->setEnabled(false);  // disabled on its own before the page
+    TImage image;
+    QPixmap picture(4, 4);
+    picture.fill(Qt::red);
+
+    TPageScope page;
+    page.bind(withOwn, [&] { calls << "page"; });
+    page.bind(withNone, [&] { calls << "page too"; });
+    page.setEnabled({&panel}, false);
+    page.setEnabled({button, greyed}, true);
+    page.setPicture(&image, picture);
+    QStringList order;
+    page.onLeave([&] { order << "first registered"; });
+    page.onLeave([&] { order << "last registered"; });
+
+    withOwn();
+    withNone();
+    EXPECT_EQ(calls, (QStringList{"page", "page too"}));
+    EXPECT_FALSE(image.picture().isNull());
+
+    page.leave();
+    EXPECT_TRUE(page.isEmpty());
+    EXPECT_EQ(order, (QStringList{"last registered", "first registered"}));
+    calls.clear();
+    withOwn();
+    withNone();
+    EXPECT_EQ(calls, QStringList{"own"});  // the form's own handler is back, and nothing else
+    EXPECT_TRUE(panel.isEnabled());
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_FALSE(greyed->isEnabled());
+    EXPECT_TRUE(image.picture().isNull());
+
+    page.leave();  // a second leave has nothing left to undo
+    EXPECT_TRUE(panel.isEnabled());
 }
 
 TEST(TAction, RunsItsBoundHandlerOnlyWhenEnabled)

@@ -1,6 +1,8 @@
 #include "platform/components.h"
 #include "platform/tree_view.h"
 #include "shell/frm_contents.h"
+#include "lessons/frm_wordpad.h"
+#include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "support/course_fixture.h"
 
@@ -123,7 +125,9 @@ TEST(ContentsDialog, CurrentPageIsPreselectedAndChoosingItRestartsIt)
     CourseFixture f({}, progressWith(9));
     f.start();
     f.goTo(3);
-    f.main().FStep = 42;  // something the page's own set-up would reset
+    // A change to the page's letter, which the page's set-up puts back.
+    QTextEdit *text = f.main().frmWordpad->reWPad;
+    text->setPlainText(QStringLiteral("changed"));
     bool timerOffWhileOpen = false;
     openContents(f, [&](TfrmContents &d) {
         EXPECT_EQ(selectedText(d.tvContents), "T053");
@@ -134,6 +138,7 @@ TEST(ContentsDialog, CurrentPageIsPreselectedAndChoosingItRestartsIt)
     EXPECT_TRUE(timerOffWhileOpen);
     EXPECT_EQ(f.main().currentPage(), 3);
     EXPECT_EQ(f.infoText(), "Page T053");
+    EXPECT_TRUE(text->toPlainText().startsWith("Dear Ann,")) << "the page started again";
     EXPECT_FALSE(f.main().tmrTimer->enabled());  // off before, off after
 }
 

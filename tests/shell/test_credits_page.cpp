@@ -29,7 +29,6 @@ TEST(CreditsPage, ThePanelsDissolveThroughTheThumbnailsInOppositeDirections)
     f.goTo(10);
     TfrmMain &m = f.main();
     ASSERT_EQ(m.picClip->CellCount(), 24);
-    EXPECT_EQ(m.FStep, 0);
     EXPECT_TRUE(m.tmrTimer->enabled());
     EXPECT_EQ(m.tmrTimer->interval(), 3000);
     EXPECT_TRUE(m.pnCredits->Active());
@@ -58,7 +57,6 @@ TEST(CreditsPage, ThePanelsDissolveThroughTheThumbnailsInOppositeDirections)
         EXPECT_EQ(shown(m.hfFade1), cell(m, c.left));
         EXPECT_EQ(shown(m.hfFade2), cell(m, c.right));
     }
-    EXPECT_EQ(m.FStep, 1);
 
     f.goTo(9);
     EXPECT_FALSE(m.tmrTimer->enabled());

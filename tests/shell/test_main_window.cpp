@@ -125,11 +125,11 @@ TEST_F(MainWindowTest, ReadsItsSettingsAtCreation)
                           "[LABELS]\nlbT058Error=\xCE\xF8\xE8\xE1\xEA\xE0\n");
     writeFile(m_config.progressFile(), "[USERINFO]\nMaxIndex=6\n");
     TfrmMain m(langFile(), programDir());
-    EXPECT_EQ(m.FCharset, 204);
-    EXPECT_EQ(m.FInfoPath, "C:/Course/Info/");
-    EXPECT_EQ(m.FUserPath, programDir() + "Users/");
-    EXPECT_EQ(m.FMaxIndex, 6);
-    EXPECT_EQ(m.FUserFile->path(), m_config.progressFile());
+    EXPECT_EQ(m.charset(), 204);
+    EXPECT_EQ(m.infoPath(), "C:/Course/Info/");
+    EXPECT_EQ(m.userPath(), programDir() + "Users/");
+    EXPECT_EQ(m.maxIndex(), 6);
+    EXPECT_EQ(m.userFile().path(), m_config.progressFile());
     EXPECT_EQ(m.langText("LABELS", "lbT058Error", ""), QString::fromUtf8("Ошибка"));
     EXPECT_EQ(m.langText("LABELS", "btnT058ErrorOK", "OK"), "OK");
 
@@ -138,9 +138,9 @@ TEST_F(MainWindowTest, ReadsItsSettingsAtCreation)
     QFile::remove(m_config.progressFile());
     writeFile(programDir() + "QL2Deutsch.ini", "[LANGUAGE]\nName=Deutsch\n");
     TfrmMain d(programDir() + "QL2Deutsch.ini", programDir());
-    EXPECT_EQ(d.FInfoPath, programDir() + "InfoDeutsch/");
-    EXPECT_EQ(d.FMaxIndex, 0);
-    EXPECT_EQ(d.FCharset, 1);
+    EXPECT_EQ(d.infoPath(), programDir() + "InfoDeutsch/");
+    EXPECT_EQ(d.maxIndex(), 0);
+    EXPECT_EQ(d.charset(), 1);
     EXPECT_FALSE(QFile::exists(m_config.progressFile()));
 }
 
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, HandEditedProgressBeyondTheCourseIsClamped)
         SCOPED_TRACE(stored);
         writeFile(m_config.progressFile(), QByteArray("[USERINFO]\nMaxIndex=") + stored + "\n");
         TfrmMain m(langFile(), programDir());
-        EXPECT_EQ(m.FMaxIndex, expected);
+        EXPECT_EQ(m.maxIndex(), expected);
     }
 }
 
@@ -167,7 +167,6 @@ TEST_F(MainWindowTest, ControlsAtCreation)
     EXPECT_FALSE(m.tmrTimer->enabled());
     EXPECT_FALSE(m.Panel2->isEnabled());
     EXPECT_TRUE(m.reMain->isReadOnly());
-    EXPECT_EQ(m.FDocState, 0);
     for (const char *name : {"pnMain", "pnTaskbar", "pnControl", "Panel1", "Panel2", "reMain",
                              "tbBack", "tbForward", "tbContents", "tbExit", "nbMain"})
         EXPECT_NE(m.findChild<QWidget *>(QString::fromLatin1(name)), nullptr) << name;

@@ -28,7 +28,7 @@ CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &
     for (const QString &code : pages)
         writeFile(infoDir() + code + ".rtf", "{\\rtf1\\ansi Page " + code.toLatin1() + "\\par}");
     writeFile(infoDir() + "T052Txt.rtf", "{\\rtf1\\ansi Dear Ann,\\par thank you for the flowers.\\par}");
-    writeFile(infoDir() + "T003Cred.txt", "QUILLAN 2\r\n\r\nCourse design\r\nAnn Example\r\n");
+    writeFile(infoDir() + "T003Cred.txt", "QUILLAN 2\r\n\r\nCOURSE DESIGN\r\nThe Quillan 2 team\r\n");
     if (!progress.isNull())
         writeFile(progressFile(), progress);
     setErrorReporter([this](const QString &message) { errors << message; });

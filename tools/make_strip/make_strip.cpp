@@ -24,8 +24,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cstdio>
@@ -59,6 +61,27 @@ void showOver(QWidget *dialog, TfrmMain &main)
     dialog->show();
 }
 
+// Answers the next modal dialog as the learner would: runs inside its own
+// event loop, once it shows.
+void answerNextDialog(std::function<void(QDialog *)> answer)
+{
+    QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            answer(dialog);
+    });
+}
+
+// The Save dialog, given the name and confirmed.
+void saveAs(const QString &name)
+{
+    answerNextDialog([name](QDialog *dialog) {
+        if (auto *save = qobject_cast<TfrmOpnDlg *>(dialog)) {
+            save->edName->setText(name);
+            save->btnOpen->click();
+        }
+    });
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -85,10 +108,7 @@ int main(int argc, char **argv)
     TfrmMain &m = *program.frmMain();
     m.FormShow();
     TfrmWordpad &wp = *m.frmWordpad;
-    const auto go = [&m](int page) {
-        m.LeavePage(m.currentPage());
-        m.EnterPage(page);
-    };
+    const auto go = [&m](int page) { m.ChangePage(page); };
     const auto type = [&wp](const QString &text) {
         wp.reWPad->moveCursor(QTextCursor::End);
         wp.reWPad->insertPlainText(text);
@@ -106,15 +126,13 @@ int main(int argc, char **argv)
         [&] { m.StartMenuHitTest(m.imgT051Start, 40); },
         [&] { m.sbStartT051Click(); go(2); },
         [&] {
-            m.FStep = 0;
             m.FillFileList(m.frmOpnDlg->lvFiles);
             m.frmOpnDlg->setCaption(QStringLiteral("Open"));
             showOver(m.frmOpnDlg, m);
         },
         [&] {
             m.frmOpnDlg->cbType->setCurrentIndex(2);
-            m.FStep = 2;
-            m.FillFileList(m.frmOpnDlg->lvFiles);
+            m.frmOpnDlgcbTypeT052Change();
             m.frmOpnDlg->lvFiles->setCurrentRow(1);
         },
         [&] { m.frmOpnDlg->hide(); go(3); },
@@ -128,16 +146,15 @@ int main(int argc, char **argv)
         },
         [&] { go(6); wp.reWPad->setPlainText(letter); },
         [&] {
-            m.FStep = 0;
             m.FillFileList(m.frmOpnDlg->lvFiles);
             m.frmOpnDlg->setCaption(QStringLiteral("Save"));
             m.frmOpnDlg->edName->setText(QStringLiteral("My Document"));
             showOver(m.frmOpnDlg, m);
         },
         [&] {
-            // Saved (the name was given in the dialog of the scene before).
+            // Saved (the name was shown in the dialog of the scene before).
             m.frmOpnDlg->hide();
-            m.FDocState = 1;
+            saveAs(QStringLiteral("My Document"));
             m.frmWPadaSaveT056Execute();
             go(7);
         },
@@ -155,7 +172,7 @@ int main(int argc, char **argv)
             type(QStringLiteral("My comments:\nThe course was easy to follow."));
         },
         [&] {
-            m.FDocState = 2;  // saved as Comments
+            saveAs(QStringLiteral("Comments"));
             m.frmWPadaSaveT059Execute();
             wp.move(120, 60);
         },
