@@ -14,7 +14,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <X11/keysym.h>
@@ -111,15 +110,6 @@ const Layout kXga{QSize(1024, 768)};
 QPoint clientOrigin(const XWindowInfo &w)
 {
     return w.geometry.topLeft() + QPoint(3, 3 + 18 + 1);
-}
-
-QStringList qtVariables()
-{
-    QStringList names{QStringLiteral("LPDEST")};
-    for (const QString &e : QProcessEnvironment::systemEnvironment().keys())
-        if (e.startsWith(QLatin1String("QT_")))
-            names << e;
-    return names;
 }
 
 // The program on the desktop, with a configuration folder of its own where

@@ -1,6 +1,7 @@
 #include "e2e/x_desktop.h"
 
 #include <QDir>
+#include <QProcessEnvironment>
 
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
@@ -36,6 +37,15 @@ int ignoreXErrors(Display *, XErrorEvent *)
 }
 
 }  // namespace
+
+QStringList qtVariables()
+{
+    QStringList names{QStringLiteral("LPDEST")};
+    for (const QString &e : QProcessEnvironment::systemEnvironment().keys())
+        if (e.startsWith(QLatin1String("QT_")))
+            names << e;
+    return names;
+}
 
 ChildProcess::ChildProcess(const QStringList &argv, const QStringList &env, const QStringList &unset,
                            int keepFd)

@@ -52,6 +52,11 @@ private:
     std::optional<int> m_status;
 };
 
+// What a program started on the test's own desktop must not inherit from
+// the test's environment: the toolkit's variables (QT_*, such as the
+// headless platform) and LPDEST, which would outrank its PRINTER.
+QStringList qtVariables();
+
 struct XWindowInfo {
     unsigned long id = 0;
     QString title;

@@ -170,6 +170,21 @@ void drawWriting(QPainter &painter)
     const int left = static_cast<int>(Glass.left()) + 6;
     const int right = static_cast<int>(Glass.right()) - 6;
     painter.setPen(Qt::NoPen);
+    // Scaled down (the application icon), a stroke stays one whole device
+    // pixel high, so the writing does not fade into the glass.
+    const QTransform device = painter.worldTransform();
+    auto stroke = [&](const QRect &r) {
+        if (device.m22() >= 1.0) {
+            painter.drawRect(r);
+            return;
+        }
+        const QRectF mapped = device.mapRect(QRectF(r));
+        painter.save();
+        painter.resetTransform();
+        painter.drawRect(QRectF(std::round(mapped.left()), std::floor(mapped.top()),
+                                std::max(1.0, std::round(mapped.width())), 1.0));
+        painter.restore();
+    };
     int seed = 0;
     for (int row = 0; row < 6; ++row) {
         const int y = static_cast<int>(Glass.top()) + 6 + row * 6;
@@ -186,7 +201,7 @@ void drawWriting(QPainter &painter)
                     break;
             }
             painter.setBrush(current ? QColor(255, 214, 96) : QColor(150, 186, 255, row == 0 ? 230 : 150));
-            painter.drawRect(QRect(x, y, length, 1));
+            stroke(QRect(x, y, length, 1));
             x += length + 2;
             seed = i + 1;
         }
@@ -310,7 +325,7 @@ void drawQuill(QPainter &painter)
     painter.restore();
 
     painter.save();
-    painter.setTransform(place);
+    painter.setTransform(place, true);
     painter.setPen(Qt::NoPen);
 
     // The feather: pale gold on the lit side deepening to amber in the shade.
@@ -504,6 +519,15 @@ void drawName(QPainter &painter, const BannerFonts &fonts)
 
 } // namespace
 
+void drawEmblem(QPainter &painter)
+{
+    drawMonitor(painter);
+    drawWriting(painter);
+    drawGlint(painter);
+    drawQuill(painter);
+    drawSparkle(painter, NibPoint + QPointF(0.5, 0));
+}
+
 QImage creditsLogo(const BannerFonts &fonts)
 {
     QImage image(CreditsLogoSize, CreditsLogoSize, QImage::Format_RGB32);
@@ -520,11 +544,7 @@ QImage creditsLogo(const BannerFonts &fonts)
     painter.setBrush(halo);
     painter.drawRect(QRectF(0, 0, CreditsLogoSize, CreditsLogoSize));
 
-    drawMonitor(painter);
-    drawWriting(painter);
-    drawGlint(painter);
-    drawQuill(painter);
-    drawSparkle(painter, NibPoint + QPointF(0.5, 0));
+    drawEmblem(painter);
     drawName(painter, fonts);
     painter.end();
     return image;

@@ -5,6 +5,9 @@
 #include "banner.h"
 
 #include <QImage>
+#include <QRectF>
+
+class QPainter;
 
 namespace art {
 
@@ -12,5 +15,11 @@ constexpr int CreditsLogoSize = 150;
 
 // Uses the banner's title face for the name.
 QImage creditsLogo(const BannerFonts &fonts);
+
+// The emblem alone, the monitor with the quill across it, in the logo's own
+// coordinates and without the halo behind it: the application icon scales
+// it. It lies within EmblemBounds (antialiased).
+void drawEmblem(QPainter &painter);
+constexpr QRectF EmblemBounds(21, 3, 117, 86);
 
 } // namespace art

@@ -3,12 +3,14 @@
 // top of the closing credits, the icons of the info panel's navigation
 // buttons and those of the course outline in the contents dialog, the image
 // lists and bars of the simulated programs, the Start menu with its items and
-// the icons of the simulated desktop.
+// the icons of the simulated desktop; and the program's own icon for the
+// desktop's menus, app_icon_<size>.png at every size a desktop looks for.
 // Everything is drawn here, pixel by pixel or with QPainter, so the pictures
 // can be remade at any time and come out byte for byte the same.
 //
 // Usage: QT_QPA_PLATFORM=offscreen make_artwork <output folder>
 
+#include "app_icon.h"
 #include "banner.h"
 #include "bars.h"
 #include "credits_logo.h"
@@ -119,5 +121,9 @@ int main(int argc, char *argv[])
         ok = save(art::startItem(item, true, menuFonts), folder, (name + "_s.png").constData()) && ok;
     }
     ok = save(art::desktopIcons(msSansSerif), folder, "desktop_icons.png") && ok;
+    for (const int size : art::AppIconSizes) {
+        const QByteArray name = "app_icon_" + QByteArray::number(size) + ".png";
+        ok = save(art::appIcon(size), folder, name.constData()) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -31,6 +31,10 @@ QRgb colour(char code)
     case 'u': return qRgb(0x9C, 0x8E, 0x6C);
     case 'j': return qRgb(0x5C, 0x52, 0x3C);
     case 'v': return qRgb(0x6C, 0x8C, 0xB8);
+    case 'i': return qRgb(0xFF, 0xEC, 0x9C);
+    case 'q': return qRgb(0xF0, 0xB8, 0x30);
+    case 'z': return qRgb(0xA8, 0x6C, 0x08);
+    case 'x': return qRgb(0x96, 0xBA, 0xFF);
     }
     std::fprintf(stderr, "make_artwork: unknown palette letter '%c'\n", code);
     std::abort();

@@ -19,6 +19,8 @@ namespace art {
 // and, for the larger pictures, a few more from a 256-colour palette:
 //   c cream    e beige    h tan      u umber    j dark umber
 //   v steel blue
+// and for the application icon, the credits emblem's gold and pale blue:
+//   i pale gold  q gold     z amber    x pale blue
 constexpr char Clear = '.';
 
 // The colour of a palette letter; fully transparent for '.'.
