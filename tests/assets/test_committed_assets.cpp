@@ -3,6 +3,7 @@
 // file (and a file edited by hand shows up). Only the pictures drawn without
 // fonts are compared: those drawn with text depend on the fonts installed.
 
+#include "make_artwork/app_icon.h"
 #include "make_artwork/icons16.h"
 #include "make_artwork/icons32.h"
 #include "make_artwork/image_lists.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 namespace {
 
@@ -55,6 +57,14 @@ TEST(CommittedAssets, PixelArtPicturesAreWhatMakeArtworkDraws)
         const QImage committed(assetPath(p.file));
         ASSERT_FALSE(committed.isNull());
         EXPECT_EQ(committed.convertToFormat(QImage::Format_ARGB32), p.draw().toImage());
+    }
+    // The application icon is pixel art up to 48 pixels.
+    for (const int size : {16, 32, 48}) {
+        SCOPED_TRACE(size);
+        const QImage committed(assetPath(("app_icon_" + std::to_string(size) + ".png").c_str()));
+        ASSERT_FALSE(committed.isNull());
+        EXPECT_EQ(committed.convertToFormat(QImage::Format_ARGB32),
+                  art::appIcon(size).convertToFormat(QImage::Format_ARGB32));
     }
 }
 
