@@ -26,10 +26,10 @@ private:
 // Reading: section and key names are compared without regard to case; the first
 // matching section and the first matching key in it win. A line whose first
 // non-blank character is ";" is a comment, and a line that is neither
-// "[Section]" nor "Key=Value" says nothing. Blanks around a value
-// are dropped, one pair of matching single or double quotes around it is
-// removed, and the value is cut at 2047 characters. Whatever is missing or does
-// not parse reads as the fallback the caller gives. The file is read afresh on
+// "[Section]" nor "Key=Value" says nothing. Blanks around a value are
+// dropped, one pair of matching single or double quotes around it is removed,
+// and the value is cut at 2047 characters. Whatever is missing or does not
+// parse reads as the fallback the caller gives. The file is read afresh on
 // every call, so values are never stale.
 //
 // Writing goes to disk at once. Every other line of the file is kept byte for
