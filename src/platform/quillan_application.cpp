@@ -3,6 +3,7 @@
 #include "platform/error_box.h"
 #include "platform/period_look.h"
 
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -119,6 +120,13 @@ QuillanApplication::QuillanApplication(int &argc, char **argv)
     // The title of every window is exactly its own: no application name is
     // appended to it.
     setApplicationName(QStringLiteral("Quillan 2"));
+    // The desktop's menu entry is the program's: a window manager or a
+    // dock shows its icon beside the windows.
+    setDesktopFileName(QStringLiteral(QUILLAN_APP_ID));
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/app_icon_%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     applyPeriodLook(*this);
     installEventFilter(new WindowActivator(this));
 }

@@ -39,7 +39,7 @@ inline void PrintTo(const QSize &s, std::ostream *os)
 
 namespace {
 
-const QString kAppId = QStringLiteral("org.quillan2.Quillan2");
+const QString kAppId = QStringLiteral(QUILLAN_APP_ID);
 
 QString prefix()
 {
