@@ -137,8 +137,7 @@ void TfrmMain::EnterT059()
 void TfrmMain::loadMyDocument()
 {
     TRichEdit *re = frmWordpad->reWPad;
-    const QStringList lines =
-        FUserFile ? loadDocument(*FUserFile, "DOCUMENT", CodePage::forCharset(FCharset)) : QStringList();
+    const QStringList lines = loadDocument(*FUserFile, "DOCUMENT", CodePage::forCharset(FCharset));
     re->setPlainText(lines.join(QLatin1Char('\n')));
     // A document just opened is unchanged, and Undo cannot bring back the
     // text that was there before.
@@ -149,8 +148,6 @@ void TfrmMain::loadMyDocument()
 
 bool TfrmMain::storeWordpadText(QByteArrayView section)
 {
-    if (!FUserFile)
-        return false;
     try {
         storeDocument(*FUserFile, section, documentLines(frmWordpad->reWPad->toPlainText()));
         return true;

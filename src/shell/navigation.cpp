@@ -42,16 +42,14 @@ void TfrmMain::SaveProgress(int p)
 {
     if (p > FMaxIndex) {
         FMaxIndex = p;
-        if (FUserFile) {
-            // A refused write is told to the learner; the page change that
-            // caused it goes on, and the progress holds for this run.
-            try {
-                const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
-                FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
-                FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
-            } catch (const IniWriteError &e) {
-                reportError(QString::fromStdString(e.what()));
-            }
+        // A refused write is told to the learner; the page change that
+        // caused it goes on, and the progress holds for this run.
+        try {
+            const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
+            FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
+            FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
+        } catch (const IniWriteError &e) {
+            reportError(QString::fromStdString(e.what()));
         }
     }
     tbForward->setEnabled(currentPage() < FMaxIndex);
