@@ -1,6 +1,10 @@
 # The two commands of the README: `make run` and `make test`. Each first
 # installs the Debian packages that are missing (with sudo when not root).
+# Beside them the checks with sanitizers (`make sanitize`, `make tsan`) and
+# the fuzzing of the core's readers (`make fuzz`, `make fuzz-replay`), each
+# in a build folder of its own.
 
+SHELL := /bin/bash
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -13,8 +17,11 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx1
 # from dpkg-shlibdeps (dpkg-dev, which finds the programs with file), and
 # lintian checks the package.
 PACKAGE_TOOLS := dpkg-dev file lintian
+# The fuzz harnesses are built with clang and its libFuzzer.
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: all deps package-deps configure build tools run test print-queue package clean
+.PHONY: all deps package-deps fuzz-deps configure build tools run test print-queue package clean \
+        sanitize tsan fuzz-build fuzz fuzz-replay
 
 all: build
 
@@ -37,6 +44,9 @@ deps:
 
 package-deps:
 	$(call install-missing,$(PACKAGE_TOOLS))
+
+fuzz-deps:
+	$(call install-missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -65,6 +75,79 @@ package: build package-deps
 	rm -f $(BUILD_DIR)/quillan2_*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
 	lintian --fail-on error,warning $(BUILD_DIR)/quillan2_*.deb
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every report fails: the sanitizers write to files under sanitizer-logs/ of
+# the build folder (a program that a test starts, like the end-to-end test's,
+# reports there too, whatever its test makes of its exit), and any file there
+# after the run fails the target.
+ASAN_BUILD_DIR ?= build-asan
+SANITIZER_SUPPRESSIONS := $(CURDIR)/tests/sanitizers
+ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1:log_path=$(abspath $(1))/asan \
+  LSAN_OPTIONS=suppressions=$(SANITIZER_SUPPRESSIONS)/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(abspath $(1))/ubsan
+
+# $(call check-sanitizer-logs,<log folder>,<ctest's exit status variable>)
+define check-sanitizer-logs
+	if ls $(1)/* >/dev/null 2>&1; then \
+	  for f in $(1)/*; do echo "==== $$f"; cat "$$f"; done; \
+	  echo "Sanitizer reports: see above"; exit 1; \
+	fi; \
+	exit $$$(2)
+endef
+
+sanitize: deps print-queue
+	cmake -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLAN_SANITIZE=address,undefined
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	rm -rf $(ASAN_BUILD_DIR)/sanitizer-logs && mkdir -p $(ASAN_BUILD_DIR)/sanitizer-logs
+	cd $(ASAN_BUILD_DIR) && $(call ASAN_ENV,$(ASAN_BUILD_DIR)/sanitizer-logs) ctest --output-on-failure; \
+	rc=$$?; $(call check-sanitizer-logs,sanitizer-logs,rc)
+
+# The effects' worker threads (the credits panel's and the clock's) under
+# ThreadSanitizer: the effects tests only.
+TSAN_BUILD_DIR ?= build-tsan
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLAN_SANITIZE=thread
+	cmake --build $(TSAN_BUILD_DIR) --target test_effects -j $(JOBS)
+	rm -rf $(TSAN_BUILD_DIR)/sanitizer-logs && mkdir -p $(TSAN_BUILD_DIR)/sanitizer-logs
+	cd $(TSAN_BUILD_DIR) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$(SANITIZER_SUPPRESSIONS)/tsan.supp:log_path=$(abspath $(TSAN_BUILD_DIR))/sanitizer-logs/tsan \
+	  ctest --output-on-failure -R '^effects$$'; \
+	rc=$$?; $(call check-sanitizer-logs,sanitizer-logs,rc)
+
+# The libFuzzer harnesses of tests/fuzz, built with clang. `make fuzz` runs
+# each for FUZZ_SECONDS, starting from its committed seeds
+# (tests/fuzz/corpus/<harness>) and keeping what it finds in the build folder
+# (corpus/<harness>); an input that fails is saved as crashes/<harness>/crash-*.
+# `make fuzz-replay` runs the committed seeds once.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_HARNESSES := fuzz_rtf_reader fuzz_ini_file fuzz_safe_format fuzz_course_outline fuzz_code_page \
+                  fuzz_stored_document
+FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(SANITIZER_SUPPRESSIONS)/lsan.supp:print_suppressions=0 QT_QPA_PLATFORM=offscreen
+
+fuzz-build: deps fuzz-deps
+	cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DQUILLAN_SANITIZE=fuzzer-no-link,address,undefined -DQUILLAN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD_DIR) --target fuzz_harnesses -j $(JOBS)
+
+fuzz-replay: fuzz-build
+	@failed=""; for h in $(FUZZ_HARNESSES); do \
+	  echo "== $$h: replaying tests/fuzz/corpus/$$h"; \
+	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -runs=0 tests/fuzz/corpus/$$h || failed="$$failed $$h"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed:$$failed"; exit 1; fi
+
+fuzz: fuzz-build
+	@failed=""; for h in $(FUZZ_HARNESSES); do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$h $(FUZZ_BUILD_DIR)/crashes/$$h; \
+	  echo "== $$h: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -max_total_time=$(FUZZ_SECONDS) -timeout=30 -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$h/ $(FUZZ_BUILD_DIR)/corpus/$$h tests/fuzz/corpus/$$h \
+	    2>&1 | tee $(FUZZ_BUILD_DIR)/crashes/$$h.log | grep -E '^(INFO: Seed|==|SUMMARY|stat::|Done|property|    #0)|ERROR' ; \
+	  [ "$${PIPESTATUS[0]}" -eq 0 ] || failed="$$failed $$h"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed:$$failed (inputs under $(FUZZ_BUILD_DIR)/crashes/)"; exit 1; fi
 
 clean:
 	rm -rf $(BUILD_DIR)
