@@ -134,7 +134,8 @@ fuzz-build: deps fuzz-deps
 fuzz-replay: fuzz-build
 	@failed=""; for h in $(FUZZ_HARNESSES); do \
 	  echo "== $$h: replaying tests/fuzz/corpus/$$h"; \
-	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -runs=0 tests/fuzz/corpus/$$h || failed="$$failed $$h"; \
+	  mkdir -p $(FUZZ_BUILD_DIR)/crashes/$$h; \
+	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -runs=0 -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$h/ tests/fuzz/corpus/$$h || failed="$$failed $$h"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Failed:$$failed"; exit 1; fi
 

@@ -96,8 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         case 3: {
             QList<std::pair<QByteArray, QByteArray>> entries;
-            for (const QByteArray &line : value.split(';'))
-                entries.append({line.section('=', 0, 0), line.section('=', 1)});
+            for (const QByteArray &line : value.split(';')) {
+                const qsizetype eq = line.indexOf('=');
+                entries.append({eq < 0 ? line : line.first(eq), eq < 0 ? QByteArray() : line.sliced(eq + 1)});
+            }
             file.writeSection(section, entries);
             break;
         }
