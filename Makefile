@@ -121,6 +121,8 @@ tsan: deps
 # `make fuzz-replay` runs the committed seeds once.
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# More libFuzzer flags, e.g. FUZZ_FLAGS="-fork=1 -ignore_crashes=1" to go on past a failing input.
+FUZZ_FLAGS ?=
 FUZZ_HARNESSES := fuzz_rtf_reader fuzz_ini_file fuzz_safe_format fuzz_course_outline fuzz_code_page \
                   fuzz_stored_document
 FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -143,7 +145,7 @@ fuzz: fuzz-build
 	@failed=""; for h in $(FUZZ_HARNESSES); do \
 	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$h $(FUZZ_BUILD_DIR)/crashes/$$h; \
 	  echo "== $$h: $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -max_total_time=$(FUZZ_SECONDS) -timeout=30 -print_final_stats=1 \
+	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -max_total_time=$(FUZZ_SECONDS) -timeout=30 -print_final_stats=1 $(FUZZ_FLAGS) \
 	    -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$h/ $(FUZZ_BUILD_DIR)/corpus/$$h tests/fuzz/corpus/$$h \
 	    2>&1 | tee $(FUZZ_BUILD_DIR)/crashes/$$h.log | grep -E '^(INFO: Seed|==|SUMMARY|stat::|Done|property|    #0)|ERROR' ; \
 	  [ "$${PIPESTATUS[0]}" -eq 0 ] || failed="$$failed $$h"; \
