@@ -77,17 +77,18 @@ package: build package-deps
 	lintian --fail-on error,warning $(BUILD_DIR)/quillan2_*.deb
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Every report fails: the sanitizers write to files under sanitizer-logs/ of
-# the build folder (a program that a test starts, like the end-to-end test's,
-# reports there too, whatever its test makes of its exit), and any file there
-# after the run fails the target. Qt is built without frame pointers: the slow
+# Every report fails: an undefined-behaviour report (on standard error) stops
+# the program, which fails its test; AddressSanitizer and LeakSanitizer write
+# to files under sanitizer-logs/ of the build folder (a program that a test
+# starts, like the end-to-end test's, reports there too, whatever its test
+# makes of its exit), and any file there after the run fails the target. Qt is built without frame pointers: the slow
 # unwinder gives whole allocation stacks through it (a leak's stack names
 # our caller, and suppressions match on whole stacks).
 ASAN_BUILD_DIR ?= build-asan
 SANITIZER_SUPPRESSIONS := $(CURDIR)/tests/sanitizers
 ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1:log_path=$(abspath $(1))/asan \
   LSAN_OPTIONS=suppressions=$(SANITIZER_SUPPRESSIONS)/lsan.supp:print_suppressions=0 \
-  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(abspath $(1))/ubsan
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 # $(call check-sanitizer-logs,<log folder>,<ctest's exit status variable>)
 define check-sanitizer-logs
