@@ -81,9 +81,10 @@ package: build package-deps
 # the program, which fails its test; AddressSanitizer and LeakSanitizer write
 # to files under sanitizer-logs/ of the build folder (a program that a test
 # starts, like the end-to-end test's, reports there too, whatever its test
-# makes of its exit), and any file there after the run fails the target. Qt is built without frame pointers: the slow
-# unwinder gives whole allocation stacks through it (a leak's stack names
-# our caller, and suppressions match on whole stacks).
+# makes of its exit), and any file there after the run fails the target.
+# Qt is built without frame pointers: the slow unwinder gives whole
+# allocation stacks through it (a leak's stack names our caller, and
+# suppressions match on whole stacks).
 ASAN_BUILD_DIR ?= build-asan
 SANITIZER_SUPPRESSIONS := $(CURDIR)/tests/sanitizers
 ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0:check_initialization_order=1:strict_init_order=1:log_path=$(abspath $(1))/asan \
