@@ -23,6 +23,9 @@ private:
 // The classic profile-file service: plain 8-bit text, "[Section]" lines and
 // "Key=Value" lines, bytes in and bytes out (decoding is the caller's job).
 //
+// A line ends at LF, CR LF or a lone CR (also the file's last line), for
+// reading and writing alike.
+//
 // Reading: section and key names are compared without regard to case; the first
 // matching section and the first matching key in it win. A line whose first
 // non-blank character is ";" is a comment, and a line that is neither
@@ -35,7 +38,8 @@ private:
 // Writing goes to disk at once. Every other line of the file is kept byte for
 // byte; a missing file or section is created. Writing a key the section
 // already has changes only its value: the key keeps its spelling in the file
-// and the blanks around "=" stay. The new content replaces the file
+// and the blanks around "=" stay. New lines take the line break of the
+// file's first line (CR LF in a new file). The new content replaces the file
 // atomically (a temporary file in the same folder, then a rename), so an
 // interrupted write never leaves half a file behind.
 class IniFile {
@@ -50,10 +54,13 @@ public:
     // order, each once in the spelling of its first "[Section]" line (names
     // that differ only in case are one section).
     QList<QByteArray> sections() const;
-    // The names of the keys the reader finds in the section: those of its
-    // first matching section only, in file order, each once in the spelling
-    // of its first line. Comment lines, lines without "=" and keys before the
-    // first section belong to no section. Empty for a missing section.
+    // The keys the reader finds in the section, with their values as
+    // readString gives them, in one read of the file: those of its first
+    // matching section only, in file order, each once in the spelling of its
+    // first line. Comment lines, lines without "=" and keys before the first
+    // section belong to no section. Empty for a missing section.
+    QList<std::pair<QByteArray, QByteArray>> readSection(QByteArrayView section) const;
+    // The names of those keys.
     QList<QByteArray> keys(QByteArrayView section) const;
 
     // The value, or nullopt when the file, section or key is missing.
@@ -66,16 +73,17 @@ public:
     bool readBool(QByteArrayView section, QByteArrayView key, bool fallback) const;
 
     // Throws IniWriteError when the file cannot be written, and
-    // std::invalid_argument for a name or value that would break the file's
-    // line structure (a line break, or "=" / "]" in a name).
+    // std::invalid_argument, before anything is written, for a name or value
+    // the reader would not give back: a value with a line break or NUL; a
+    // name that is empty, has one of them or blanks around it; a section
+    // name with "]"; a key with "=" or beginning with "[" or ";".
     void writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
     void writeInteger(QByteArrayView section, QByteArrayView key, int value);
     // Removes a key; nothing happens when it is not there.
     void deleteKey(QByteArrayView section, QByteArrayView key);
     // Replaces everything the section holds with these keys, in this order,
     // in one write: the file never holds half of the old and half of the new
-    // section. An empty list removes the section. Throws as writeString does,
-    // before anything is written.
+    // section. An empty list removes the section. Throws as writeString does.
     void writeSection(QByteArrayView section,
                       const QList<std::pair<QByteArray, QByteArray>> &entries);
 
