@@ -1,8 +1,8 @@
 #include "effects/secret_panel.h"
 
 #include "platform/code_page.h"
+#include "platform/error_report.h"
 #include "platform/period_look.h"
-#include "platform/quillan_application.h"
 
 #include <QCoreApplication>
 #include <QEvent>

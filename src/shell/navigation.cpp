@@ -3,8 +3,8 @@
 #include "shell/frm_main.h"
 
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/ini_file.h"
-#include "platform/quillan_application.h"
 #include "shell/course_outline.h"
 #include "shell/frm_contents.h"
 #include "shell/pages.h"

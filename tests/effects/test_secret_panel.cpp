@@ -1,6 +1,6 @@
 #include "effects/secret_panel.h"
+#include "platform/error_report.h"
 #include "platform/period_look.h"
-#include "platform/quillan_application.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>

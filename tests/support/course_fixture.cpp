@@ -2,9 +2,8 @@
 
 #include "app/program.h"
 #include "lessons/frm_wordpad.h"
-#include "platform/rich_edit.h"
 #include "platform/error_box.h"
-#include "platform/quillan_application.h"
+#include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 
@@ -31,13 +30,13 @@ CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &
     writeFile(infoDir() + "T003Cred.txt", "QUILLAN 2\r\n\r\nCOURSE DESIGN\r\nThe Quillan 2 team\r\n");
     if (!progress.isNull())
         writeFile(progressFile(), progress);
-    setErrorReporter([this](const QString &message) { errors << message; });
+    m_previousReporter = setErrorReporter([this](const QString &message) { errors << message; });
 }
 
 CourseFixture::~CourseFixture()
 {
     m_program.reset();
-    setErrorReporter({});
+    setErrorReporter(std::move(m_previousReporter));
 }
 
 void CourseFixture::start()
