@@ -6,7 +6,6 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -57,6 +56,17 @@ QByteArrayView trimmed(QByteArrayView v)
 bool sameName(QByteArrayView a, QByteArrayView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Whether the set did not hold the name yet, compared as sameName compares
+// (both fold ASCII letters only); it then holds it.
+bool firstTime(QSet<QByteArray> &seen, QByteArrayView name)
+{
+    const QByteArray folded = name.toByteArray().toLower();
+    if (seen.contains(folded))
+        return false;
+    seen.insert(folded);
+    return true;
 }
 
 // What one line of an INI file says.
@@ -168,7 +178,7 @@ bool endsWithLineBreak(const QByteArray &content)
     return content.endsWith('\n') || content.endsWith('\r');
 }
 
-bool holdsLineBreak(QByteArrayView text)
+bool holdsLineBreakOrNul(QByteArrayView text)
 {
     return text.contains('\r') || text.contains('\n') || text.contains('\0');
 }
@@ -185,7 +195,7 @@ void requireName(QByteArrayView name, Parsed::Kind kind)
     const QByteArray line = kind == Parsed::Section ? '[' + name.toByteArray() + ']'
                                                     : name.toByteArray() + '=';
     const Parsed p = parseLine(line);
-    if (holdsLineBreak(name) || p.kind != kind || p.name.compare(name) != 0)
+    if (holdsLineBreakOrNul(name) || p.kind != kind || p.name.compare(name) != 0)
         throw std::invalid_argument("INI " + what + " name \"" + std::string(name.data(), name.size())
                                     + "\" would not read back");
 }
@@ -202,8 +212,8 @@ void appendSection(QByteArray &content, const QByteArray &eol, const QByteArray 
 
 void requireValue(QByteArrayView value)
 {
-    if (holdsLineBreak(value))
-        throw std::invalid_argument("INI value contains a line break");
+    if (holdsLineBreakOrNul(value))
+        throw std::invalid_argument("INI value contains a line break or NUL");
 }
 
 }  // namespace
@@ -257,11 +267,10 @@ QList<QByteArray> IniFile::sections() const
 {
     const QByteArray content = load();
     QList<QByteArray> names;
+    QSet<QByteArray> seen;  // the names so far, as the reader compares them
     for (const Line &line : splitLines(content)) {
         const Parsed p = parseLine(textOf(content, line));
-        if (p.kind == Parsed::Section && !std::any_of(names.cbegin(), names.cend(), [&](const QByteArray &n) {
-                return sameName(n, p.name);
-            }))
+        if (p.kind == Parsed::Section && firstTime(seen, p.name))
             names.append(p.name.toByteArray());
     }
     return names;
@@ -276,13 +285,8 @@ QList<std::pair<QByteArray, QByteArray>> IniFile::readSection(QByteArrayView sec
     QSet<QByteArray> seen;  // the names so far, as the reader compares them
     for (qsizetype i = span.header + 1; span.header >= 0 && i < span.end; ++i) {
         const Parsed p = parseLine(textOf(content, lines[i]));
-        if (p.kind != Parsed::Key)
-            continue;
-        const QByteArray folded = p.name.toByteArray().toLower();
-        if (seen.contains(folded))
-            continue;
-        seen.insert(folded);
-        entries.append({p.name.toByteArray(), valueRead(p.value)});
+        if (p.kind == Parsed::Key && firstTime(seen, p.name))
+            entries.append({p.name.toByteArray(), valueRead(p.value)});
     }
     return entries;
 }

@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 
-
 namespace {
 
 // Runs before the application object exists, which is the only time the
