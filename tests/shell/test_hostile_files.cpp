@@ -1,7 +1,9 @@
 // Files that are not what the course expects where it expects them: a FIFO,
 // an endless stream, a folder, a huge file. Each ends in a message, at once.
 
+#include "lessons/frm_wordpad.h"
 #include "platform/bounded_read.h"
+#include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 #include "support/course_fixture.h"
@@ -97,6 +99,26 @@ TEST(HostileFiles, CreditsThatCannotBeReadAreToldAndLeftBlank)
             ASSERT_TRUE(watchdog.finishedInTime());
         }
         EXPECT_EQ(f.errors, QStringList{"Unable to read " + credits});
+        EXPECT_FALSE(f.main().terminationRequested());
+    }
+}
+
+// T053's letter: told, and the lesson goes on with an empty document.
+TEST(HostileFiles, ALessonDocumentThatCannotBeReadIsToldAndLeftEmpty)
+{
+    for (const Hostile &h : hostileFiles(ReadLimit::LessonDocument)) {
+        SCOPED_TRACE(h.name);
+        CourseFixture f({}, progressWith(Page::T053));
+        f.start();
+        const QString letter = f.infoDir() + "T052Txt.rtf";
+        ASSERT_TRUE(h.put(letter));
+        {
+            HangWatchdog watchdog({letter});
+            f.goTo(Page::T053);
+            ASSERT_TRUE(watchdog.finishedInTime());
+        }
+        EXPECT_EQ(f.errors, QStringList{"Unable to read " + letter});
+        EXPECT_TRUE(f.main().frmWordpad->reWPad->toPlainText().isEmpty());
         EXPECT_FALSE(f.main().terminationRequested());
     }
 }
