@@ -1,12 +1,16 @@
 #include "platform/ini_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -224,14 +228,27 @@ IniWriteError::IniWriteError(const QString &fileName)
 {
 }
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+IniFile::IniFile(QString path, qint64 readLimit)
+    : m_path(std::move(path)), m_readLimit(readLimit)
+{
+}
+
+ReadStatus IniFile::readStatus() const
+{
+    return readBoundedFile(m_path, m_readLimit).status;
+}
 
 QByteArray IniFile::load() const
 {
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return readBoundedFile(m_path, m_readLimit).bytes;
+}
+
+QByteArray IniFile::loadForWrite() const
+{
+    ReadResult r = readBoundedFile(m_path, m_readLimit);
+    if (!r.ok() && r.status != ReadStatus::Missing)
+        throw IniWriteError(m_path);
+    return std::move(r.bytes);
 }
 
 void IniFile::store(const QByteArray &content) const
@@ -245,6 +262,33 @@ void IniFile::store(const QByteArray &content) const
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
         || !file.commit())
         throw IniWriteError(m_path);
+    // The rename is an entry of the folder: synced, it survives a power loss.
+    const QByteArray dir = QFile::encodeName(info.absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void IniFile::removeStrayTemporaryFiles(const QString &path)
+{
+    // QSaveFile names its temporary file after the file, a dot and six
+    // random letters ("QL2Dusr.qlu.dBimhI"); with unnamed temporary files
+    // (O_TMPFILE) that name exists only between the link and the rename of a
+    // commit, without them from the open on.
+    const QFileInfo info(path);
+    const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName())
+                                            + QStringLiteral("\\.[A-Za-z]{6}")));
+    QDir dir = info.absoluteDir();
+    const QStringList candidates =
+        dir.entryList({info.fileName() + QStringLiteral(".*")},
+                      QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : candidates) {
+        if (pattern.match(name).hasMatch())
+            dir.remove(name);
+    }
 }
 
 QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
@@ -359,7 +403,7 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
     requireName(key, Parsed::Key);
     requireValue(value);
 
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
     const Location loc = locate(content, lines, section, key);
     const QByteArray eol = lineBreakOf(content, lines);
@@ -392,7 +436,7 @@ void IniFile::writeInteger(QByteArrayView section, QByteArrayView key, int value
 
 void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
 {
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
     const Location loc = locate(content, lines, trimmed(section), key);
     if (loc.keyLine < 0)
@@ -411,7 +455,7 @@ void IniFile::writeSection(QByteArrayView section,
         requireValue(value);
     }
 
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
     const Location loc = locate(content, lines, section, {});
     if (loc.sectionLine < 0 && entries.isEmpty())
