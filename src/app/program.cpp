@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include "app/frm_sel_lang.h"
+#include "platform/error_report.h"
 #include "platform/language_files.h"
-#include "platform/quillan_application.h"
 #include "shell/frm_main.h"
 
 #include <QApplication>

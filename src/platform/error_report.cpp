@@ -7,25 +7,38 @@
 
 namespace {
 
-ErrorReporter &currentReporter()
+ErrorReporter &replacement()
 {
     static ErrorReporter reporter;
     return reporter;
+}
+
+ErrorReporter &standardReport()
+{
+    static ErrorReporter report;
+    return report;
 }
 
 }  // namespace
 
 void reportError(const QString &message)
 {
-    if (const ErrorReporter &r = currentReporter())
+    if (const ErrorReporter &r = replacement())
         r(message);
+    else if (const ErrorReporter &standard = standardReport())
+        standard(message);
     else
         qWarning().noquote() << message;
 }
 
 ErrorReporter setErrorReporter(ErrorReporter reporter)
 {
-    return std::exchange(currentReporter(), std::move(reporter));
+    return std::exchange(replacement(), std::move(reporter));
+}
+
+void setStandardErrorReport(ErrorReporter report)
+{
+    standardReport() = std::move(report);
 }
 
 void reportCurrentException()

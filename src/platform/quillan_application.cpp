@@ -108,12 +108,12 @@ QuillanApplication::QuillanApplication(int &argc, char **argv)
     setWindowIcon(icon);
     applyPeriodLook(*this);
     installEventFilter(new WindowActivator(this));
-    setErrorReporter([](const QString &message) { showErrorBox(applicationName(), message); });
+    setStandardErrorReport([](const QString &message) { showErrorBox(applicationName(), message); });
 }
 
 QuillanApplication::~QuillanApplication()
 {
-    setErrorReporter({});
+    setStandardErrorReport({});
 }
 
 bool QuillanApplication::notify(QObject *receiver, QEvent *event)

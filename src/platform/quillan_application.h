@@ -8,7 +8,7 @@
 // whole-number screen scaling (pixel art is never scaled by a fraction), and
 // windows that take the keyboard themselves (see activateWindows below).
 //
-// It installs the error box as the error reporter (reportError): the box is
+// It installs the error box as the standard error report (reportError): it is
 // titled with the application's name. A bound handler's error is reported at
 // its binding point (Event); notify is the last resort for anything else an
 // event handler lets escape: it reports it too and lets the program go on, so

@@ -8,10 +8,10 @@
 #include "effects/pic_clip.h"
 #include "effects/secret_panel.h"
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
 #include "platform/picture.h"
-#include "platform/quillan_application.h"
 #include "shell/pages.h"
 
 #include <QLabel>

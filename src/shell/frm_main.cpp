@@ -6,6 +6,7 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/image_list.h"
 #include "platform/ini_file.h"
 #include "platform/panel.h"

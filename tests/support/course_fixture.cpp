@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/error_box.h"
+#include "platform/error_report.h"
 #include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
@@ -30,13 +31,13 @@ CourseFixture::CourseFixture(const QByteArray &languageLines, const QByteArray &
     writeFile(infoDir() + "T003Cred.txt", "QUILLAN 2\r\n\r\nCOURSE DESIGN\r\nThe Quillan 2 team\r\n");
     if (!progress.isNull())
         writeFile(progressFile(), progress);
-    m_previousReporter = setErrorReporter([this](const QString &message) { errors << message; });
+    setErrorReporter([this](const QString &message) { errors << message; });
 }
 
 CourseFixture::~CourseFixture()
 {
     m_program.reset();
-    setErrorReporter(std::move(m_previousReporter));
+    setErrorReporter({});
 }
 
 void CourseFixture::start()

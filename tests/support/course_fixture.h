@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/error_report.h"
 #include "support/test_support.h"
 
 #include <QStringList>
@@ -52,5 +51,4 @@ private:
     TempConfigHome m_config;
     std::unique_ptr<Program> m_program;
     std::unique_ptr<ModalAnswerer> m_boxAnswerer;
-    ErrorReporter m_previousReporter;  // the error box, given back at the end
 };
