@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/frm_sel_lang.h"
+#include "platform/error_report.h"
 #include "platform/language_files.h"
 #include "shell/frm_main.h"
 
@@ -34,8 +35,17 @@ bool Program::start()
         return false;
 
     // A file that is not there: ask once more, and take that answer as it is.
-    if (!QFileInfo(chosen).isFile() && (chosen = m_selLang->SelectLanguage()).isEmpty())
+    if (!QFileInfo::exists(chosen) && (chosen = m_selLang->SelectLanguage()).isEmpty())
         return false;
+
+    // A file that is there but is no language file (unreadable, or without
+    // its [LANGUAGE] section) is named to the learner, who chooses again;
+    // cancelling the dialog ends the program.
+    while (const std::optional<QString> problem = languageFileProblem(chosen)) {
+        reportError(*problem);
+        if ((chosen = m_selLang->SelectLanguage()).isEmpty())
+            return false;
+    }
 
     // The main window, and with it the contents dialog, the word processor,
     // the Open dialog and the message box.

@@ -1,12 +1,11 @@
 #include "effects/secret_panel.h"
 
 #include "platform/code_page.h"
+#include "platform/error_report.h"
 #include "platform/period_look.h"
-#include "platform/quillan_application.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -107,16 +106,12 @@ void TSecretPanel::setLines(const QStringList &lines)
     relayout(true);
 }
 
-bool TSecretPanel::LoadLinesFromFile(const QString &fileName, int charset)
+ReadStatus TSecretPanel::LoadLinesFromFile(const QString &fileName, int charset)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    setLines(splitTextLines(CodePage::forCharset(charset).decode(bytes), MaxLineLength));
-    return true;
+    const ReadResult file = readBoundedFile(fileName, ReadLimit::CreditsText);
+    if (file.ok())
+        setLines(splitTextLines(CodePage::forCharset(charset).decode(file.bytes), MaxLineLength));
+    return file.status;
 }
 
 bool TSecretPanel::Cycled() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "effects/credits_layout.h"
+#include "platform/bounded_read.h"
 #include "platform/event.h"
 #include "platform/panel.h"
 
@@ -102,9 +103,10 @@ public:
     void setLines(const QStringList &lines);
     // Replaces the lines with those of a text file in the code page of a
     // classic character-set number (CR, LF and CR LF end lines; every line is
-    // cut at 255 characters). Returns false, leaving the lines as they were,
-    // when the file is missing or cannot be read.
-    bool LoadLinesFromFile(const QString &fileName, int charset);
+    // cut at 255 characters). Only a regular file up to the credits' read
+    // limit is read; for any other, and a missing one, the lines stay as they
+    // were and the status says why.
+    ReadStatus LoadLinesFromFile(const QString &fileName, int charset);
     static constexpr int MaxLineLength = 255;
 
     bool Cycled() const;

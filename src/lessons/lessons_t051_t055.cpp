@@ -8,16 +8,16 @@
 #include "lessons/file_table.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/bounded_read.h"
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/image_widget.h"
 #include "platform/panel.h"
-#include "platform/quillan_application.h"
 #include "platform/rich_edit.h"
 #include "platform/rtf_reader.h"
 #include "platform/tool_bar.h"
 #include "shell/pages.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTextDocument>
@@ -60,14 +60,14 @@ void TfrmMain::EnterT053()
     // A document that cannot be read is reported; the page still works with
     // an empty document, since a change and New still ask.
     const QString path = FInfoPath + QStringLiteral("T052Txt.rtf");
-    QFile file(path);
+    const ReadResult file = readBoundedFile(path, ReadLimit::LessonDocument);
     QString why;
-    bool loaded = false;
-    if (!file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    else
-        loaded = loadRtf(file.readAll(), *wp->reWPad->document(), &why);
-    if (!loaded) {
+    if (file.status == ReadStatus::Missing)
+        why = QStringLiteral("the file is missing");
+    if (file.status != ReadStatus::Ok && file.status != ReadStatus::Missing) {
+        wp->reWPad->clear();
+        reportError(unableToReadMessage(path));
+    } else if (!file.ok() || !loadRtf(file.bytes, *wp->reWPad->document(), &why)) {
         wp->reWPad->clear();
         reportError(QStringLiteral("The lesson's document %1 could not be loaded: %2").arg(path, why));
     }

@@ -3,6 +3,7 @@
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
 
+#include <QHash>
 #include <QStringDecoder>
 
 namespace {
@@ -10,6 +11,29 @@ namespace {
 QByteArray lineKey(qsizetype i)
 {
     return "Line" + QByteArray::number(i);
+}
+
+// Whether the text is the end marker after zero or more backslashes.
+bool isEscapedMarker(QByteArrayView text)
+{
+    while (text.startsWith('\\'))
+        text = text.sliced(1);
+    return text == QByteArrayView(NoValueMarker);
+}
+
+QByteArray storedValue(const QString &line)
+{
+    QByteArray text = line.toUtf8();
+    if (isEscapedMarker(text))
+        text.prepend('\\');
+    return '"' + text + '"';
+}
+
+QByteArray unescaped(QByteArray value)
+{
+    if (value.startsWith('\\') && isEscapedMarker(value))
+        value.remove(0, 1);
+    return value;
 }
 
 // A line as the file can hold it: no line breaks or NULs (a pasted text may
@@ -57,17 +81,21 @@ void storeDocument(IniFile &file, QByteArrayView section, const QStringList &lin
     QList<std::pair<QByteArray, QByteArray>> entries;
     entries.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
-        entries.append({lineKey(i), lines.at(i).toUtf8()});
+        entries.append({lineKey(i), storedValue(lines.at(i))});
     file.writeSection(section, entries);
 }
 
 QStringList loadDocument(const IniFile &file, QByteArrayView section, const CodePage &codePage)
 {
+    QHash<QByteArray, QByteArray> values;  // by key in lower case, as the reader compares
+    for (const auto &[key, value] : file.readSection(section))
+        values.insert(key.toLower(), value);
     QStringList lines;
     for (qsizetype i = 0;; ++i) {
-        const QByteArray value = file.readString(section, lineKey(i), NoValueMarker);
-        if (value == NoValueMarker)
+        const auto found = values.constFind(lineKey(i).toLower());
+        if (found == values.cend() || *found == NoValueMarker)
             break;
+        const QByteArray value = unescaped(*found);
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString text = utf8(value);
         lines << (utf8.hasError() ? codePage.decode(value) : text);

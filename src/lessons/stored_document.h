@@ -11,8 +11,20 @@ class IniFile;
 // DOCUMENT (saved on T056, read back on T058 and T059) and the comments of the
 // final exercise in section COMMENTS. A document is the keys Line0, Line1, ...
 // up to the first one missing; each holds one line of plain text.
+//
+// How a line is stored, so that it comes back exactly as typed:
+// - its UTF-8 text inside one pair of double quotes: the reader drops the
+//   blanks around a value and then one pair of quotes, which gives back the
+//   text with its own blanks and quotes (Line0="  "quoted"  ");
+// - a line that is the end marker below after any number of backslashes
+//   ("--== NO VALUE ==--", "\--== NO VALUE ==--", ...) gets one backslash
+//   more in front, and reading takes one off a value of that form, so a typed
+//   marker neither ends the document nor changes.
+// Files written before, with unquoted values, read as they always did (the
+// reader drops blanks and quotes around them), except that a value of the
+// backslash form above loses one backslash.
 
-// Read as the end of the document: a missing key, or a line holding exactly
+// Read as the end of the document: a missing key, or a value that is exactly
 // this text.
 inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
 
@@ -22,11 +34,12 @@ inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
 // continued on the next line rather than cut.
 QStringList documentLines(const QString &plainText);
 
-// Stores the lines as the section's Line0..Line(N-1), replacing whatever the
-// section held, in one write. Text is stored as UTF-8, so any letter the
-// learner types comes back. Throws IniWriteError when the file refuses it.
+// Stores the lines as the section's Line0..Line(N-1), as above, replacing
+// whatever the section held, in one write. Throws IniWriteError when the
+// file refuses it.
 void storeDocument(IniFile &file, QByteArrayView section, const QStringList &lines);
 
-// The stored lines. Lines that are not UTF-8 (written in the language's code
-// page by an earlier edition) are read in that code page.
+// The stored lines, from one read of the file. Lines that are not UTF-8
+// (written in the language's code page by an earlier edition) are read in
+// that code page.
 QStringList loadDocument(const IniFile &file, QByteArrayView section, const CodePage &codePage);

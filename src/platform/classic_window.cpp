@@ -110,7 +110,14 @@ TClassicWindow::TClassicWindow(Kind kind, QWidget *parent) : QWidget(parent), m_
     m_client->setGeometry(clientRect());
     m_workArea = [this] { return parentWidget() ? parentWidget()->rect() : QRect(); };
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this] { update(captionRect()); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { update(captionRect()); });
+}
+
+TClassicWindow::~TClassicWindow()
+{
+    disconnect(m_focusWatch);
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
 }
 
 void TClassicWindow::setCaption(const QString &caption)

@@ -95,6 +95,9 @@ public:
     enum class State { Normal, Minimized, Maximized };
 
     explicit TClassicWindow(Kind kind, QWidget *parent = nullptr);
+    // Leaves the application's focus changes and events before the widget
+    // part is torn down, which still moves the focus among the children.
+    ~TClassicWindow() override;
 
     QWidget *client() const { return m_client; }
     Kind kind() const { return m_kind; }
@@ -177,6 +180,7 @@ private:
     bool m_buttonDown = false;
     bool m_altAlone = false;
     bool m_helpButton = true;
+    QMetaObject::Connection m_focusWatch;
 };
 
 // A modal dialog of the simulated desktop: a frameless top-level dialog filled

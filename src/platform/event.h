@@ -1,11 +1,18 @@
 #pragma once
 
+#include "platform/error_report.h"
+
 #include <functional>
 #include <utility>
 
 // A binding point: one handler or none. A lesson binds a main-window handler
 // to a shared component when its page is entered and unbinds it on leaving;
 // binding again replaces the previous handler.
+//
+// What a handler throws ends at its binding point: it is reported
+// (reportError) and the caller goes on, so no exception of a bound handler
+// (an action, a timer, a hook, a click) unwinds through the toolkit's event
+// code.
 template <class... A>
 class Event {
 public:
@@ -22,8 +29,14 @@ public:
     // copied first, so it may rebind or unbind this event while it runs.
     void operator()(A... a) const
     {
-        if (Handler h = m_handler)
+        Handler h = m_handler;
+        if (!h)
+            return;
+        try {
             h(std::forward<A>(a)...);
+        } catch (...) {
+            reportCurrentException();
+        }
     }
 
 private:

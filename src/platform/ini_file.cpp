@@ -1,17 +1,25 @@
 #include "platform/ini_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
 // One line of the file: [start, end) is its text without the line break,
-// next is where the following line starts.
+// next is where the following line starts (next == end: the last line, with
+// no break). A line ends at LF, at CR LF or at a lone CR, wherever it
+// stands, so reading and writing agree on every file: a CR is never part of
+// a name or value.
 struct Line {
     qsizetype start;
     qsizetype end;
@@ -24,11 +32,14 @@ QList<Line> splitLines(const QByteArray &content)
     qsizetype pos = 0;
     const qsizetype size = content.size();
     while (pos < size) {
-        qsizetype nl = content.indexOf('\n', pos);
-        const qsizetype next = nl < 0 ? size : nl + 1;
-        qsizetype end = nl < 0 ? size : nl;
-        if (end > pos && content.at(end - 1) == '\r')
-            --end;
+        qsizetype end = pos;
+        while (end < size && content.at(end) != '\n' && content.at(end) != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < size && content.at(next) == '\r')
+            ++next;
+        if (next < size && content.at(next) == '\n')
+            ++next;
         lines.append({pos, end, next});
         pos = next;
     }
@@ -49,6 +60,17 @@ QByteArrayView trimmed(QByteArrayView v)
 bool sameName(QByteArrayView a, QByteArrayView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Whether the set did not hold the name yet, compared as sameName compares
+// (both fold ASCII letters only); it then holds it.
+bool firstTime(QSet<QByteArray> &seen, QByteArrayView name)
+{
+    const QByteArray folded = name.toByteArray().toLower();
+    if (seen.contains(folded))
+        return false;
+    seen.insert(folded);
+    return true;
 }
 
 // What one line of an INI file says.
@@ -77,6 +99,17 @@ Parsed parseLine(QByteArrayView text)
 QByteArrayView textOf(const QByteArray &content, const Line &line)
 {
     return QByteArrayView(content.constData() + line.start, line.end - line.start);
+}
+
+// A value as the reader gives it: blanks around it dropped, one pair of
+// matching single or double quotes removed, cut at MaxValueLength.
+QByteArray valueRead(QByteArrayView raw)
+{
+    QByteArrayView value = trimmed(raw);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.first(std::min(value.size(), IniFile::MaxValueLength)).toByteArray();
 }
 
 // The lines of the first section of that name, the one the reader uses:
@@ -133,43 +166,48 @@ Location locate(const QByteArray &content, const QList<Line> &lines,
     return loc;
 }
 
-// Adds the name unless the list has it already, compared as the reader
-// compares names.
-void addName(QList<QByteArray> &names, QByteArrayView name)
+// New lines take the break of the file's first line (CR LF, LF or a lone
+// CR); a file without one gets the classic CR LF.
+QByteArray lineBreakOf(const QByteArray &content, const QList<Line> &lines)
 {
-    for (const QByteArray &n : std::as_const(names)) {
-        if (sameName(n, name))
-            return;
+    for (const Line &line : lines) {
+        if (line.next > line.end)
+            return content.mid(line.end, line.next - line.end);
     }
-    names.append(name.toByteArray());
+    return "\r\n";
 }
 
-QByteArray lineBreakOf(const QByteArray &content)
+bool endsWithLineBreak(const QByteArray &content)
 {
-    const qsizetype nl = content.indexOf('\n');
-    if (nl > 0 && content.at(nl - 1) == '\r')
-        return "\r\n";
-    if (nl >= 0)
-        return "\n";
-    return "\r\n";  // a new file gets the classic line breaks
+    return content.endsWith('\n') || content.endsWith('\r');
 }
 
-void requireName(QByteArrayView name, const char *what, QByteArrayView forbidden)
+bool holdsLineBreakOrNul(QByteArrayView text)
 {
-    if (trimmed(name).isEmpty())
-        throw std::invalid_argument(std::string("INI ") + what + " name is empty");
-    for (char c : name) {
-        if (c == '\r' || c == '\n' || c == '\0' || forbidden.contains(c))
-            throw std::invalid_argument(std::string("INI ") + what + " name \""
-                                        + std::string(name.data(), name.size())
-                                        + "\" contains a character it cannot hold");
-    }
+    return text.contains('\r') || text.contains('\n') || text.contains('\0');
+}
+
+// A name is written only when the reader finds exactly it again in the line
+// the writer makes of it ("[Section]" or "Key="): not empty, no line break
+// or NUL, no blanks around it, no "]" in a section name; a key holds no "="
+// and does not begin with "[" or ";" (it would be a section or a comment).
+void requireName(QByteArrayView name, Parsed::Kind kind)
+{
+    const std::string what = kind == Parsed::Section ? "section" : "key";
+    if (name.isEmpty())
+        throw std::invalid_argument("INI " + what + " name is empty");
+    const QByteArray line = kind == Parsed::Section ? '[' + name.toByteArray() + ']'
+                                                    : name.toByteArray() + '=';
+    const Parsed p = parseLine(line);
+    if (holdsLineBreakOrNul(name) || p.kind != kind || p.name.compare(name) != 0)
+        throw std::invalid_argument("INI " + what + " name \"" + std::string(name.data(), name.size())
+                                    + "\" would not read back");
 }
 
 // A new section goes at the end, after a blank line.
 void appendSection(QByteArray &content, const QByteArray &eol, const QByteArray &block)
 {
-    if (!content.isEmpty() && !content.endsWith('\n'))
+    if (!content.isEmpty() && !endsWithLineBreak(content))
         content += eol;
     if (!content.isEmpty())
         content += eol;
@@ -178,10 +216,8 @@ void appendSection(QByteArray &content, const QByteArray &eol, const QByteArray 
 
 void requireValue(QByteArrayView value)
 {
-    for (char c : value) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            throw std::invalid_argument("INI value contains a line break");
-    }
+    if (holdsLineBreakOrNul(value))
+        throw std::invalid_argument("INI value contains a line break or NUL");
 }
 
 }  // namespace
@@ -192,14 +228,27 @@ IniWriteError::IniWriteError(const QString &fileName)
 {
 }
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+IniFile::IniFile(QString path, qint64 readLimit)
+    : m_path(std::move(path)), m_readLimit(readLimit)
+{
+}
+
+ReadStatus IniFile::readStatus() const
+{
+    return readBoundedFile(m_path, m_readLimit).status;
+}
 
 QByteArray IniFile::load() const
 {
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return readBoundedFile(m_path, m_readLimit).bytes;
+}
+
+QByteArray IniFile::loadForWrite() const
+{
+    ReadResult r = readBoundedFile(m_path, m_readLimit);
+    if (!r.ok() && r.status != ReadStatus::Missing)
+        throw IniWriteError(m_path);
+    return std::move(r.bytes);
 }
 
 void IniFile::store(const QByteArray &content) const
@@ -213,6 +262,33 @@ void IniFile::store(const QByteArray &content) const
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()
         || !file.commit())
         throw IniWriteError(m_path);
+    // The rename is an entry of the folder: synced, it survives a power loss.
+    const QByteArray dir = QFile::encodeName(info.absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void IniFile::removeStrayTemporaryFiles(const QString &path)
+{
+    // QSaveFile names its temporary file after the file, a dot and six
+    // random letters ("QL2Dusr.qlu.dBimhI"); with unnamed temporary files
+    // (O_TMPFILE) that name exists only between the link and the rename of a
+    // commit, without them from the open on.
+    const QFileInfo info(path);
+    const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName())
+                                            + QStringLiteral("\\.[A-Za-z]{6}")));
+    QDir dir = info.absoluteDir();
+    const QStringList candidates =
+        dir.entryList({info.fileName() + QStringLiteral(".*")},
+                      QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : candidates) {
+        if (pattern.match(name).hasMatch())
+            dir.remove(name);
+    }
 }
 
 QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
@@ -228,37 +304,42 @@ std::optional<QByteArray> IniFile::value(QByteArrayView section, QByteArrayView 
     const Location loc = locate(content, lines, trimmed(section), key);
     if (loc.keyLine < 0)
         return std::nullopt;
-    const Parsed p = parseLine(textOf(content, lines[loc.keyLine]));
-    QByteArrayView value = trimmed(p.value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
-        && value.back() == value.front())
-        value = value.sliced(1, value.size() - 2);
-    return value.first(std::min(value.size(), MaxValueLength)).toByteArray();
+    return valueRead(parseLine(textOf(content, lines[loc.keyLine])).value);
 }
 
 QList<QByteArray> IniFile::sections() const
 {
     const QByteArray content = load();
     QList<QByteArray> names;
+    QSet<QByteArray> seen;  // the names so far, as the reader compares them
     for (const Line &line : splitLines(content)) {
         const Parsed p = parseLine(textOf(content, line));
-        if (p.kind == Parsed::Section)
-            addName(names, p.name);
+        if (p.kind == Parsed::Section && firstTime(seen, p.name))
+            names.append(p.name.toByteArray());
     }
     return names;
 }
 
-QList<QByteArray> IniFile::keys(QByteArrayView section) const
+QList<std::pair<QByteArray, QByteArray>> IniFile::readSection(QByteArrayView section) const
 {
     const QByteArray content = load();
     const QList<Line> lines = splitLines(content);
     const SectionSpan span = findSection(content, lines, trimmed(section));
-    QList<QByteArray> names;
+    QList<std::pair<QByteArray, QByteArray>> entries;
+    QSet<QByteArray> seen;  // the names so far, as the reader compares them
     for (qsizetype i = span.header + 1; span.header >= 0 && i < span.end; ++i) {
         const Parsed p = parseLine(textOf(content, lines[i]));
-        if (p.kind == Parsed::Key)
-            addName(names, p.name);
+        if (p.kind == Parsed::Key && firstTime(seen, p.name))
+            entries.append({p.name.toByteArray(), valueRead(p.value)});
     }
+    return entries;
+}
+
+QList<QByteArray> IniFile::keys(QByteArrayView section) const
+{
+    QList<QByteArray> names;
+    for (auto &[key, value] : readSection(section))
+        names.append(std::move(key));
     return names;
 }
 
@@ -318,15 +399,15 @@ bool IniFile::readBool(QByteArrayView section, QByteArrayView key, bool fallback
 
 void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
-    requireName(section, "section", "]");
-    requireName(key, "key", "=");
+    requireName(section, Parsed::Section);
+    requireName(key, Parsed::Key);
     requireValue(value);
 
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
-    const Location loc = locate(content, lines, trimmed(section), key);
-    const QByteArray eol = lineBreakOf(content);
-    const QByteArray entry = trimmed(key).toByteArray() + '=' + value.toByteArray();
+    const Location loc = locate(content, lines, section, key);
+    const QByteArray eol = lineBreakOf(content, lines);
+    const QByteArray entry = key.toByteArray() + '=' + value.toByteArray();
 
     if (loc.keyLine >= 0) {
         // Only the value changes: the key keeps the spelling the file gives
@@ -343,7 +424,7 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
         else
             content.insert(after.next, entry + eol);
     } else {
-        appendSection(content, eol, '[' + trimmed(section).toByteArray() + ']' + eol + entry + eol);
+        appendSection(content, eol, '[' + section.toByteArray() + ']' + eol + entry + eol);
     }
     store(content);
 }
@@ -355,7 +436,7 @@ void IniFile::writeInteger(QByteArrayView section, QByteArrayView key, int value
 
 void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
 {
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
     const Location loc = locate(content, lines, trimmed(section), key);
     if (loc.keyLine < 0)
@@ -368,23 +449,23 @@ void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
 void IniFile::writeSection(QByteArrayView section,
                            const QList<std::pair<QByteArray, QByteArray>> &entries)
 {
-    requireName(section, "section", "]");
+    requireName(section, Parsed::Section);
     for (const auto &[key, value] : entries) {
-        requireName(key, "key", "=");
+        requireName(key, Parsed::Key);
         requireValue(value);
     }
 
-    QByteArray content = load();
+    QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);
-    const Location loc = locate(content, lines, trimmed(section), {});
+    const Location loc = locate(content, lines, section, {});
     if (loc.sectionLine < 0 && entries.isEmpty())
         return;  // nothing to remove
-    const QByteArray eol = lineBreakOf(content);
+    const QByteArray eol = lineBreakOf(content, lines);
     QByteArray block;
     if (!entries.isEmpty()) {
-        block = '[' + trimmed(section).toByteArray() + ']' + eol;
+        block = '[' + section.toByteArray() + ']' + eol;
         for (const auto &[key, value] : entries)
-            block += trimmed(key).toByteArray() + '=' + value + eol;
+            block += key + '=' + value + eol;
     }
 
     if (loc.sectionLine >= 0) {

@@ -38,9 +38,25 @@ QStringList findLanguageFiles(const QString &dir)
 
 QString languageDisplayName(const QString &path)
 {
-    const IniFile ini(path);
+    const IniFile ini(path, ReadLimit::LanguageFile);
     const CodePage cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
     return cp.decode(ini.readString("LANGUAGE", "Name", ""));
+}
+
+std::optional<QString> languageFileProblem(const QString &path)
+{
+    const IniFile ini(path, ReadLimit::LanguageFile);
+    const ReadStatus status = ini.readStatus();
+    if (status == ReadStatus::Missing)
+        return std::nullopt;
+    if (status != ReadStatus::Ok)
+        return unableToReadMessage(path);
+    for (const QByteArray &section : ini.sections()) {
+        if (section.compare("LANGUAGE", Qt::CaseInsensitive) == 0)
+            return std::nullopt;
+    }
+    return QStringLiteral("%1 is not a language file of Quillan 2: it has no [LANGUAGE] section.")
+        .arg(path);
 }
 
 QString derivedInfoPath(const QString &languageFile, const QString &programDir)

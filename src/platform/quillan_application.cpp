@@ -1,6 +1,7 @@
 #include "platform/quillan_application.h"
 
 #include "platform/error_box.h"
+#include "platform/error_report.h"
 #include "platform/period_look.h"
 
 #include <QIcon>
@@ -8,16 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <exception>
-#include <utility>
-
 namespace {
-
-ErrorReporter &currentReporter()
-{
-    static ErrorReporter reporter;
-    return reporter;
-}
 
 // Runs before the application object exists, which is the only time the
 // scaling policy can be set. A screen at 120 dots per inch would otherwise be
@@ -99,19 +91,6 @@ void showErrorBox(const QString &title, const QString &text)
     box.exec();
 }
 
-void reportError(const QString &message)
-{
-    if (const ErrorReporter &r = currentReporter())
-        r(message);
-    else
-        showErrorBox(QApplication::applicationName(), message);
-}
-
-ErrorReporter setErrorReporter(ErrorReporter reporter)
-{
-    return std::exchange(currentReporter(), std::move(reporter));
-}
-
 QuillanApplication::QuillanApplication(int &argc, char **argv)
     : QApplication(beforeApplication(argc), argv)
 {
@@ -129,16 +108,20 @@ QuillanApplication::QuillanApplication(int &argc, char **argv)
     setWindowIcon(icon);
     applyPeriodLook(*this);
     installEventFilter(new WindowActivator(this));
+    setStandardErrorReport([](const QString &message) { showErrorBox(applicationName(), message); });
+}
+
+QuillanApplication::~QuillanApplication()
+{
+    setStandardErrorReport({});
 }
 
 bool QuillanApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception &e) {
-        reportError(QString::fromUtf8(e.what()));
     } catch (...) {
-        reportError(QStringLiteral("An unexpected error occurred."));
+        reportCurrentException();
     }
     return false;
 }

@@ -8,6 +8,7 @@
 #include "effects/pic_clip.h"
 #include "effects/secret_panel.h"
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
 #include "platform/picture.h"
@@ -78,9 +79,14 @@ void TfrmMain::EnterT003()
 
     // The credits' letters are decoded from the language's code page. A
     // file that is missing or cannot be read leaves the panel blank; the
-    // pictures still change.
-    if (!pnCredits->LoadLinesFromFile(FInfoPath + QStringLiteral("T003Cred.txt"), FCharset))
+    // pictures still change. One that is there but is not read (not a
+    // regular file, over the limit) is told as well.
+    const QString creditsPath = FInfoPath + QStringLiteral("T003Cred.txt");
+    const ReadStatus credits = pnCredits->LoadLinesFromFile(creditsPath, FCharset);
+    if (credits != ReadStatus::Ok)
         pnCredits->setLines({});
+    if (credits != ReadStatus::Ok && credits != ReadStatus::Missing)
+        reportError(unableToReadMessage(creditsPath));
     pnCredits->setActive(true);
     m_page.onLeave([this] { pnCredits->setActive(false); });  // its scrolling stops with the page
 

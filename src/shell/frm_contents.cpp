@@ -1,8 +1,8 @@
 #include "shell/frm_contents.h"
 
+#include "platform/error_report.h"
 #include "platform/image_list.h"
 #include "platform/period_look.h"
-#include "platform/quillan_application.h"
 #include "platform/tree_view.h"
 
 #include <QGroupBox>

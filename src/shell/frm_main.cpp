@@ -6,6 +6,7 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/image_list.h"
 #include "platform/ini_file.h"
 #include "platform/panel.h"
@@ -188,7 +189,19 @@ void TfrmMain::FormCreate()
     const std::optional<QByteArray> userPath = FLangFile->value("PATHS", "UserPath");
     FUserPath = userPath ? withForwardSlashes(cp.decode(*userPath)) : m_programDir + "Users/";
 
-    FUserFile = std::make_unique<IniFile>(progressFilePath());
+    const QString progressPath = progressFilePath();
+    // Temporary files of writes that a crash or a kill interrupted.
+    IniFile::removeStrayTemporaryFiles(progressPath);
+    FUserFile = std::make_unique<IniFile>(progressPath, ReadLimit::ProgressFile);
+    // A progress file that is there but cannot be read (a FIFO, a device, an
+    // oversized file) is told; the course starts from the beginning, and the
+    // file is left alone: no progress of this run is written over it.
+    const ReadStatus progressStatus = FUserFile->readStatus();
+    FUserFileUnread = progressStatus != ReadStatus::Ok && progressStatus != ReadStatus::Missing;
+    if (FUserFileUnread)
+        reportError(unableToReadMessage(progressPath)
+                    + QStringLiteral("\n\nThe course starts from the beginning, and this "
+                                     "run's progress is not saved."));
     // A hand-edited value outside the course's pages must not lead anywhere.
     FMaxIndex = std::clamp(FUserFile->readInteger("USERINFO", "MaxIndex", 0), 0, PageCount - 1);
 

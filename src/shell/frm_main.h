@@ -304,6 +304,9 @@ private:
     int FCharset = 1;
     std::unique_ptr<IniFile> FLangFile;
     std::unique_ptr<IniFile> FUserFile;
+    // The progress file was there at start-up but could not be read: the
+    // run's progress is never written over it.
+    bool FUserFileUnread = false;
     int FMaxIndex = 0;
     int FFileType = 0;   // the Open/Save dialog's file type: 0 .doc, 1 .txt, 2 all
     int FThumbnail = 0;  // the credits' next thumbnail

@@ -3,8 +3,8 @@
 #include "shell/frm_main.h"
 
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/ini_file.h"
-#include "platform/quillan_application.h"
 #include "shell/course_outline.h"
 #include "shell/frm_contents.h"
 #include "shell/pages.h"
@@ -40,16 +40,19 @@ void TfrmMain::tbExitClick()
 
 void TfrmMain::SaveProgress(int p)
 {
+    // A refused write is told to the learner; the page change that caused it
+    // goes on, and the progress holds for this run. So it does, unwritten, for
+    // a progress file that could not be read (told at start-up).
     if (p > FMaxIndex) {
         FMaxIndex = p;
-        // A refused write is told to the learner; the page change that
-        // caused it goes on, and the progress holds for this run.
-        try {
-            const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
-            FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
-            FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
-        } catch (const IniWriteError &e) {
-            reportError(QString::fromStdString(e.what()));
+        if (!FUserFileUnread) {
+            try {
+                const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
+                FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
+                FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
+            } catch (const IniWriteError &e) {
+                reportError(QString::fromStdString(e.what()));
+            }
         }
     }
     tbForward->setEnabled(currentPage() < FMaxIndex);

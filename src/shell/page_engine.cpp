@@ -5,7 +5,10 @@
 // page's set-up changed on the shared controls (the page scope).
 #include "shell/frm_main.h"
 
+#include "platform/bounded_read.h"
+
 #include "lessons/frm_wordpad.h"
+#include "platform/bounded_read.h"
 #include "platform/components.h"
 #include "platform/panel.h"
 #include "platform/quillan_application.h"
@@ -14,7 +17,6 @@
 #include "shell/pages.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextDocument>
@@ -158,10 +160,13 @@ void TfrmMain::LeavePage(int index)
 
 void TfrmMain::LoadPageInfo(const QString &name)
 {
-    QFile file(FInfoPath + name + QStringLiteral(".rtf"));
+    // Only a regular file of a sensible size: a FIFO, a device or a huge
+    // file must not hang or stall the course; it counts as a missing page.
+    const ReadResult file = readBoundedFile(FInfoPath + name + QStringLiteral(".rtf"),
+                                            ReadLimit::CoursePage);
     auto *doc = new QTextDocument(reMain);
     doc->setDefaultFont(reMain->font());
-    if (file.open(QIODevice::ReadOnly) && loadRtf(file.readAll(), *doc)) {
+    if (file.ok() && loadRtf(file.bytes, *doc)) {
         // The editor frees a document of its own when it is replaced; one
         // of ours (a page loaded before) is freed here.
         QTextDocument *old = reMain->document();
@@ -171,7 +176,7 @@ void TfrmMain::LoadPageInfo(const QString &name)
             delete old;
         return;
     }
-    // A missing file leaves the panel as it was.
+    // A missing or unreadable file leaves the panel as it was.
     delete doc;
     showErrorBox(QStringLiteral("Error"), langText("LABELS", "ErrorLoadingInfo", "!!!"));
     requestTermination();

@@ -4,6 +4,7 @@
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/classic_window.h"
+#include "platform/error_report.h"
 #include "platform/ini_file.h"
 #include "shell/frm_contents.h"
 #include "shell/frm_main.h"
@@ -16,6 +17,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +159,40 @@ TEST_F(StartupTest, ArgumentIsAlwaysInsideTheProgramDirectory)
     ASSERT_TRUE(program.start());
     EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "sub/QL2Eng.ini");
     EXPECT_EQ(unexpected.count(), 0);
+}
+
+// A file that is there but is no language file is named to the learner, who
+// chooses again; cancelling then ends the program.
+TEST_F(StartupTest, AFileThatIsNoLanguageFileIsNamedAndTheChoiceAskedAgain)
+{
+    language("QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+    language("QL2Junk.ini", QByteArray("\x8f\x01\xff[LANG\x00UAGE\n\xfe=\x02", 16));
+    QStringList errors;
+    setErrorReporter([&](const QString &message) { errors << message; });
+    const QString junk = dir() + "QL2Junk.ini";
+    const struct {
+        const char *name;
+        std::function<void(QWidget *)> answer;
+        bool started;
+    } cases[] = {
+        {"another choice", [](QWidget *w) { pressKey(w, Qt::Key_Return); }, true},
+        {"cancelled", [](QWidget *w) { pressKey(w, Qt::Key_Escape); }, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        errors.clear();
+        ModalAnswerer answer(c.answer);
+        Program program(dir(), {QStringLiteral("QL2Junk.ini")});
+        EXPECT_EQ(program.start(), c.started);
+        EXPECT_EQ(errors, QStringList{junk + " is not a language file of Quillan 2: it has no "
+                                             "[LANGUAGE] section."});
+        EXPECT_EQ(answer.titles(), QStringList{"Select language"});
+        if (c.started)
+            EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2Eng.ini");
+        else
+            EXPECT_EQ(program.frmMain(), nullptr);
+    }
+    setErrorReporter({});
 }
 
 }  // namespace

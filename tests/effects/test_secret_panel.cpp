@@ -1,6 +1,6 @@
 #include "effects/secret_panel.h"
+#include "platform/error_report.h"
 #include "platform/period_look.h"
-#include "platform/quillan_application.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>
@@ -415,7 +415,7 @@ TEST(TSecretPanel, LoadsLinesInTheLanguagesCodePage)
         const QString path = dir.filePath(QStringLiteral("T003Cred.txt"));
         writeFile(path, c.bytes);
         TSecretPanel panel;
-        ASSERT_TRUE(panel.LoadLinesFromFile(path, c.charset));
+        ASSERT_EQ(panel.LoadLinesFromFile(path, c.charset), ReadStatus::Ok);
         EXPECT_EQ(panel.Lines(), c.expected);
     }
 }
@@ -425,8 +425,10 @@ TEST(TSecretPanel, AMissingFileLeavesTheLinesAsTheyWere)
     QTemporaryDir dir;
     TSecretPanel panel;
     panel.setLines({"Before"});
-    EXPECT_FALSE(panel.LoadLinesFromFile(dir.filePath(QStringLiteral("missing.txt")), 0));
-    EXPECT_FALSE(panel.LoadLinesFromFile(dir.path(), 0)) << "a folder is no text file";
+    EXPECT_EQ(panel.LoadLinesFromFile(dir.filePath(QStringLiteral("missing.txt")), 0),
+              ReadStatus::Missing);
+    EXPECT_EQ(panel.LoadLinesFromFile(dir.path(), 0), ReadStatus::NotRegular)
+        << "a folder is no text file";
     EXPECT_EQ(panel.Lines(), QStringList{"Before"});
 }
 

@@ -96,7 +96,7 @@ TEST(LessonT056, SavesMyDocumentByNameOnceThenAtOnce)
             QTest::mouseClick(d->btnOpen, Qt::LeftButton);
         },
         [&] { pressKey(f, Qt::Key_S); });
-    EXPECT_EQ(storedSection(f, "DOCUMENT"), "[DOCUMENT]\r\nLine0=Dear Ann,\r\nLine1=\r\nLine2=see you\r\n");
+    EXPECT_EQ(storedSection(f, "DOCUMENT"), "[DOCUMENT]\r\nLine0=\"Dear Ann,\"\r\nLine1=\"\"\r\nLine2=\"see you\"\r\n");
     EXPECT_EQ(wp->caption(), "My Document - Wordpad");
     EXPECT_EQ(m.sbWPad->text(), "My Document - Wordpad");
     EXPECT_TRUE(m.tbForward->isEnabled());
@@ -105,7 +105,7 @@ TEST(LessonT056, SavesMyDocumentByNameOnceThenAtOnce)
     // Saved once, a shorter text is saved at once and leaves no old lines.
     wp->reWPad->setPlainText(QStringLiteral("Dear Ann"));
     EXPECT_FALSE(saveAs(f, {}));
-    EXPECT_EQ(storedSection(f, "DOCUMENT"), "[DOCUMENT]\r\nLine0=Dear Ann\r\n");
+    EXPECT_EQ(storedSection(f, "DOCUMENT"), "[DOCUMENT]\r\nLine0=\"Dear Ann\"\r\n");
 
     // A new visit asks for the name again; leaving restores the window.
     f.goTo(5);
@@ -278,11 +278,11 @@ const T059Case kT059Cases[] = {
     {"0 Save", 0, Event::Save, 0, "My Document - Wordpad", false, ""},
     {"0 Close", 0, Event::Close, 0, "My Document - Wordpad", false, ""},
     {"1 New", 1, Event::New, 1, "Document - Wordpad", false, ""},
-    {"1 Save", 1, Event::Save, 2, "Comments - Wordpad", true, "[COMMENTS]\r\nLine0=Nice course!\r\n"},
+    {"1 Save", 1, Event::Save, 2, "Comments - Wordpad", true, "[COMMENTS]\r\nLine0=\"Nice course!\"\r\n"},
     {"1 Close", 1, Event::Close, 1, "Document - Wordpad", false, ""},
-    {"2 New", 2, Event::New, 2, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=Nice course\r\n"},
-    {"2 Save", 2, Event::Save, 2, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=Nice course!\r\n"},
-    {"2 Close", 2, Event::Close, -1, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=Nice course\r\n"},
+    {"2 New", 2, Event::New, 2, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=\"Nice course\"\r\n"},
+    {"2 Save", 2, Event::Save, 2, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=\"Nice course!\"\r\n"},
+    {"2 Close", 2, Event::Close, -1, "Comments - Wordpad", false, "[COMMENTS]\r\nLine0=\"Nice course\"\r\n"},
 };
 
 TEST(LessonT059, EveryStateAnswersEveryEventAsTheExerciseSays)

@@ -1,15 +1,21 @@
+#include "platform/components.h"
 #include "platform/error_box.h"
+#include "platform/error_report.h"
 #include "platform/ini_file.h"
 #include "platform/quillan_application.h"
 #include "support/test_support.h"
 
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The last resort: a handler connected straight to a signal, not bound to a
+// binding point, throws through the toolkit's event code up to notify.
 TEST(ErrorReport, AnExceptionInAnEventHandlerIsShownAndTheProgramGoesOn)
 {
     QPushButton button(QStringLiteral("Save"));
@@ -34,6 +40,40 @@ TEST(ErrorReport, AnExceptionInAnEventHandlerIsShownAndTheProgramGoesOn)
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_TRUE(clicked);
     EXPECT_EQ(answerer.count(), 1);
+}
+
+// A bound handler's error ends where the handler is called: it is reported
+// there, once, and never unwinds through the button's or the action's code.
+TEST(ErrorReport, ABoundHandlersErrorIsReportedAtItsBindingPoint)
+{
+    QStringList reported;
+    const ErrorReporter box = setErrorReporter([&](const QString &m) { reported << m; });
+    QTemporaryDir dir;
+    IniFile unwritable(dir.filePath("no/such/folder/QL2Dusr.qlu"));
+    const QString refused = "Unable to write to " + unwritable.path();
+
+    TAction aSave(QStringLiteral("aSave"));
+    QToolButton tbSave;
+    tbSave.setDefaultAction(&aSave);
+    tbSave.show();
+    int saves = 0;
+    aSave.OnExecute.bind([&] {
+        ++saves;
+        unwritable.writeInteger("USERINFO", "MaxIndex", saves);
+    });
+
+    // Called straight, with no event and no notify around the call.
+    EXPECT_NO_THROW(tbSave.click());
+    EXPECT_NO_THROW(aSave.execute());
+    EXPECT_EQ(reported, (QStringList{refused, refused}));
+
+    // A learner's clicks: each is reported once, and the next one still runs.
+    reported.clear();
+    QTest::mouseClick(&tbSave, Qt::LeftButton);
+    QTest::mouseClick(&tbSave, Qt::LeftButton);
+    EXPECT_EQ(saves, 4);
+    EXPECT_EQ(reported, (QStringList{refused, refused}));
+    setErrorReporter(box);
 }
 
 TEST(ErrorReport, TheBoxWearsTheClassicFrameAndClosesAnyWay)

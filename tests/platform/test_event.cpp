@@ -1,9 +1,12 @@
 #include "platform/components.h"
+#include "platform/error_report.h"
 #include "platform/event.h"
 #include "platform/image_widget.h"
 #include "platform/page_scope.h"
 
 #include <QWidget>
+
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +39,31 @@ TEST(Event, AHandlerMayUnbindItselfWhileRunning)
     e();
     e();
     EXPECT_EQ(runs, 1);
+}
+
+TEST(Event, WhatAHandlerThrowsIsReportedAndEndsThere)
+{
+    QStringList reported;
+    const ErrorReporter box = setErrorReporter([&](const QString &m) { reported << m; });
+    const struct {
+        const char *name;
+        std::function<void()> fail;
+        QString report;
+    } cases[] = {
+        {"a std::exception", [] { throw std::runtime_error("disk full"); }, "disk full"},
+        {"anything else", [] { throw 42; }, "An unexpected error occurred."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        reported.clear();
+        Event<int, bool &> e;
+        bool handled = false;
+        e.bind([&](int, bool &out) { out = true; c.fail(); });
+        EXPECT_NO_THROW(e(1, handled));
+        EXPECT_TRUE(handled);
+        EXPECT_EQ(reported, QStringList{c.report});
+    }
+    setErrorReporter(box);
 }
 
 // A page's set-up on shared controls, and what leaving the page gives back.

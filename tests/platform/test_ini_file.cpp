@@ -46,6 +46,9 @@ const ReadCase kReadCases[] = {
     {"equals in value", "[A]\nKey=a=b\n", "A", "Key", "a=b"},
     {"CRLF lines", "[A]\r\nKey=crlf\r\n", "A", "Key", "crlf"},
     {"no final line break", "[A]\nKey=last", "A", "Key", "last"},
+    {"a bare CR ends the last line", "[A]\r\nKey=last\r", "A", "Key", "last"},
+    {"lone CRs end lines", "[A]\rOther=1\rKey=mac\r", "A", "Key", "mac"},
+    {"a lone CR inside a line ends it", "[A]\nOther=1\rKey=v\n", "A", "Key", "v"},
     {"first key wins", "[A]\nKey=one\nKey=two\n", "A", "Key", "one"},
     {"first section wins", "[A]\nX=1\n[A]\nKey=second\n", "A", "Key", "FB"},
     {"key of another section", "[A]\nKey=a\n[B]\nOther=b\n", "B", "Key", "FB"},
@@ -96,7 +99,9 @@ TEST_F(IniFileTest, ListsSectionsAndKeysAsTheReaderFindsThem)
         const IniFile ini = file(c.content);
         EXPECT_EQ(ini.sections(), c.sections);
         EXPECT_EQ(ini.keys(c.section), c.keys);
-        // Every listed name reads back.
+        // Every listed name reads back, and the section's values are the reader's.
+        for (const auto &[key, value] : ini.readSection(c.section))
+            EXPECT_EQ(ini.value(c.section, key), std::optional<QByteArray>(value)) << key.data();
         for (const QByteArray &section : ini.sections()) {
             for (const QByteArray &key : ini.keys(section))
                 EXPECT_TRUE(ini.value(section, key).has_value()) << section.data() << "/" << key.data();
@@ -305,14 +310,103 @@ TEST_F(IniFileTest, WriteKeepsTheFilesPermissions)
     EXPECT_EQ(modeBits(QFile::permissions(path())), modeBits(perms));
 }
 
-TEST_F(IniFileTest, RejectsWhatWouldBreakTheLineStructure)
+struct NameCase {
+    const char *name;
+    QByteArray section;
+    QByteArray key;
+    QByteArray value;
+    bool accepted;
+};
+
+const NameCase kNameCases[] = {
+    {"plain", "A", "Key", "v", true},
+    {"blank, bracket and semicolon inside a key", "A", "my key]x;y[z", "v", true},
+    {"quotes around a key", "A", "\"Key\"", "v", true},
+    {"bracket and semicolon in a section", "[A;", "Key", "v", true},
+    {"key beginning with \"[\": a section header", "A", "[B]", "v", false},
+    {"key beginning with \";\": a comment", "A", ";Key", "v", false},
+    {"blanks before a key", "A", " Key", "v", false},
+    {"tab after a key", "A", "Key\t", "v", false},
+    {"\"=\" in a key", "A", "X=Y", "v", false},
+    {"key that is only \"=\"", "A", "=", "v", false},
+    {"empty key", "A", "", "v", false},
+    {"blank key", "A", "  ", "v", false},
+    {"line break in a key", "A", "Two\nlines", "v", false},
+    {"lone CR in a key", "A", "Key\r", "v", false},
+    {"NUL in a key", "A", QByteArray("K\0y", 3), "v", false},
+    {"\"]\" in a section", "A]", "Key", "v", false},
+    {"blanks around a section", " A ", "Key", "v", false},
+    {"empty section", "", "Key", "v", false},
+    {"line break in a section", "A\nB", "Key", "v", false},
+    {"line break in a value", "A", "Key", "two\nlines", false},
+    {"lone CR in a value", "A", "Key", "v\r", false},
+    {"NUL in a value", "A", "Key", QByteArray("v\0w", 3), false},
+};
+
+TEST_F(IniFileTest, WritesOnlyNamesAndValuesTheReaderGivesBack)
 {
-    IniFile ini = file("[A]\nX=1\n");
-    EXPECT_THROW(ini.writeString("A", "X", "two\nlines"), std::invalid_argument);
-    EXPECT_THROW(ini.writeString("A", "X=Y", "v"), std::invalid_argument);
-    EXPECT_THROW(ini.writeString("A]", "X", "v"), std::invalid_argument);
-    EXPECT_THROW(ini.writeString("A", "", "v"), std::invalid_argument);
-    EXPECT_EQ(readFile(path()), QByteArray("[A]\nX=1\n"));
+    const QByteArray before = "[A]\r\nX=1\r\n";
+    for (const NameCase &c : kNameCases) {
+        SCOPED_TRACE(c.name);
+        IniFile ini = file(before);
+        if (!c.accepted) {
+            EXPECT_THROW(ini.writeString(c.section, c.key, c.value), std::invalid_argument);
+            EXPECT_THROW(ini.writeSection(c.section, {{c.key, c.value}}), std::invalid_argument);
+            EXPECT_EQ(readFile(path()), before);  // byte for byte
+            continue;
+        }
+        ini.writeString(c.section, c.key, c.value);
+        const QByteArray written = readFile(path());
+        EXPECT_EQ(ini.readString(c.section, c.key, "FB"), c.value);
+        EXPECT_TRUE(ini.keys(c.section).contains(c.key));
+        ini.writeString(c.section, c.key, c.value);  // found again: no new line
+        EXPECT_EQ(readFile(path()), written);
+        ini.writeSection(c.section, {{c.key, c.value}});
+        EXPECT_EQ(ini.readSection(c.section), (QList<std::pair<QByteArray, QByteArray>>{{c.key, c.value}}));
+    }
+}
+
+struct LineEndCase {
+    const char *name;
+    QByteArray content;  // section A with X=1
+};
+
+const LineEndCase kLineEnds[] = {
+    {"bare CR at the end", "[A]\r\nX=1\r"},
+    {"CR LF", "[A]\r\nX=1\r\n"},
+    {"LF", "[A]\nX=1\n"},
+    {"no final line break", "[A]\nX=1"},
+    {"lone CRs only", "[A]\rX=1\r"},
+};
+
+struct LineEndWrite {
+    const char *name;
+    const char *section;
+    const char *key;
+    const char *value;
+    QList<std::pair<QByteArray, QByteArray>> sectionA;  // what A then holds
+};
+
+const LineEndWrite kLineEndWrites[] = {
+    {"a new key", "A", "Y", "2", {{"X", "1"}, {"Y", "2"}}},
+    {"the last key replaced", "A", "X", "5", {{"X", "5"}}},
+    {"a section appended", "B", "Z", "3", {{"X", "1"}}},
+};
+
+TEST_F(IniFileTest, WritesAfterAnyLineEndKeepEveryKeyReadable)
+{
+    for (const LineEndCase &c : kLineEnds) {
+        for (const LineEndWrite &w : kLineEndWrites) {
+            SCOPED_TRACE(std::string(c.name) + ", " + w.name);
+            IniFile ini = file(c.content);
+            ini.writeString(w.section, w.key, w.value);
+            const QByteArray written = readFile(path());
+            EXPECT_EQ(ini.readSection("A"), w.sectionA);
+            EXPECT_EQ(ini.readInteger(w.section, w.key, 0), QByteArray(w.value).toInt());
+            ini.writeString(w.section, w.key, w.value);  // the same write again changes nothing
+            EXPECT_EQ(readFile(path()), written);
+        }
+    }
 }
 
 }  // namespace

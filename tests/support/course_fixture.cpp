@@ -2,9 +2,9 @@
 
 #include "app/program.h"
 #include "lessons/frm_wordpad.h"
-#include "platform/rich_edit.h"
 #include "platform/error_box.h"
-#include "platform/quillan_application.h"
+#include "platform/error_report.h"
+#include "platform/rich_edit.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 

@@ -1,4 +1,6 @@
+#include "platform/bounded_read.h"
 #include "support/test_support.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -207,4 +209,37 @@ TEST(CheckLanguage, SeesTheFileAsTheProgramReadsIt)
         EXPECT_EQ(run.lines, expected) << c.what;
         EXPECT_EQ(run.exitCode, expected.isEmpty() ? 0 : 1) << c.what;
     }
+}
+
+// Files the program would not read (see readBoundedFile) are reported, each
+// with its reason, and the check ends instead of waiting on them.
+TEST(CheckLanguage, ReportsInfoFilesTheProgramWouldNotRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    const QByteArray english = readFile(sourceDataDir() + QStringLiteral("QL2Eng.ini"));
+    writeFile(root + QStringLiteral("QL2Eng.ini"), english);
+    writeFile(root + QStringLiteral("QL2Xx1.ini"), english);
+    const QString info = root + QStringLiteral("InfoXx1/");
+    copyEnglishInfo(info);
+
+    writeFile(info + "T051.rtf", QByteArray(ReadLimit::CoursePage + 1, ' '));
+    ASSERT_TRUE(makeFifo(info + "T052.rtf"));
+    QFile::remove(info + "T053.rtf");
+    ASSERT_TRUE(QDir().mkpath(info + "T053.rtf"));
+    ASSERT_TRUE(makeEndlessStream(info + "T003Cred.txt"));
+
+    HangWatchdog watchdog({info + "T052.rtf"});
+    const ToolRun run = runTool({root + QStringLiteral("QL2Xx1.ini")});
+    EXPECT_TRUE(watchdog.finishedInTime()) << "the check waited on the FIFO";
+    EXPECT_EQ(run.exitCode, 1);
+    const QStringList expected = {
+        info + "T003Cred.txt: not a regular file",
+        info + QStringLiteral("T051.rtf: larger than %1 bytes, the most Quillan 2 reads")
+                   .arg(ReadLimit::CoursePage),
+        info + "T052.rtf: not a regular file",
+        info + "T053.rtf: not a regular file",
+    };
+    EXPECT_EQ(run.lines, expected) << run.output.toStdString();
 }

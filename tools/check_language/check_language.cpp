@@ -1,6 +1,7 @@
 // check_language: checks a Quillan 2 language file and its info directory
 // for the mistakes a translator can make, one line per problem.
 
+#include "platform/bounded_read.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
 #include "platform/language_files.h"
@@ -8,7 +9,6 @@
 #include "platform/safe_format.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
@@ -38,8 +38,8 @@ const char kUsage[] =
     "  - the info directory (PATHS/InfoPath, or Info<name>/ beside the file)\n"
     "    exists;\n"
     "  - the info files T001, T003, T004, T051..T059, T059Cmp, T052Txt (.rtf)\n"
-    "    and T003Cred.txt exist and can be read, and the RTF files are RTF\n"
-    "    that Quillan 2 reads;\n"
+    "    and T003Cred.txt exist, are regular files no larger than Quillan 2\n"
+    "    reads and can be read, and the RTF files are RTF that Quillan 2 reads;\n"
     "  - the credits file T003Cred.txt has no line over 255 characters and\n"
     "    only bytes valid in the declared code page.\n"
     "\n"
@@ -72,13 +72,24 @@ QList<Entry> entriesOf(const IniFile &ini)
     return entries;
 }
 
-bool readAll(const QString &path, QByteArray *bytes)
+// Reads a file as Quillan 2 reads it, within the same limit; false with the
+// reason, as a problem line ends, when the program would not read it.
+bool readAll(const QString &path, qint64 limit, QByteArray *bytes, QString *why = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    const ReadResult r = readBoundedFile(path, limit);
+    *bytes = r.bytes;
+    if (why) {
+        switch (r.status) {
+        case ReadStatus::Ok: break;
+        case ReadStatus::Missing: *why = QStringLiteral("missing"); break;
+        case ReadStatus::NotRegular: *why = QStringLiteral("not a regular file"); break;
+        case ReadStatus::TooLarge:
+            *why = QStringLiteral("larger than %1 bytes, the most Quillan 2 reads").arg(limit);
+            break;
+        case ReadStatus::Failed: *why = QStringLiteral("cannot be read"); break;
+        }
+    }
+    return r.ok();
 }
 
 class Checker {
@@ -113,7 +124,7 @@ private:
 bool Checker::run(QString *error)
 {
     QByteArray content;
-    if (!readAll(m_file, &content)) {
+    if (!readAll(m_file, ReadLimit::LanguageFile, &content)) {
         *error = m_file + QStringLiteral(": cannot be read");
         return false;
     }
@@ -122,7 +133,7 @@ bool Checker::run(QString *error)
     const bool isReference = QFileInfo(m_file).canonicalFilePath()
                              == QFileInfo(m_reference).canonicalFilePath();
     if (!isReference) {
-        if (!readAll(m_reference, &content)) {
+        if (!readAll(m_reference, ReadLimit::LanguageFile, &content)) {
             *error = m_reference + QStringLiteral(": reference file cannot be read");
             return false;
         }
@@ -225,13 +236,12 @@ void Checker::checkInfo()
 
     for (const QString &name : rtfFiles) {
         const QString path = infoPath + name + QStringLiteral(".rtf");
-        if (!QFileInfo::exists(path)) {
-            add(path + QStringLiteral(": missing"));
-            continue;
-        }
+        const qint64 limit =
+            name == QLatin1String("T052Txt") ? ReadLimit::LessonDocument : ReadLimit::CoursePage;
         QByteArray bytes;
-        if (!readAll(path, &bytes)) {
-            add(path + QStringLiteral(": cannot be read"));
+        QString why;
+        if (!readAll(path, limit, &bytes, &why)) {
+            add(path + QStringLiteral(": ") + why);
             continue;
         }
         QTextDocument doc;
@@ -242,10 +252,9 @@ void Checker::checkInfo()
 
     const QString credits = infoPath + QStringLiteral("T003Cred.txt");
     QByteArray bytes;
-    if (!QFileInfo::exists(credits))
-        add(credits + QStringLiteral(": missing"));
-    else if (!readAll(credits, &bytes))
-        add(credits + QStringLiteral(": cannot be read"));
+    QString why;
+    if (!readAll(credits, ReadLimit::CreditsText, &bytes, &why))
+        add(credits + QStringLiteral(": ") + why);
     else
         checkCredits(credits, bytes);
 }
