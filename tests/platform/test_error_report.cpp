@@ -18,6 +18,12 @@ namespace {
 // binding point, throws through the toolkit's event code up to notify.
 TEST(ErrorReport, AnExceptionInAnEventHandlerIsShownAndTheProgramGoesOn)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // The last resort: an exception that passes through the toolkit's event
+    // delivery, which the toolkit does not support; it leaks the event on the
+    // way. Handlers bound at a binding point never get here (tested below).
+    GTEST_SKIP() << "the toolkit leaks what an exception unwinds through";
+#endif
     QPushButton button(QStringLiteral("Save"));
     button.show();
     QObject::connect(&button, &QPushButton::clicked, [] { throw IniWriteError("/x/QL2Dusr.qlu"); });
