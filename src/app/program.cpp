@@ -22,20 +22,26 @@ Program::~Program()
     m_selLang.reset();
 }
 
+QString Program::selectLanguage()
+{
+    if (!m_selLang)
+        m_selLang = std::make_unique<TfrmSelLang>(m_programDir);
+    return m_selLang->SelectLanguage();
+}
+
 bool Program::start()
 {
-    m_selLang = std::make_unique<TfrmSelLang>(m_programDir);
-    QString &chosen = m_selLang->FLangFileName;
+    QString &chosen = m_langFile;
 
     // The first argument names the language file, always inside the
     // program directory.
     if (!m_args.isEmpty())
         chosen = m_programDir + withForwardSlashes(m_args.first());
-    else if ((chosen = m_selLang->SelectLanguage()).isEmpty())
+    else if ((chosen = selectLanguage()).isEmpty())
         return false;
 
     // A file that is not there: ask once more, and take that answer as it is.
-    if (!QFileInfo::exists(chosen) && (chosen = m_selLang->SelectLanguage()).isEmpty())
+    if (!QFileInfo::exists(chosen) && (chosen = selectLanguage()).isEmpty())
         return false;
 
     // A file that is there but is no language file (unreadable, or without
@@ -43,7 +49,7 @@ bool Program::start()
     // cancelling the dialog ends the program.
     while (const std::optional<QString> problem = languageFileProblem(chosen)) {
         reportError(*problem);
-        if ((chosen = m_selLang->SelectLanguage()).isEmpty())
+        if ((chosen = selectLanguage()).isEmpty())
             return false;
     }
 

@@ -22,13 +22,23 @@ public:
     // Shows the main window and runs the event loop until it closes.
     int exec();
 
+    // The language selection dialog, made only when the learner is asked
+    // (no argument, or a file that is not there or is no language file);
+    // nullptr when the command line named a good file.
     TfrmSelLang *frmSelLang() const { return m_selLang.get(); }
+    // The chosen language file; empty until a choice is made, and after a
+    // cancelled choice.
+    const QString &langFileName() const { return m_langFile; }
     // The main window, which makes and owns the course's other windows.
     TfrmMain *frmMain() const { return m_main.get(); }
 
 private:
     QString m_programDir;
     QStringList m_args;
+    // Asks for a language with the selection dialog, made the first time.
+    QString selectLanguage();
+
+    QString m_langFile;
     std::unique_ptr<TfrmSelLang> m_selLang;
     std::unique_ptr<TfrmMain> m_main;
 };

@@ -1,6 +1,7 @@
 #include "platform/image_widget.h"
 
 #include <QBitmap>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,24 +13,52 @@ TImage::TImage(QWidget *parent) : QWidget(parent)
 
 void TImage::setPicture(const QPixmap &picture)
 {
+    m_pendingFile.clear();
+    m_prepare = nullptr;
     m_picture = picture.copy();
     if (m_autoSize && !m_picture.isNull())
         resize(m_picture.size());
     update();
 }
 
+void TImage::setPictureFile(const QString &path, std::function<QPixmap(const QPixmap &)> prepare)
+{
+    m_picture = QPixmap();
+    m_pendingFile = path;
+    m_prepare = std::move(prepare);
+    const QSize size = QImageReader(path).size();  // the header only
+    if (m_autoSize && size.isValid())
+        resize(size);
+    update();
+}
+
+QPixmap &TImage::loaded() const
+{
+    if (!m_pendingFile.isEmpty()) {
+        // Read without the toolkit's pixmap cache, which would keep a second
+        // copy of every picture for the program's whole run.
+        QPixmap picture = QPixmap::fromImage(QImageReader(m_pendingFile).read());
+        m_picture = m_prepare ? m_prepare(picture) : picture;
+        m_pendingFile.clear();
+        m_prepare = nullptr;
+    }
+    return m_picture;
+}
+
 void TImage::releasePicture()
 {
+    m_pendingFile.clear();
+    m_prepare = nullptr;
     m_picture = QPixmap();
     update();
 }
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    if (picture().isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_picture);
+    p.drawPixmap(0, 0, picture());
 }
 
 void TImage::mouseMoveEvent(QMouseEvent *event)

@@ -3,6 +3,8 @@
 #include "platform/event.h"
 
 #include <QPixmap>
+
+#include <functional>
 #include <QWidget>
 
 // A picture on a form that can be drawn on (its canvas) and reports mouse
@@ -13,10 +15,15 @@ public:
     explicit TImage(QWidget *parent = nullptr);
 
     // The picture, which is also the drawing surface.
-    QPixmap &canvas() { return m_picture; }
-    const QPixmap &picture() const { return m_picture; }
+    QPixmap &canvas() { return loaded(); }
+    const QPixmap &picture() const { return loaded(); }
     // A private copy: drawing on it never changes the source.
     void setPicture(const QPixmap &picture);
+    // The picture of a file (a resource path works too), read when it is
+    // first shown, drawn on or asked for, and then made ready by prepare
+    // (e.g. withMagentaTransparent): a picture that no page shows costs
+    // nothing at start-up. The image is sized at once from the file's header.
+    void setPictureFile(const QString &path, std::function<QPixmap(const QPixmap &)> prepare = {});
     void releasePicture();
     // Sized by the picture (on by default); off keeps the image's own size.
     void setAutoSize(bool on) { m_autoSize = on; }
@@ -29,7 +36,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QPixmap &loaded() const;
+
+    mutable QPixmap m_picture;
+    // A picture file not read yet, and what makes it ready.
+    mutable QString m_pendingFile;
+    mutable std::function<QPixmap(const QPixmap &)> m_prepare;
     bool m_autoSize = true;
 };
 

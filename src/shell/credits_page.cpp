@@ -35,7 +35,7 @@ void TfrmMain::createCreditsPage()
 
     imgQL2End = new QLabel(Panel4);
     imgQL2End->setObjectName(QStringLiteral("imgQL2End"));
-    imgQL2End->setPixmap(QPixmap(QStringLiteral(":/credits_logo.png")));
+    // The logo and the thumbnails are read on the page's first showing.
     imgQL2End->setGeometry(0, 0, 150, 150);
 
     for (auto [fade, name] : {std::pair{&hfFade1, "hfFade1"}, std::pair{&hfFade2, "hfFade2"}}) {
@@ -65,13 +65,24 @@ void TfrmMain::createCreditsPage()
     picClip->setCols(Thumbnails);
     picClip->setRows(1);
     picClip->setMasked(false);
-    TPicture strip;
-    strip.load(QStringLiteral(":/credits_strip.png"));
-    picClip->setPicture(strip);
+}
+
+void TfrmMain::loadCreditsPictures()
+{
+    // Most runs never reach the credits: their pictures, the largest the
+    // course has, are read on the page's first showing, not at start-up.
+    if (imgQL2End->pixmap().isNull())
+        imgQL2End->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png"))));
+    if (picClip->CellCount() == 0) {
+        TPicture strip;
+        strip.load(QStringLiteral(":/credits_strip.png"));
+        picClip->setPicture(strip);
+    }
 }
 
 void TfrmMain::EnterT003()
 {
+    loadCreditsPictures();
     // The page fills the notebook: the band on top, the credits below it.
     const QRect area(QPoint(0, 0), nbMain->size());
     Panel4->setGeometry(0, 0, area.width(), 150);

@@ -19,6 +19,7 @@
 #include "shell/progress.h"
 
 #include <QCloseEvent>
+#include <QEventLoopLocker>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QPushButton>
@@ -219,6 +220,9 @@ QString TfrmMain::langText(QByteArrayView section, QByteArrayView key,
 
 void TfrmMain::FormShow()
 {
+    // The display warning may close before the main window shows: that is
+    // not the last window closing, and the program goes on.
+    const QEventLoopLocker keepRunning;
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect desk = screen->geometry();
 
@@ -249,9 +253,10 @@ void TfrmMain::FormShow()
     // 6. The word processor's text shows the language's letters through the
     // same decoding as every other text; nothing to set on its font.
 
-    show();
-    // 7. The title page.
+    // 7. The title page, set up before the window maps: the learner's first
+    // sight of the course is the whole page, never an empty panel.
     EnterPage(Page::T001);
+    show();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *)

@@ -255,6 +255,7 @@ private:
     void createStartMenus();
     void createLessonPages();
     void createCreditsPage();
+    void loadCreditsPictures();
     void createCompletionPanel();
 
     // Each page's own set-up (its case of EnterPage). Whatever it changes on

@@ -68,8 +68,8 @@ TImage *pictureHolder(QWidget *parent, const char *name, const QString &resource
 {
     auto *img = new TImage(parent);
     img->setObjectName(QString::fromLatin1(name));
-    const QPixmap picture(resource);
-    img->setPicture(magenta ? withMagentaTransparent(picture) : picture);
+    // Read when a Start menu first opens, not at start-up.
+    img->setPictureFile(resource, magenta ? withMagentaTransparent : std::function<QPixmap(const QPixmap &)>());
     img->hide();
     return img;
 }

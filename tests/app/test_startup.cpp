@@ -53,7 +53,8 @@ TEST_F(StartupTest, ArgumentNamingAFileStartsWithoutAsking)
     Program program(dir(), {QStringLiteral("QL2Eng.ini")});
     ASSERT_TRUE(program.start());
     EXPECT_EQ(unexpected.count(), 0);
-    EXPECT_EQ(program.frmSelLang()->FLangFileName, dir() + "QL2Eng.ini");
+    EXPECT_EQ(program.langFileName(), dir() + "QL2Eng.ini");
+    EXPECT_EQ(program.frmSelLang(), nullptr);  // the learner was not asked
     ASSERT_NE(program.frmMain(), nullptr);
     EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2Eng.ini");
     // Every window exists, hidden, owned by the main window.
@@ -132,7 +133,7 @@ TEST_F(StartupTest, CancelEndsTheProgramWithoutWindowsOrProgress)
         EXPECT_FALSE(program.start());
         EXPECT_EQ(answer.count(), 1);  // no second dialog
         EXPECT_EQ(program.frmMain(), nullptr);
-        EXPECT_TRUE(program.frmSelLang()->FLangFileName.isEmpty());
+        EXPECT_TRUE(program.langFileName().isEmpty());
     }
     EXPECT_FALSE(QFile::exists(config.progressFile()));
     EXPECT_TRUE(QApplication::topLevelWidgets().size() <= 1);
