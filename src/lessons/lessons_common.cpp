@@ -29,7 +29,7 @@ void TfrmMain::createLessonPages()
     };
     // The frame shows the left column of the desktop's icons.
     imgT031Desktop = desktop(Page::T051, "imgT031Desktop");
-    imgT031Desktop->setPicture(QPixmap(QStringLiteral(":/desktop_icons.png")));
+    imgT031Desktop->setPictureFile(QStringLiteral(":/desktop_icons.png"));  // read on T051
     imgT052Desktop = desktop(Page::T052, "imgT052Desktop");
     imgT053Desktop = desktop(Page::T053, "imgT053Desktop");
     imgT054Desktop = desktop(Page::T054, "imgT054Desktop");

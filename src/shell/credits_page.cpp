@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 
 constexpr int Thumbnails = 24;
@@ -50,7 +52,7 @@ void TfrmMain::createCreditsPage()
     pnCredits->setFontColor(Qt::white);
     pnCredits->setBevelOuter(TPanel::Bevel::None);
     pnCredits->setBevelInner(TPanel::Bevel::None);
-    pnCredits->setFont(periodFont(QStringLiteral("Arial"), 13, true));
+    // Its font, with the logo and the thumbnails, on the page's first showing.
     pnCredits->setCycled(true);
     pnCredits->setGlyphLayout(GlyphLayout::glGlyphTop);
     pnCredits->setTextStyle(TextStyle::bvSpace);
@@ -67,22 +69,23 @@ void TfrmMain::createCreditsPage()
     picClip->setMasked(false);
 }
 
-void TfrmMain::loadCreditsPictures()
+void TfrmMain::prepareCreditsPage()
 {
     // Most runs never reach the credits: their pictures, the largest the
-    // course has, are read on the page's first showing, not at start-up.
-    if (imgQL2End->pixmap().isNull())
-        imgQL2End->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png"))));
-    if (picClip->CellCount() == 0) {
-        TPicture strip;
-        strip.load(QStringLiteral(":/credits_strip.png"));
-        picClip->setPicture(strip);
-    }
+    // course has, are read on the page's first showing, not at start-up, and
+    // their font is looked up then.
+    if (std::exchange(m_creditsPrepared, true))
+        return;
+    pnCredits->setFont(periodFont(QStringLiteral("Arial"), 13, true));
+    imgQL2End->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png"))));
+    TPicture strip;
+    strip.load(QStringLiteral(":/credits_strip.png"));
+    picClip->setPicture(strip);
 }
 
 void TfrmMain::EnterT003()
 {
-    loadCreditsPictures();
+    prepareCreditsPage();
     // The page fills the notebook: the band on top, the credits below it.
     const QRect area(QPoint(0, 0), nbMain->size());
     Panel4->setGeometry(0, 0, area.width(), 150);

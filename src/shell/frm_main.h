@@ -255,7 +255,7 @@ private:
     void createStartMenus();
     void createLessonPages();
     void createCreditsPage();
-    void loadCreditsPictures();
+    void prepareCreditsPage();
     void createCompletionPanel();
 
     // Each page's own set-up (its case of EnterPage). Whatever it changes on
@@ -311,6 +311,7 @@ private:
     int FMaxIndex = 0;
     int FFileType = 0;   // the Open/Save dialog's file type: 0 .doc, 1 .txt, 2 all
     int FThumbnail = 0;  // the credits' next thumbnail
+    bool m_creditsPrepared = false;  // font and pictures, on the first showing
 
     // T056: whether the document was saved on this visit of the page.
     enum class T056State { Unsaved, Saved };
