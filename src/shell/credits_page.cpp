@@ -69,18 +69,29 @@ void TfrmMain::createCreditsPage()
     picClip->setMasked(false);
 }
 
+void TfrmMain::prefetchCreditsStrip()
+{
+    // The thumbnails are the largest picture the course has: read on a worker
+    // thread while the learner looks at the title page, they hold up neither
+    // the first frame nor the credits page's first showing.
+    m_creditsStrip = std::async(std::launch::async, [] {
+        TPicture strip;
+        strip.load(QStringLiteral(":/credits_strip.png"));
+        return strip;
+    });
+}
+
 void TfrmMain::prepareCreditsPage()
 {
-    // Most runs never reach the credits: their pictures, the largest the
-    // course has, are read on the page's first showing, not at start-up, and
-    // their font is looked up then.
+    // Most runs never reach the credits: their font is looked up and their
+    // pictures taken on the page's first showing.
     if (std::exchange(m_creditsPrepared, true))
         return;
     pnCredits->setFont(periodFont(QStringLiteral("Arial"), 13, true));
     imgQL2End->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png"))));
-    TPicture strip;
-    strip.load(QStringLiteral(":/credits_strip.png"));
-    picClip->setPicture(strip);
+    if (!m_creditsStrip.valid())  // the page came before the worker started
+        prefetchCreditsStrip();
+    picClip->setPicture(m_creditsStrip.get());
 }
 
 void TfrmMain::EnterT003()

@@ -22,6 +22,7 @@
 #include <QEventLoopLocker>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -257,6 +258,12 @@ void TfrmMain::FormShow()
     // sight of the course is the whole page, never an empty panel.
     EnterPage(Page::T001);
     show();
+
+    // Once the title page is up, the credits' thumbnails are read behind it.
+    QTimer::singleShot(1000, this, [this] {
+        if (!m_creditsPrepared)
+            prefetchCreditsStrip();
+    });
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *)

@@ -6,9 +6,11 @@
 
 #include "platform/event.h"
 #include "platform/page_scope.h"
+#include "platform/picture.h"
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -255,6 +257,7 @@ private:
     void createStartMenus();
     void createLessonPages();
     void createCreditsPage();
+    void prefetchCreditsStrip();
     void prepareCreditsPage();
     void createCompletionPanel();
 
@@ -312,6 +315,7 @@ private:
     int FFileType = 0;   // the Open/Save dialog's file type: 0 .doc, 1 .txt, 2 all
     int FThumbnail = 0;  // the credits' next thumbnail
     bool m_creditsPrepared = false;  // font and pictures, on the first showing
+    std::future<TPicture> m_creditsStrip;  // the thumbnails, read on a worker thread
 
     // T056: whether the document was saved on this visit of the page.
     enum class T056State { Unsaved, Saved };
