@@ -220,6 +220,33 @@ void requireValue(QByteArrayView value)
         throw std::invalid_argument("INI value contains a line break or NUL");
 }
 
+// Sets one key's value in the file's content, as writeString describes.
+void setEntry(QByteArray &content, QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    const QList<Line> lines = splitLines(content);
+    const Location loc = locate(content, lines, section, key);
+    const QByteArray eol = lineBreakOf(content, lines);
+    const QByteArray entry = key.toByteArray() + '=' + value.toByteArray();
+
+    if (loc.keyLine >= 0) {
+        // Only the value changes: the key keeps the spelling the file gives
+        // it, and the blanks around "=" stay as they were.
+        const Line &line = lines[loc.keyLine];
+        qsizetype from = content.indexOf('=', line.start) + 1;
+        while (from < line.end && isBlank(content.at(from)))
+            ++from;
+        content.replace(from, line.end - from, value.toByteArray());
+    } else if (loc.sectionLine >= 0) {
+        const Line &after = lines[loc.lastContentLine];
+        if (after.next == after.end)  // the section's last line has no line break
+            content.insert(after.end, eol + entry);
+        else
+            content.insert(after.next, entry + eol);
+    } else {
+        appendSection(content, eol, '[' + section.toByteArray() + ']' + eol + entry + eol);
+    }
+}
+
 }  // namespace
 
 IniWriteError::IniWriteError(const QString &fileName)
@@ -399,33 +426,21 @@ bool IniFile::readBool(QByteArrayView section, QByteArrayView key, bool fallback
 
 void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
+    writeStrings(section, {{key.toByteArray(), value.toByteArray()}});
+}
+
+void IniFile::writeStrings(QByteArrayView section,
+                           const QList<std::pair<QByteArray, QByteArray>> &entries)
+{
     requireName(section, Parsed::Section);
-    requireName(key, Parsed::Key);
-    requireValue(value);
+    for (const auto &[key, value] : entries) {
+        requireName(key, Parsed::Key);
+        requireValue(value);
+    }
 
     QByteArray content = loadForWrite();
-    const QList<Line> lines = splitLines(content);
-    const Location loc = locate(content, lines, section, key);
-    const QByteArray eol = lineBreakOf(content, lines);
-    const QByteArray entry = key.toByteArray() + '=' + value.toByteArray();
-
-    if (loc.keyLine >= 0) {
-        // Only the value changes: the key keeps the spelling the file gives
-        // it, and the blanks around "=" stay as they were.
-        const Line &line = lines[loc.keyLine];
-        qsizetype from = content.indexOf('=', line.start) + 1;
-        while (from < line.end && isBlank(content.at(from)))
-            ++from;
-        content.replace(from, line.end - from, value.toByteArray());
-    } else if (loc.sectionLine >= 0) {
-        const Line &after = lines[loc.lastContentLine];
-        if (after.next == after.end)  // the section's last line has no line break
-            content.insert(after.end, eol + entry);
-        else
-            content.insert(after.next, entry + eol);
-    } else {
-        appendSection(content, eol, '[' + section.toByteArray() + ']' + eol + entry + eol);
-    }
+    for (const auto &[key, value] : entries)
+        setEntry(content, section, key, value);
     store(content);
 }
 

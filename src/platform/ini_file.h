@@ -91,6 +91,10 @@ public:
     // with "[" or ";".
     void writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
     void writeInteger(QByteArrayView section, QByteArrayView key, int value);
+    // Several keys of one section, each as writeString sets it, in one write:
+    // the file never holds some of the new values without the others.
+    void writeStrings(QByteArrayView section,
+                      const QList<std::pair<QByteArray, QByteArray>> &entries);
     // Removes a key; nothing happens when it is not there.
     void deleteKey(QByteArrayView section, QByteArrayView key);
     // Replaces everything the section holds with these keys, in this order,

@@ -48,8 +48,10 @@ void TfrmMain::SaveProgress(int p)
         if (!FUserFileUnread) {
             try {
                 const QByteArray name = FUserFile->readString("USERINFO", "Name", "NONAME");
-                FUserFile->writeInteger("USERINFO", "CRC", CalcCRC(name));
-                FUserFile->writeInteger("USERINFO", "MaxIndex", FMaxIndex);
+                // One write: the check code always matches the name beside it.
+                FUserFile->writeStrings("USERINFO",
+                                        {{"CRC", QByteArray::number(CalcCRC(name))},
+                                         {"MaxIndex", QByteArray::number(FMaxIndex)}});
             } catch (const IniWriteError &e) {
                 reportError(QString::fromStdString(e.what()));
             }
