@@ -42,14 +42,15 @@ THintOutline::THintOutline(QWidget *window) : QWidget(window)
     setGeometry(window->rect());
 }
 
-void THintOutline::setTarget(const QRect &target)
+void THintOutline::setTarget(const QRect &target, bool inside)
 {
     if (parentWidget() && geometry() != parentWidget()->rect())
         setGeometry(parentWidget()->rect());
-    if (target == m_target)
+    if (target == m_target && inside == m_inside)
         return;
     update(ring(Gap + Width + 4));
     m_target = target;
+    m_inside = inside;
     update(ring(Gap + Width + 4));
 }
 
@@ -61,7 +62,11 @@ QRect THintOutline::ring(int outside) const
 void THintOutline::pulse()
 {
     m_phase = (m_phase + 1) % PulseSteps;
-    // Only the glow changes: the ring's outside band.
+    // Only the glow changes: the band beside the ring.
+    if (m_inside) {
+        update(m_target);
+        return;
+    }
     const QRegion outer(ring(Gap + Width + 4));
     update(outer.subtracted(QRegion(ring(Gap + Width - 1))));
 }
@@ -71,18 +76,31 @@ void THintOutline::paintEvent(QPaintEvent *)
     if (m_target.isEmpty())
         return;
     QPainter p(this);
-    // A glow outside the ring that swells and fades.
+    // A glow beside the ring that swells and fades: outside it, or inside
+    // it for an item among others.
     const double swell = (1 - std::cos(2 * std::numbers::pi * m_phase / PulseSteps)) / 2;
     QColor glow = QColor::fromRgb(Colour);
     glow.setAlpha(static_cast<int>(40 + 130 * swell));
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(glow, 3));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(ring(Gap + Width + 2)), 6, 6);
+    if (m_inside) {
+        p.setPen(QPen(glow, 2));
+        p.drawRoundedRect(QRectF(ring(-Width - 1)), 3, 3);
+    } else {
+        p.setPen(QPen(glow, 3));
+        p.drawRoundedRect(QRectF(ring(Gap + Width + 2)), 6, 6);
+    }
     // The ring itself is solid, pixel for pixel the same colour.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor::fromRgb(Colour), Width));
-    p.drawRoundedRect(ring(Gap + 2), 4, 4);
+    if (m_inside && m_target.height() < 18) {
+        // A list's thin row: a thinner ring on its edge, over as little of
+        // the text as it can.
+        p.setPen(QPen(QColor::fromRgb(Colour), 2));
+        p.drawRoundedRect(m_target.adjusted(0, 0, 0, 1), 2, 2);
+        return;
+    }
+    p.drawRoundedRect(m_inside ? ring(-1).adjusted(0, 0, -1, -1) : ring(Gap + 2), 4, 4);
 }
 
 // --- THintBalloon -----------------------------------------------------------
@@ -389,7 +407,7 @@ bool THintController::show(const NextStep &step)
         m_outline = new THintOutline(window);
     }
     const QRect target(place->widget->mapTo(window, place->rect.topLeft()), place->rect.size());
-    m_outline->setTarget(target);
+    m_outline->setTarget(target, place->inside);
     m_outline->raise();
     m_outline->show();
     if (!m_balloon)
@@ -404,6 +422,8 @@ bool THintController::show(const NextStep &step)
         || m_shown.target != step.target || m_balloon->property("at").toRect() != global) {
         if (inMenu)
             m_balloon->showAt(text, global, {S::Right, S::Left, S::Below, S::Above});
+        else if (place->balloonBelow)
+            m_balloon->showAt(text, global, {S::Below, S::Above, S::Right, S::Left});
         else
             m_balloon->showAt(text, global, {S::Above, S::Below, S::Right, S::Left});
         m_balloon->setProperty("at", global);

@@ -16,6 +16,13 @@ class TTimer;
 struct HintPlace {
     QWidget *widget = nullptr;
     QRect rect;
+    // An item among others (a menu's, a list's): the ring is drawn just
+    // inside its rectangle, so it neither covers its neighbours nor falls
+    // off the edge of the menu.
+    bool inside = false;
+    // The balloon stands below the control rather than above it (where it
+    // would cover what the learner reads first, such as a question).
+    bool balloonBelow = false;
 };
 
 // The spotlight: a pulsing outline around the control to use next, drawn
@@ -28,8 +35,9 @@ class THintOutline : public QWidget {
 public:
     explicit THintOutline(QWidget *window);
 
-    // The control's rectangle in the window's coordinates.
-    void setTarget(const QRect &target);
+    // The control's rectangle in the window's coordinates; the ring outside
+    // it, or just inside it.
+    void setTarget(const QRect &target, bool inside = false);
     QRect target() const { return m_target; }
     // The solid ring is this far outside the control, this wide.
     static constexpr int Gap = 2;
@@ -46,6 +54,7 @@ protected:
 private:
     QRect ring(int outside) const;
     QRect m_target;
+    bool m_inside = false;
     int m_phase = 0;
 };
 

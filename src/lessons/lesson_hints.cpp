@@ -53,11 +53,17 @@ HintPlace whole(QWidget *w)
     return {w, w->rect()};
 }
 
+// A control whose balloon stands below it.
+HintPlace below(QWidget *w)
+{
+    return {w, w->rect(), false, true};
+}
+
 std::optional<HintPlace> menuItem(QMenu *menu, QAction *action)
 {
     if (!menu || !menu->isVisible())
         return std::nullopt;
-    return HintPlace{menu, menu->actionGeometry(action)};
+    return HintPlace{menu, menu->actionGeometry(action), true};
 }
 
 }  // namespace
@@ -147,7 +153,7 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
         QAbstractItemView *view = dlg->cbType->view();
         if (!view->isVisible())
             return std::nullopt;
-        return HintPlace{view->viewport(), view->visualRect(view->model()->index(index, 0))};
+        return HintPlace{view->viewport(), view->visualRect(view->model()->index(index, 0)), true};
     };
     switch (target) {
     case StepTarget::None: return std::nullopt;
@@ -175,21 +181,21 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     case StepTarget::WordpadClose: return HintPlace{wp, wp->buttonRect(Ht::HTCLOSE)};
     case StepTarget::CopyButton: return whole(wp->tbCopy);
     case StepTarget::PasteButton: return whole(wp->tbPaste);
-    case StepTarget::FileTypeBox: return whole(dlg->cbType);
+    case StepTarget::FileTypeBox: return below(dlg->cbType);
     case StepTarget::FileTypeText: return typeEntry(1);
     case StepTarget::FileTypeWordPad: return typeEntry(0);
     case StepTarget::Document2Item: {
         const QList<QListWidgetItem *> items = dlg->lvFiles->findItems(QStringLiteral("Document2"), Qt::MatchExactly);
         if (items.isEmpty())
             return std::nullopt;
-        return HintPlace{dlg->lvFiles->viewport(), dlg->lvFiles->visualItemRect(items.first())};
+        return HintPlace{dlg->lvFiles->viewport(), dlg->lvFiles->visualItemRect(items.first()), true};
     }
     case StepTarget::FileNameBox: return whole(dlg->edName);
     case StepTarget::FileConfirm: return whole(dlg->btnOpen);
     case StepTarget::QuestionYes: {
         QWidget *modal = QApplication::activeModalWidget();
         QPushButton *yes = modal ? modal->findChild<QPushButton *>(QStringLiteral("btnYes")) : nullptr;
-        return yes ? std::optional(whole(yes)) : std::nullopt;
+        return yes ? std::optional(below(yes)) : std::nullopt;
     }
     case StepTarget::PrintConfirm: {
         auto *print = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
@@ -197,7 +203,7 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
         QPushButton *ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
         return ok ? std::optional(whole(ok)) : std::nullopt;
     }
-    case StepTarget::PrintErrorOk: return whole(frmMsgDlg->btnDlg2);
+    case StepTarget::PrintErrorOk: return below(frmMsgDlg->btnDlg2);
     case StepTarget::Forward: return whole(tbForward);
     }
     return std::nullopt;
