@@ -83,6 +83,15 @@ void THintOutline::paintEvent(QPaintEvent *)
     glow.setAlpha(static_cast<int>(40 + 130 * swell));
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(Qt::NoBrush);
+    // A list's thin row: a thinner ring on its edge and no glow, over as
+    // little of the text as it can.
+    const bool thin = m_inside && m_target.height() < 18;
+    if (thin) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor::fromRgb(Colour), 2));
+        p.drawRoundedRect(m_target.adjusted(0, 0, 0, 1), 2, 2);
+        return;
+    }
     if (m_inside) {
         p.setPen(QPen(glow, 2));
         p.drawRoundedRect(QRectF(ring(-Width - 1)), 3, 3);
@@ -93,13 +102,6 @@ void THintOutline::paintEvent(QPaintEvent *)
     // The ring itself is solid, pixel for pixel the same colour.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor::fromRgb(Colour), Width));
-    if (m_inside && m_target.height() < 18) {
-        // A list's thin row: a thinner ring on its edge, over as little of
-        // the text as it can.
-        p.setPen(QPen(QColor::fromRgb(Colour), 2));
-        p.drawRoundedRect(m_target.adjusted(0, 0, 0, 1), 2, 2);
-        return;
-    }
     p.drawRoundedRect(m_inside ? ring(-1).adjusted(0, 0, -1, -1) : ring(Gap + 2), 4, 4);
 }
 
