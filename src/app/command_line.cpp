@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "lessons/next_step.h"
+
 #include <QCommandLineParser>
 
 #ifndef QUILLAN_VERSION
@@ -12,6 +14,12 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help and exit."));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
                                   QStringLiteral("Show the version and exit."));
+const QCommandLineOption kHintDelay(
+    QStringLiteral("hint-delay"),
+    QStringLiteral("Show a learner who has been stuck on a lesson for this many\n"
+                   "seconds where to click next (default 40, or HintDelay in the\n"
+                   "[OPTIONS] section of the progress file); 0 turns hints off."),
+    QStringLiteral("seconds"));
 
 // The parser knows nothing but our own options: the command line is read
 // before the toolkit starts, so that --help and --version work without a
@@ -23,6 +31,7 @@ void describe(QCommandLineParser &parser)
         "used a computer: nine short lessons in a full-screen practice desktop."));
     parser.addOption(kHelp);
     parser.addOption(kVersion);
+    parser.addOption(kHintDelay);
     parser.addPositionalArgument(
         QStringLiteral("language-file"),
         QStringLiteral("The course's language, as the name of its language file\n"
@@ -44,8 +53,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
         c.action = CommandLine::Action::Help;
     } else if (parser.isSet(kVersion)) {
         c.action = CommandLine::Action::Version;
+    } else if (parser.isSet(kHintDelay) && !parseHintDelay(parser.value(kHintDelay).toUtf8())) {
+        c.action = CommandLine::Action::Error;
+        c.error = QStringLiteral("--hint-delay takes a whole number of seconds from 0 to %1, not \"%2\"")
+                      .arg(MaxHintDelay)
+                      .arg(parser.value(kHintDelay));
     } else {
         c.courseArguments = parser.positionalArguments();
+        if (parser.isSet(kHintDelay))
+            c.hintDelay = parseHintDelay(parser.value(kHintDelay).toUtf8());
     }
     return c;
 }

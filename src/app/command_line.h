@@ -3,15 +3,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The program's command line: an optional language file (its name, taken
-// inside the folder of the language files), --help and --version. Anything
-// else that looks like an option is an error.
+// inside the folder of the language files), --hint-delay, --help and
+// --version. Anything else that looks like an option is an error.
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
     // The arguments the course itself reads (the first names the language
     // file); empty when none was given.
     QStringList courseArguments;
+    // --hint-delay: the seconds a learner may be stuck on a lesson before a
+    // hint shows, for this run (0: no hints); unset, the progress file says.
+    std::optional<int> hintDelay;
     // For Error: what was wrong, in one line.
     QString error;
 };

@@ -37,6 +37,7 @@ int main(int argc, char *argv[])
 
     QuillanApplication app(argc, argv);
     Program program(programDirectory(), line.courseArguments);
+    program.setHintDelay(line.hintDelay);
     if (!program.start())
         return 0;
     return program.exec();

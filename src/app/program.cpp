@@ -56,6 +56,7 @@ bool Program::start()
     // The main window, and with it the contents dialog, the word processor,
     // the Open dialog and the message box.
     m_main = std::make_unique<TfrmMain>(chosen, m_programDir);
+    m_main->setHintDelay(m_hintDelay);
     return true;
 }
 

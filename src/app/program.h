@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class TfrmMain;
 class TfrmSelLang;
@@ -15,6 +16,10 @@ public:
     // args are the command-line arguments after the program's own name.
     Program(QString programDir, QStringList args);
     ~Program();
+
+    // The wait before a hint for this run, from the command line; unset, the
+    // progress file says.
+    void setHintDelay(std::optional<int> seconds) { m_hintDelay = seconds; }
 
     // Chooses the language file and creates the windows. Returns false, with
     // no window created, when the learner cancelled the language choice.
@@ -39,6 +44,7 @@ private:
     QString selectLanguage();
 
     QString m_langFile;
+    std::optional<int> m_hintDelay;
     std::unique_ptr<TfrmSelLang> m_selLang;
     std::unique_ptr<TfrmMain> m_main;
 };

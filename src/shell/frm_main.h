@@ -12,6 +12,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class IniFile;
@@ -39,6 +40,10 @@ class TfrmContents;
 class TfrmMsgDlg;
 class TfrmOpnDlg;
 class TfrmWordpad;
+class THintController;
+struct HintPlace;
+struct LessonView;
+enum class StepTarget;
 enum class FileDialogMode : int;
 
 // The program's one visible window: full screen, no border. The page
@@ -151,6 +156,14 @@ public:
     // The credits page (credits_page.cpp): every 3 seconds the two picture
     // panels dissolve to the next course thumbnail.
     void CreditsTimerTick();
+
+    // Help for the learner who is stuck on a lesson page (lesson_hints.cpp).
+    // The wait before a hint comes from the progress file ([OPTIONS]
+    // HintDelay) unless the command line set it for the run; 0 is no hints.
+    void setHintDelay(std::optional<int> seconds) { m_hintDelay = seconds; }
+    THintController *hints() const { return m_hints; }
+    // What the learner sees on the lesson page now.
+    LessonView observeLesson() const;
 
     // Asks the program to end once control is back in the event loop.
     void requestTermination();
@@ -287,6 +300,10 @@ private:
     // The change of page is over: the next one waiting runs.
     void endChange();
 
+    // The hints of a lesson page, from its entry until it is left.
+    void startHints();
+    std::optional<HintPlace> locateHintTarget(StepTarget target) const;
+
     // The final exercise's end: the panel, the completion text, F3.
     void CompleteCourse();
     // The shared part of the lesson hooks; true for a close command.
@@ -323,6 +340,12 @@ private:
     // T059, the final exercise, step by step.
     enum class T059State { MyDocument, NewDocument, CommentsSaved };
     T059State FExerciseState = T059State::MyDocument;
+
+    // The page's task is done on this visit: it recorded the next page as
+    // reached.
+    bool FTaskDone = false;
+    THintController *m_hints = nullptr;
+    std::optional<int> m_hintDelay;
 
     // What the page showing has changed on the shared controls.
     TPageScope m_page;

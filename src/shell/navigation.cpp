@@ -43,6 +43,8 @@ void TfrmMain::SaveProgress(int p)
     // A refused write is told to the learner; the page change that caused it
     // goes on, and the progress holds for this run. So it does, unwritten, for
     // a progress file that could not be read (told at start-up).
+    if (p > currentPage())
+        FTaskDone = true;
     if (p > FMaxIndex) {
         FMaxIndex = p;
         if (!FUserFileUnread) {

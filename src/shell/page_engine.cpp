@@ -95,6 +95,7 @@ void TfrmMain::EnterPage(int index)
     pnMain->realign();
 
     // 4. The page's own set-up.
+    FTaskDone = false;
     (this->*kSetUps[index])();
 
     // 5. and 6. The page comes to the front, and no control of the main
@@ -127,6 +128,10 @@ void TfrmMain::EnterPage(int index)
         frmWordpad->hide();
         sbWPad->hide();
     }
+
+    // The learner who gets stuck on a lesson is shown the next step.
+    if (index >= Page::T051 && index <= Page::T059)
+        startHints();
 
     // 10. Let the new page paint.
     QApplication::processEvents();

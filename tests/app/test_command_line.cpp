@@ -38,6 +38,36 @@ TEST(CommandLine, OptionsAndTheLanguageFile)
     }
 }
 
+TEST(CommandLine, HintDelayForOneRun)
+{
+    const struct {
+        QStringList args;
+        Action action;
+        std::optional<int> delay;
+        QStringList course;
+    } cases[] = {
+        {{}, Action::Run, std::nullopt, {}},
+        {{"--hint-delay", "5", "QL2Eng.ini"}, Action::Run, 5, {"QL2Eng.ini"}},
+        {{"QL2Eng.ini", "--hint-delay=0"}, Action::Run, 0, {"QL2Eng.ini"}},
+        {{"--hint-delay", "86400"}, Action::Run, 86400, {}},
+        {{"--hint-delay", "86401"}, Action::Error, std::nullopt, {}},
+        {{"--hint-delay", "-1"}, Action::Error, std::nullopt, {}},
+        {{"--hint-delay", "soon"}, Action::Error, std::nullopt, {}},
+        {{"--hint-delay", "1.5"}, Action::Error, std::nullopt, {}},
+        {{"--hint-delay"}, Action::Error, std::nullopt, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const CommandLine line = parseCommandLine(QStringList{QStringLiteral("quillan2")} + c.args);
+        EXPECT_EQ(line.action, c.action) << line.error.toStdString();
+        EXPECT_EQ(line.hintDelay, c.delay);
+        EXPECT_EQ(line.courseArguments, c.course);
+        if (c.action == Action::Error) {
+            EXPECT_TRUE(line.error.contains(QLatin1String("hint-delay"))) << line.error.toStdString();
+        }
+    }
+}
+
 // The built program itself, without any display: what a volunteer sees in a
 // terminal.
 TEST(CommandLine, TheProgramAnswersWithoutADisplay)
@@ -51,6 +81,7 @@ TEST(CommandLine, TheProgramAnswersWithoutADisplay)
         {{"--help"}, 0, "Usage: quillan2 [options] [language-file]", ""},
         {{"--version"}, 0, "quillan2 (Quillan 2) " QUILLAN_VERSION "\n", ""},
         {{"--bogus"}, 2, "", "quillan2: Unknown option 'bogus'."},
+        {{"--hint-delay", "later"}, 2, "", "quillan2: --hint-delay takes a whole number of seconds from 0 to 86400, not \"later\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());

@@ -359,7 +359,8 @@ TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
         FAIL() << "the print queue QuillanPDF is missing: `make test` sets it up";
     const QList<int> jobsBefore = PrintJobs::ids(QStringLiteral("QuillanPDF"), false);
     XDesktop d(1024, 768, 96);
-    Course course(d);
+    // No hints: the walk's pixel checks see the course alone.
+    Course course(d, {QStringLiteral("--hint-delay"), QStringLiteral("0")});
     Learner l(d, course, kXga);
 
     // The language dialog: English is preselected, Enter takes it.
@@ -545,6 +546,52 @@ TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
     for (const QString &title : d.titlesSeen())
         EXPECT_TRUE(title == QLatin1String("Quillan 2") || !title.contains(QLatin1String("Quillan 2")))
             << "window title \"" << title.toStdString() << "\"";
+}
+
+// A learner who waits on T051 is shown the Start button: a red ring around
+// it and the yellow balloon above it. Clicking Start moves the ring on to
+// the Programs row of the menu.
+TEST(EndToEnd, ALearnerWhoWaitsOnT051IsShownStartThenPrograms)
+{
+    constexpr unsigned kSpotlight = 0xFF0000;
+    constexpr unsigned kBalloon = 0xFFFFE1;
+    XDesktop d(1024, 768, 96);
+    Course course(d, {QStringLiteral("--hint-delay"), QStringLiteral("1"), QStringLiteral("QL2Eng.ini")});
+    Learner l(d, course, kXga);
+    ASSERT_TRUE(l.window(QStringLiteral("Quillan 2")));
+    ASSERT_TRUE(l.taskbarShown(false));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.taskbarShown(true));
+
+    // The Start button: 56 x 22 at (3, taskbar top + 1); the ring stands 3
+    // to 5 pixels outside it.
+    const QRect start(3, l.at.taskbarTop() + 1, 56, 22);
+    ASSERT_TRUE(l.pixelIs("the spotlight rings the Start button", QPoint(start.center().x(), start.top() - 4),
+                          {kSpotlight}, 5s));
+    EXPECT_EQ(d.pixel(QPoint(start.right() + 4, start.center().y())), kSpotlight);
+    // The balloon stands above it, over the desktop.
+    const QRect above(0, start.top() - 80, 300, 70);
+    ASSERT_TRUE(l.wait("the balloon shows above the Start button", [&] {
+        const QImage shot = d.grab(above);
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if ((shot.pixel(x, y) & 0xFFFFFF) == kBalloon)
+                    return true;
+        return false;
+    }));
+    saveScreenshot(d, QStringLiteral("hint-T051-start"));  // the glow pulses: the screen never settles
+
+    // Start, as the hint says: the ring moves to the Programs row (x 24 to
+    // 149, from y 3 of the menu picture, 30 high).
+    d.click(l.at.startButton());
+    ASSERT_TRUE(l.startMenuOpens());
+    const QRect programs(24, l.at.startMenuTop() + 3, 126, 30);
+    ASSERT_TRUE(l.pixelIs("the spotlight rings the Programs row", QPoint(programs.center().x(), programs.top() - 4),
+                          {kSpotlight}));
+    EXPECT_EQ(d.pixel(QPoint(programs.right() + 4, programs.center().y())), kSpotlight);
+    EXPECT_NE(d.pixel(QPoint(start.center().x(), start.top() - 4)), kSpotlight) << "the ring is still on Start";
+    saveScreenshot(d, QStringLiteral("hint-T051-programs"));
+    ASSERT_TRUE(l.exit(true));
 }
 
 // A screen at 120 dots per inch, told by the server or by the desktop's

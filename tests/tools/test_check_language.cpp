@@ -89,6 +89,23 @@ TEST(CheckLanguage, BadUsageExitsWithTwo)
         EXPECT_EQ(runTool(args).exitCode, 2) << args.join(QLatin1Char(' ')).toStdString();
 }
 
+// The reference pack is not compared with itself, but a hint it lacks is
+// listed all the same.
+TEST(CheckLanguage, AHintMissingFromTheReferenceIsListed)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    QByteArray english = readFile(sourceDataDir() + QStringLiteral("QL2Eng.ini"));
+    english = replaceLine(english, "T051Start=", "; no hint for Start");
+    writeFile(root + QStringLiteral("QL2Eng.ini"), english);
+    copyEnglishInfo(root + QStringLiteral("InfoEng/"));
+    const ToolRun run = runTool({root + QStringLiteral("QL2Eng.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.lines, QStringList{root + QStringLiteral("QL2Eng.ini:HINTS/T051Start: missing (a hint Quillan 2 shows)")})
+        << run.output.toStdString();
+}
+
 TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
 {
     QTemporaryDir dir;
@@ -103,6 +120,7 @@ TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
     bad = replaceLine(bad, "lbT001Time=", "lbT001Time=%s left");
     bad = replaceLine(bad, "Charset=", "Charset=204");
     bad = replaceLine(bad, "btnT004OK=", "btnT004OK=O\x98K");
+    bad = replaceLine(bad, "T057Close=", "; T057Close removed");
     writeFile(root + QStringLiteral("QL2Bad.ini"), bad);
 
     const QString info = root + QStringLiteral("InfoBad/");
@@ -122,6 +140,7 @@ TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
     const QString ini = root + QStringLiteral("QL2Bad.ini:");
     const Expected expected[] = {
         {ini + QStringLiteral("LABELS/btnT004Cancel: missing"), "missing key"},
+        {ini + QStringLiteral("HINTS/T057Close: missing"), "missing hint"},
         {ini + QStringLiteral("LABELS/lbT001Time: "), "format not fitting one integer"},
         {ini + QStringLiteral("LABELS/btnT004OK: bytes not valid in windows-1251"), "byte 0x98 in charset 204"},
         {info + QStringLiteral("T053.rtf: missing"), "missing info file"},

@@ -1,6 +1,7 @@
 // check_language: checks a Quillan 2 language file and its info directory
 // for the mistakes a translator can make, one line per problem.
 
+#include "lessons/next_step.h"
 #include "platform/bounded_read.h"
 #include "platform/code_page.h"
 #include "platform/ini_file.h"
@@ -30,6 +31,8 @@ const char kUsage[] =
     "  - every key of the reference file is present where Quillan 2 reads it\n"
     "    (section and key names compared without regard to case, only the first\n"
     "    section of a name counts; skipped when checking the reference);\n"
+    "  - every hint of section HINTS that Quillan 2 shows is present, also in\n"
+    "    the reference;\n"
     "  - LABELS/lbT001Time takes one number (%d), LABELS/lbTopicComplete one\n"
     "    text (%s);\n"
     "  - LANGUAGE/Charset is a number, and every value, as Quillan 2 reads it\n"
@@ -110,6 +113,7 @@ private:
     QString cpName() const { return QString::fromLatin1(m_cp.name()); }
 
     void checkMissingKeys(const IniFile &ini, const QList<Entry> &reference);
+    void checkHints(const IniFile &ini);
     void checkCharset(const QList<Entry> &entries);
     void checkFormats();
     void checkInfo();
@@ -139,6 +143,7 @@ bool Checker::run(QString *error)
         }
         checkMissingKeys(ini, entriesOf(IniFile(m_reference)));
     }
+    checkHints(ini);
     checkCharset(entriesOf(ini));
     checkFormats();
     checkInfo();
@@ -157,9 +162,21 @@ QStringList Checker::problems() const
 void Checker::checkMissingKeys(const IniFile &ini, const QList<Entry> &reference)
 {
     const QString refName = QFileInfo(m_reference).fileName();
+    const QList<QByteArray> hints = hintKeys();
     for (const Entry &e : reference) {
-        if (!ini.value(e.section, e.key))
+        const bool hint = e.section.compare("HINTS", Qt::CaseInsensitive) == 0 && hints.contains(e.key);
+        if (!hint && !ini.value(e.section, e.key))
             keyProblem(e.section, e.key, QStringLiteral("missing (present in %1)").arg(refName));
+    }
+}
+
+// The hints the program shows, in every pack: a missing one would leave
+// the learner a balloon without words.
+void Checker::checkHints(const IniFile &ini)
+{
+    for (const QByteArray &key : hintKeys()) {
+        if (!ini.value("HINTS", key))
+            keyProblem("HINTS", key, QStringLiteral("missing (a hint Quillan 2 shows)"));
     }
 }
 
