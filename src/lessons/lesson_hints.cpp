@@ -182,7 +182,7 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     case StepTarget::CopyButton: return whole(wp->tbCopy);
     case StepTarget::PasteButton: return whole(wp->tbPaste);
     case StepTarget::FileTypeBox: return below(dlg->cbType);
-    case StepTarget::FileTypeText: return typeEntry(1);
+    case StepTarget::FileTypeAll: return typeEntry(2);
     case StepTarget::FileTypeWordPad: return typeEntry(0);
     case StepTarget::Document2Item: {
         const QList<QListWidgetItem *> items = dlg->lvFiles->findItems(QStringLiteral("Document2"), Qt::MatchExactly);

@@ -24,13 +24,13 @@ NextStep t051(const LessonView &v)
     return step(T::StartButton, 0, "T051Start");
 }
 
-// File > Open..., Files of type (Document2 is a text document), Document2,
-// Open.
+// File > Open..., Files of type: All Documents (Document2 is a text
+// document), Document2, Open.
 NextStep t052(const LessonView &v)
 {
     if (v.dialog == OpenDialog::File) {
         if (v.typeListOpen)
-            return step(T::FileTypeText, 3, "T052TypeList");
+            return step(T::FileTypeAll, 3, "T052TypeList");
         if (v.confirmAvailable)
             return step(T::FileConfirm, 5, "T052Confirm");
         if (v.fileType != 0)

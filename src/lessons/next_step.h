@@ -75,7 +75,7 @@ enum class StepTarget {
     CopyButton,           // the edit toolbar's Copy and Paste
     PasteButton,
     FileTypeBox,          // the Open/Save dialog's Files of type box
-    FileTypeText,         // its list's entry "Text Document (*.txt)"
+    FileTypeAll,          // its list's entry "All Documents (*.*)"
     FileTypeWordPad,      // its list's entry "WordPad Document (*.doc)"
     Document2Item,        // Document2 in the dialog's file list
     FileNameBox,          // the dialog's name box

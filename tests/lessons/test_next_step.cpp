@@ -52,7 +52,7 @@ TEST(NextStep, EveryLessonsPath)
          T::FileTypeBox, "T052FileType"},
         {"T052 type list open",
          on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.typeListOpen = true; }),
-         T::FileTypeText, "T052TypeList"},
+         T::FileTypeAll, "T052TypeList"},
         {"T052 .txt listed", on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1; }),
          T::Document2Item, "T052Document2"},
         {"T052 all listed", on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2; }),
