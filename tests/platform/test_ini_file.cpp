@@ -240,6 +240,20 @@ TEST_F(IniFileTest, WrittenValuesReadBack)
     EXPECT_EQ(ini.readString("DOCUMENT", "Line0", ""), "Dear Sir,");
 }
 
+TEST_F(IniFileTest, WritesSeveralKeysOfASectionInOneWrite)
+{
+    // Each key as writeString sets it: in place, or added after the
+    // section's last line; other sections and the comment stay.
+    IniFile ini = file("[USERINFO]\r\nName=Ann\r\nCRC = 1\r\n; teacher's note\r\n\r\n[OPTIONS]\r\nHintDelay=0\r\n");
+    ini.writeStrings("USERINFO", {{"crc", "4242"}, {"MaxIndex", "7"}});
+    EXPECT_EQ(readFile(path()),
+              QByteArray("[USERINFO]\r\nName=Ann\r\nCRC = 4242\r\n; teacher's note\r\nMaxIndex=7\r\n"
+                         "\r\n[OPTIONS]\r\nHintDelay=0\r\n"));
+    // One key that cannot be written refuses them all.
+    EXPECT_THROW(ini.writeStrings("USERINFO", {{"CRC", "1"}, {"Max=Index", "8"}}), std::invalid_argument);
+    EXPECT_EQ(ini.readString("USERINFO", "CRC", ""), "4242");
+}
+
 TEST_F(IniFileTest, DeletesOneKeyOnly)
 {
     IniFile ini = file("[D]\nLine0=a\nLine1=b\n[E]\nLine1=c\n");
