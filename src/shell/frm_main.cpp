@@ -12,10 +12,12 @@
 #include "platform/panel.h"
 #include "platform/period_look.h"
 #include "platform/quillan_application.h"
+#include "platform/rich_edit.h"
 #include "platform/screen_dpi.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
 #include "shell/frm_contents.h"
+#include "shell/panel_keys.h"
 #include "shell/progress.h"
 
 #include <QCloseEvent>
@@ -40,6 +42,12 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
     createControls();
     FormCreate();
     createWindows();
+    describeControls();
+    // F6 from the panel goes back to the word processor's text when the
+    // keyboard had no other place on the desktop.
+    m_panelKeys = new TPanelKeys(this, {tbBack, tbForward, tbContents, tbExit}, [this]() -> QWidget * {
+        return frmWordpad->isVisible() ? frmWordpad->reWPad : nullptr;
+    });
 }
 
 TfrmMain::~TfrmMain() = default;  // the language and progress files close with it
@@ -62,7 +70,9 @@ QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
     auto *b = new QToolButton(Panel1);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached with the keyboard (Tab, F6), never by a click: a click leaves
+    // the keyboard where the lesson has it.
+    b->setFocusPolicy(Qt::TabFocus);
     b->setIcon(QIcon(QString::fromLatin1(icon)));
     b->setIconSize(QSize(16, 16));
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);

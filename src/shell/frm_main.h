@@ -37,6 +37,7 @@ class TfrmContents;
 class TfrmMsgDlg;
 class TfrmOpnDlg;
 class TfrmWordpad;
+class TPanelKeys;
 enum class FileDialogMode : int;
 
 // The program's one visible window: full screen, no border. The page
@@ -176,6 +177,8 @@ public:
     QToolButton *tbForward = nullptr;
     QToolButton *tbContents = nullptr;
     QToolButton *tbExit = nullptr;
+    // The instructions as a screen reader's notification (never drawn).
+    QWidget *pnInstructions = nullptr;
     QStackedWidget *nbMain = nullptr;
     TPanel *pnT001Logo = nullptr;
     QLabel *imgT001Logo = nullptr;
@@ -257,6 +260,14 @@ private:
     void createCreditsPage();
     void createCompletionPanel();
 
+    // Accessibility (accessible_course.cpp): names and roles for what shows
+    // a picture or draws itself, and the instructions presented to a screen
+    // reader whenever the info panel is loaded.
+    void describeControls();
+    QString accessibleText(const char *key, const char *fallback) const;
+    QString instructionsTitle(const QString &name) const;
+    void announceInstructions(const QString &name);
+
     // Each page's own set-up (its case of EnterPage). Whatever it changes on
     // the shared controls it registers in m_page with its undo, which
     // LeavePage runs.
@@ -317,6 +328,9 @@ private:
     // T059, the final exercise, step by step.
     enum class T059State { MyDocument, NewDocument, CommentsSaved };
     T059State FExerciseState = T059State::MyDocument;
+
+    // The keyboard's way to the navigation buttons (Tab, Shift+Tab, F6).
+    TPanelKeys *m_panelKeys = nullptr;
 
     // What the page showing has changed on the shared controls.
     TPageScope m_page;

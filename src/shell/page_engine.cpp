@@ -15,6 +15,7 @@
 #include "platform/rich_edit.h"
 #include "platform/rtf_reader.h"
 #include "shell/pages.h"
+#include "shell/panel_keys.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -82,6 +83,8 @@ void TfrmMain::EnterPage(int index)
     // A page entered on its own (the first one) is a change too: what waits
     // meanwhile runs after it.
     const bool outer = !std::exchange(m_changingPage, true);
+    // A learner working with the keyboard in the info panel stays there.
+    QToolButton *panelFocus = m_panelKeys->focusedButton();
 
     // 1. Let the page that was left repaint and pending input arrive.
     QApplication::processEvents();
@@ -98,10 +101,11 @@ void TfrmMain::EnterPage(int index)
     (this->*kSetUps[index])();
 
     // 5. and 6. The page comes to the front, and no control of the main
-    // window keeps the keyboard focus (the word processor keeps its own).
+    // window keeps the keyboard focus (the word processor keeps its own, and
+    // the navigation buttons theirs).
     nbMain->setCurrentIndex(index);
     if (QWidget *focused = QApplication::focusWidget()) {
-        if (isAncestorOf(focused) && !frmWordpad->isAncestorOf(focused))
+        if (isAncestorOf(focused) && !frmWordpad->isAncestorOf(focused) && !m_panelKeys->isButton(focused))
             focused->clearFocus();
     }
 
@@ -111,6 +115,7 @@ void TfrmMain::EnterPage(int index)
 
     // 8. Back never leads to the title page.
     tbBack->setEnabled(page->back);
+    m_panelKeys->keepFocus(panelFocus);
 
     // 9. The word processor is the stage of the lessons from T052 on.
     if (page->wordpadStage) {
@@ -174,6 +179,7 @@ void TfrmMain::LoadPageInfo(const QString &name)
         reMain->setDocument(doc);
         if (ours)
             delete old;
+        announceInstructions(name);
         return;
     }
     // A missing or unreadable file leaves the panel as it was.
