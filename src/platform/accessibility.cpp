@@ -130,6 +130,34 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (m_description && m_description->checked) {
+            s.checkable = true;
+            s.checked = m_description->checked();
+            s.pressed = s.checked;
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (m_description && m_description->press)
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && m_description && m_description->press) {
+            if (widget()->isEnabled() && widget()->isVisible())
+                m_description->press();
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+
     int childCount() const override { return QAccessibleWidget::childCount() + partCount(); }
     QAccessibleInterface *child(int index) const override
     {

@@ -39,6 +39,10 @@ public:
     // The name; the widget's accessibleName when not set.
     std::function<QString()> name;
     std::vector<AccessiblePart> parts;
+    // A widget that acts as a button: what pressing it does, and, for one
+    // that stays down (a taskbar button), whether it is down now.
+    std::function<void()> press;
+    std::function<bool()> checked;
 
     // Tells assistive technology that the name or a part's name changed.
     void nameChanged();

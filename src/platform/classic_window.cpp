@@ -699,6 +699,7 @@ TClassicDialog::TClassicDialog(QWidget *parent)
 {
     setModal(true);
     m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
+    m_frame->setObjectName(QStringLiteral("frame"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_frame);

@@ -23,6 +23,8 @@
 #include "shell/start_menu.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -57,6 +59,16 @@ void TfrmMain::describeControls()
     tbContents->setAccessibleName(accessibleText("tbContents", "Contents"));
     tbExit->setAccessibleName(accessibleText("tbExit", "Exit"));
 
+    // The taskbar's buttons stay down while their menu or window is up: push
+    // buttons that show it, as on the desktop they simulate.
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(sbStart), static_cast<QAbstractButton *>(sbWPad)}) {
+        TAccessibleDescription &d = describeAccessible(b);
+        d.role = QAccessible::PushButton;
+        d.name = [b] { return b->text(); };
+        d.press = [b] { b->click(); };
+        d.checked = [b] { return b->isChecked(); };
+    }
+
     // The clock is known by the time it shows.
     TAccessibleDescription &clock = describeAccessible(RxClock1);
     clock.role = QAccessible::Clock;
@@ -83,6 +95,17 @@ void TfrmMain::describeControls()
                                [menu, band] {
                                    menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
                                }});
+        }
+    }
+
+    // A menu is known by its title: the Start menu's submenus by their rows,
+    // the others by the item that opens them.
+    pmStart->setWindowTitle(accessibleText("imgStartPrograms", "Programs"));
+    pmDocuments->setWindowTitle(accessibleText("imgStartDocuments", "Documents"));
+    for (QWidget *window : {static_cast<QWidget *>(this), static_cast<QWidget *>(frmWordpad)}) {
+        for (QMenu *menu : window->findChildren<QMenu *>()) {
+            if (menu->windowTitle().isEmpty())
+                menu->setWindowTitle(QString(menu->title()).remove(QLatin1Char('&')));
         }
     }
 
@@ -118,13 +141,20 @@ void TfrmMain::describeControls()
 
 QString TfrmMain::instructionsTitle(const QString &name) const
 {
-    // The lessons' names are the contents' names; the other pages (title,
-    // credits, contents, completion) have their own.
+    // The lessons' titles are their names in the contents; the other pages
+    // (title, credits, completion) have titles of their own.
+    struct OwnTitle {
+        const char *name;
+        const char *fallback;
+    };
+    static constexpr OwnTitle kOwn[] = {
+        {"T001", "Welcome to Quillan 2"}, {"T003", "Credits"}, {"T059Cmp", "Course complete"}};
     const QByteArray key = name.toLatin1();
-    const std::optional<QByteArray> own = FLangFile->value("ACCESSIBILITY", key + "Title");
-    if (own)
-        return langText("ACCESSIBILITY", key + "Title", key);
-    return langText("PAGES", key + "Name", key);
+    for (const OwnTitle &t : kOwn) {
+        if (key == t.name)
+            return langText("ACCESSIBILITY", key + "Title", t.fallback);
+    }
+    return langText("PAGES", key + "Name", key == "T004" ? QByteArrayView("Contents") : QByteArrayView(key));
 }
 
 void TfrmMain::announceInstructions(const QString &name)

@@ -70,9 +70,10 @@ QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
     auto *b = new QToolButton(Panel1);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
-    // Reached with the keyboard (Tab, F6), never by a click: a click leaves
-    // the keyboard where the lesson has it.
-    b->setFocusPolicy(Qt::TabFocus);
+    // Takes no focus by a click (the keyboard stays where the lesson has it)
+    // nor when the window is activated; the panel's keys (TPanelKeys) give
+    // it the focus, with its mark, when the learner asks with Tab or F6.
+    b->setFocusPolicy(Qt::NoFocus);
     b->setIcon(QIcon(QString::fromLatin1(icon)));
     b->setIconSize(QSize(16, 16));
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);
