@@ -79,9 +79,11 @@ public:
     void doAction(const QString &actionName) override
     {
         const AccessiblePart *p = part();
-        // Only what a pointer could do: a part shown on an enabled widget.
+        // Only what a pointer could do: a part shown on an enabled widget. The
+        // press runs once the request is answered (it may open a menu that
+        // runs its own loop), as a button's press action does.
         if (actionName == pressAction() && p && p->press && !state().invisible && !state().disabled)
-            p->press();
+            QMetaObject::invokeMethod(m_widget, p->press, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
@@ -152,7 +154,7 @@ public:
     {
         if (actionName == pressAction() && m_description && m_description->press) {
             if (widget()->isEnabled() && widget()->isVisible())
-                m_description->press();
+                QMetaObject::invokeMethod(widget(), m_description->press, Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(actionName);

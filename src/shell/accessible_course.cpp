@@ -17,7 +17,6 @@
 #include "platform/accessibility.h"
 #include "platform/classic_window.h"
 #include "platform/image_widget.h"
-#include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
 #include "shell/start_menu.h"

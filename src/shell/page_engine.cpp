@@ -115,7 +115,6 @@ void TfrmMain::EnterPage(int index)
 
     // 8. Back never leads to the title page.
     tbBack->setEnabled(page->back);
-    m_panelKeys->keepFocus(panelFocus);
 
     // 9. The word processor is the stage of the lessons from T052 on.
     if (page->wordpadStage) {
@@ -132,6 +131,7 @@ void TfrmMain::EnterPage(int index)
         frmWordpad->hide();
         sbWPad->hide();
     }
+    m_panelKeys->keepFocus(panelFocus);
 
     // 10. Let the new page paint.
     QApplication::processEvents();

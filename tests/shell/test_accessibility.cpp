@@ -248,16 +248,26 @@ TEST(AccessibleTree, PressingAStartMenuRowIsThePointerComingOntoIt)
     ASSERT_TRUE(programs);
     ASSERT_TRUE(programs->actionInterface());
     programs->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
     ASSERT_EQ(driver.shown().size(), 1);
     EXPECT_EQ(driver.shown().first(), m.pmStart);
 
     // Documents only highlights its row on T051.
     partNamed(m.imgT051Start, "Documents")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
     EXPECT_EQ(driver.shown().size(), 1);
     // A closed menu's rows do nothing.
     QTest::mouseClick(m.sbStart, Qt::LeftButton);
     programs->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
     EXPECT_EQ(driver.shown().size(), 1);
+
+    // The Start button presses as a click does, and says it is down.
+    QAccessibleInterface *start = QAccessible::queryAccessibleInterface(m.sbStart);
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QApplication::processEvents();
+    EXPECT_TRUE(m.imgT051Start->isVisible());
+    EXPECT_TRUE(start->state().checked);
 }
 
 TEST(AccessibleTree, TheDialogsAndMenusAreNamed)
@@ -508,6 +518,8 @@ TEST(PanelKeys, AChangeOfPageLeavesTheKeyboardOnTheButtons)
         {"Forward to the furthest page: on to Contents", Page::T056, Page::T055, &TfrmMain::tbForward,
          Page::T056, &TfrmMain::tbContents},
         {"Back to the first lesson: on to Forward", Page::T056, Page::T052, &TfrmMain::tbBack, Page::T051,
+         &TfrmMain::tbForward},
+        {"Forward as the word processor appears", Page::T056, Page::T051, &TfrmMain::tbForward, Page::T052,
          &TfrmMain::tbForward},
     };
     for (const auto &c : cases) {
