@@ -38,6 +38,7 @@ TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
     lbLangs->setGeometry(4, 96, 469, 137);
     lbLangs->setSelectionMode(QAbstractItemView::SingleSelection);
     lbLangs->setFrameShape(QFrame::StyledPanel);
+    lbLangs->setAccessibleName(QStringLiteral("Languages"));  // a list's name is not its label's
     lbLangs->setFrameShadow(QFrame::Sunken);
     prompt->setBuddy(lbLangs);
 

@@ -28,6 +28,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     Image1->setGeometry(0, 0, 417, 31);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(QPixmap(QStringLiteral(":/open_folder_bar.png")));
+    Image1->setAccessibleName(QStringLiteral("Look in: My Documents"));  // a picture of the bar
 
     lvFiles = new QListWidget(c);
     lvFiles->setObjectName(QStringLiteral("lvFiles"));
@@ -43,6 +44,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     lvFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lvFiles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lvFiles->setSpacing(0);
+    lvFiles->setAccessibleName(QStringLiteral("My Documents"));  // the folder it lists
     // A double click anywhere in the list confirms, on an item or not.
     lvFiles->viewport()->installEventFilter(this);
     connect(lvFiles->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -256,8 +256,11 @@ void TfrmWordpad::createToolbars(TImageList *images)
     // tbMain: a disabled button is drawn exactly like an enabled one.
     tbMain = new TToolBar(Panel1);
     tbMain->setObjectName(QStringLiteral("tbMain"));
-    const auto mainButton = [&](const char *name, int image, TAction *action) {
+    // A picture button is known by its command's name (a screen reader says it).
+    const auto mainButton = [&](const char *name, int image, TAction *action, const char *label = nullptr) {
         QToolButton *b = tbMain->addButton(QString::fromLatin1(name), images->icon(image, QIcon::Disabled));
+        b->setAccessibleName(action ? QString(action->text()).remove(QLatin1Char('.')).remove(QLatin1Char('&'))
+                                    : QString::fromLatin1(label));
         if (action) {
             b->setToolTip(QString(action->text()).remove(QLatin1Char('.')));
             connect(b, &QToolButton::clicked, action, &TAction::execute);
@@ -272,9 +275,9 @@ void TfrmWordpad::createToolbars(TImageList *images)
     tbSave = mainButton("tbSave", 2, aSave);
     tbMain->addSeparator(8);
     tbPrint = mainButton("tbPrint", 3, aPrint);
-    tbPreview = mainButton("tbPreview", 4, nullptr);
+    tbPreview = mainButton("tbPreview", 4, nullptr, "Print Preview");
     tbMain->addSeparator(8);
-    tbFind = mainButton("tbFind", 8, nullptr);
+    tbFind = mainButton("tbFind", 8, nullptr, "Find");
     tbMain->setGeometry(0, 0, tbMain->contentWidth(), 29);
 
     // tbEdit: its buttons follow their commands and look greyed when disabled.

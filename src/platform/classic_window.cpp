@@ -1,5 +1,6 @@
 #include "platform/classic_window.h"
 
+#include "platform/accessibility.h"
 #include "platform/period_look.h"
 
 #include <QApplication>
@@ -111,6 +112,71 @@ TClassicWindow::TClassicWindow(Kind kind, QWidget *parent) : QWidget(parent), m_
     m_workArea = [this] { return parentWidget() ? parentWidget()->rect() : QRect(); };
     qApp->installEventFilter(this);
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { update(captionRect()); });
+    describeFrame();
+}
+
+namespace {
+CaptionButtonNames &buttonNames()
+{
+    static CaptionButtonNames names{QStringLiteral("Minimize"), QStringLiteral("Maximize"),
+                                    QStringLiteral("Restore"), QStringLiteral("Close"),
+                                    QStringLiteral("Help")};
+    return names;
+}
+}  // namespace
+
+void TClassicWindow::setCaptionButtonNames(const CaptionButtonNames &names)
+{
+    buttonNames() = names;
+}
+
+CaptionButtonNames TClassicWindow::captionButtonNames()
+{
+    return buttonNames();
+}
+
+void TClassicWindow::describeFrame()
+{
+    // A screen reader sees the window by its caption, and the caption
+    // buttons, which the frame draws, as buttons that press as a click does:
+    // the hook sees the hit test and the command first.
+    TAccessibleDescription &d = describeAccessible(this);
+    d.role = m_kind == Kind::Sizeable ? QAccessible::Window : QAccessible::Client;
+    d.name = [this] { return caption(); };
+    const auto button = [this, &d](int code, std::function<QString()> name) {
+        d.parts.push_back({QAccessible::PushButton, std::move(name), [this, code] { return buttonRect(code); },
+                           [this, code] {
+                               const QRect r = buttonRect(code);
+                               if (r.isEmpty() || hitAt(r.center()) != code)
+                                   return;
+                               sendMessage(Msg::WM_SYSCOMMAND, buttonCommand(code),
+                                           pointParam(mapToGlobal(r.center())));
+                           }});
+    };
+    if (m_kind == Kind::Sizeable) {
+        button(Ht::HTMINBUTTON, [] { return buttonNames().minimize; });
+        button(Ht::HTMAXBUTTON, [this] {
+            return m_state == State::Maximized ? buttonNames().restore : buttonNames().maximize;
+        });
+    } else {
+        button(Ht::HTHELP, [] { return buttonNames().help; });
+    }
+    button(Ht::HTCLOSE, [] { return buttonNames().close; });
+}
+
+unsigned TClassicWindow::buttonCommand(int hitCode) const
+{
+    switch (hitCode) {
+    case Ht::HTMINBUTTON:
+        return Sc::SC_MINIMIZE;
+    case Ht::HTMAXBUTTON:
+        return m_state == State::Maximized ? Sc::SC_RESTORE : Sc::SC_MAXIMIZE;
+    case Ht::HTCLOSE:
+        return Sc::SC_CLOSE;
+    case Ht::HTHELP:
+        return Sc::SC_CONTEXTHELP;
+    }
+    return 0;
 }
 
 TClassicWindow::~TClassicWindow()
@@ -124,6 +190,7 @@ void TClassicWindow::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
     update(captionRect());
+    describeAccessible(this).nameChanged();
 }
 
 void TClassicWindow::setIcon(const QPixmap &icon16)
@@ -551,22 +618,7 @@ void TClassicWindow::mouseReleaseEvent(QMouseEvent *event)
     update(buttonRect(pressed));
     if (!over || hitAt(event->position().toPoint()) != pressed)
         return;
-    unsigned command = 0;
-    switch (pressed) {
-    case Ht::HTMINBUTTON:
-        command = Sc::SC_MINIMIZE;
-        break;
-    case Ht::HTMAXBUTTON:
-        command = m_state == State::Maximized ? Sc::SC_RESTORE : Sc::SC_MAXIMIZE;
-        break;
-    case Ht::HTCLOSE:
-        command = Sc::SC_CLOSE;
-        break;
-    case Ht::HTHELP:
-        command = Sc::SC_CONTEXTHELP;
-        break;
-    }
-    sendMessage(Msg::WM_SYSCOMMAND, command, pointParam(event->globalPosition().toPoint()));
+    sendMessage(Msg::WM_SYSCOMMAND, buttonCommand(pressed), pointParam(event->globalPosition().toPoint()));
 }
 
 void TClassicWindow::mouseDoubleClickEvent(QMouseEvent *event)
@@ -647,6 +699,7 @@ TClassicDialog::TClassicDialog(QWidget *parent)
 {
     setModal(true);
     m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
+    m_frame->setObjectName(QStringLiteral("frame"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_frame);

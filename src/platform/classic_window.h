@@ -80,6 +80,11 @@ public:
     Event<QObject *, TMessage &, bool &> OnBeforeMessage;
 };
 
+// What a screen reader calls the caption buttons of the classic frame.
+struct CaptionButtonNames {
+    QString minimize, maximize, restore, close, help;
+};
+
 // A window of the simulated desktop, drawn with the classic frame: a title
 // bar with icon, caption and buttons (minimise, maximise/restore and close;
 // for dialogs help and close), active and inactive colours, and a border
@@ -140,6 +145,11 @@ public:
 
     bool isActiveFrame() const;
 
+    // The caption buttons' names for assistive technology, for every frame
+    // (English until the language's names are set).
+    static void setCaptionButtonNames(const CaptionButtonNames &names);
+    static CaptionButtonNames captionButtonNames();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -154,6 +164,8 @@ protected:
     virtual void closeWindow();
 
 private:
+    void describeFrame();
+    unsigned buttonCommand(int hitCode) const;
     void defaultProcessing(TMessage &m);
     void systemCommand(unsigned command, qintptr lParam);
     void keyMenu(int key);

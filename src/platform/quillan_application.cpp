@@ -1,5 +1,6 @@
 #include "platform/quillan_application.h"
 
+#include "platform/accessibility.h"
 #include "platform/error_box.h"
 #include "platform/error_report.h"
 #include "platform/period_look.h"
@@ -107,6 +108,8 @@ QuillanApplication::QuillanApplication(int &argc, char **argv)
         icon.addFile(QStringLiteral(":/app_icon_%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     applyPeriodLook(*this);
+    // Widgets that draw themselves tell a screen reader what they are.
+    installAccessibleFactory();
     installEventFilter(new WindowActivator(this));
     setStandardErrorReport([](const QString &message) { showErrorBox(applicationName(), message); });
 }

@@ -81,6 +81,7 @@ void TfrmContents::setCaptions(const QString &caption, const QString &ok, const 
 {
     setCaption(caption);
     gbCnt->setTitle(caption);
+    tvContents->setAccessibleName(caption);  // the tree is what the box holds
     btnCntOK->setText(ok);
     btnCntCancel->setText(cancel);
 }

@@ -12,10 +12,12 @@
 #include "platform/panel.h"
 #include "platform/period_look.h"
 #include "platform/quillan_application.h"
+#include "platform/rich_edit.h"
 #include "platform/screen_dpi.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
 #include "shell/frm_contents.h"
+#include "shell/panel_keys.h"
 #include "shell/progress.h"
 
 #include <QCloseEvent>
@@ -42,6 +44,12 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
     createControls();
     FormCreate();
     createWindows();
+    describeControls();
+    // F6 from the panel goes back to the word processor's text when the
+    // keyboard had no other place on the desktop.
+    m_panelKeys = new TPanelKeys(this, {tbBack, tbForward, tbContents, tbExit}, [this]() -> QWidget * {
+        return frmWordpad->isVisible() ? frmWordpad->reWPad : nullptr;
+    });
 }
 
 TfrmMain::~TfrmMain() = default;  // the language and progress files close with it
@@ -64,6 +72,9 @@ QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
     auto *b = new QToolButton(Panel1);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoRaise(true);
+    // Takes no focus by a click (the keyboard stays where the lesson has it)
+    // nor when the window is activated; the panel's keys (TPanelKeys) give
+    // it the focus, with its mark, when the learner asks with Tab or F6.
     b->setFocusPolicy(Qt::NoFocus);
     b->setIcon(QIcon(QString::fromLatin1(icon)));
     b->setIconSize(QSize(16, 16));

@@ -44,6 +44,7 @@ class THintController;
 struct HintPlace;
 struct LessonView;
 enum class StepTarget;
+class TPanelKeys;
 enum class FileDialogMode : int;
 
 // The program's one visible window: full screen, no border. The page
@@ -191,6 +192,8 @@ public:
     QToolButton *tbForward = nullptr;
     QToolButton *tbContents = nullptr;
     QToolButton *tbExit = nullptr;
+    // The instructions as a screen reader's notification (never drawn).
+    QWidget *pnInstructions = nullptr;
     QStackedWidget *nbMain = nullptr;
     TPanel *pnT001Logo = nullptr;
     QLabel *imgT001Logo = nullptr;
@@ -274,6 +277,14 @@ private:
     void prepareCreditsPage();
     void createCompletionPanel();
 
+    // Accessibility (accessible_course.cpp): names and roles for what shows
+    // a picture or draws itself, and the instructions presented to a screen
+    // reader whenever the info panel is loaded.
+    void describeControls();
+    QString accessibleText(const char *key, const char *fallback) const;
+    QString instructionsTitle(const QString &name) const;
+    void announceInstructions(const QString &name);
+
     // Each page's own set-up (its case of EnterPage). Whatever it changes on
     // the shared controls it registers in m_page with its undo, which
     // LeavePage runs.
@@ -346,6 +357,8 @@ private:
     bool FTaskDone = false;
     THintController *m_hints = nullptr;
     std::optional<int> m_hintDelay;
+    // The keyboard's way to the navigation buttons (Tab, Shift+Tab, F6).
+    TPanelKeys *m_panelKeys = nullptr;
 
     // What the page showing has changed on the shared controls.
     TPageScope m_page;

@@ -15,6 +15,7 @@
 #include "platform/rich_edit.h"
 #include "platform/rtf_reader.h"
 #include "shell/pages.h"
+#include "shell/panel_keys.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -82,6 +83,8 @@ void TfrmMain::EnterPage(int index)
     // A page entered on its own (the first one) is a change too: what waits
     // meanwhile runs after it.
     const bool outer = !std::exchange(m_changingPage, true);
+    // A learner working with the keyboard in the info panel stays there.
+    QToolButton *panelFocus = m_panelKeys->focusedButton();
 
     // 1. Let the page that was left repaint and pending input arrive.
     QApplication::processEvents();
@@ -99,10 +102,11 @@ void TfrmMain::EnterPage(int index)
     (this->*kSetUps[index])();
 
     // 5. and 6. The page comes to the front, and no control of the main
-    // window keeps the keyboard focus (the word processor keeps its own).
+    // window keeps the keyboard focus (the word processor keeps its own, and
+    // the navigation buttons theirs).
     nbMain->setCurrentIndex(index);
     if (QWidget *focused = QApplication::focusWidget()) {
-        if (isAncestorOf(focused) && !frmWordpad->isAncestorOf(focused))
+        if (isAncestorOf(focused) && !frmWordpad->isAncestorOf(focused) && !m_panelKeys->isButton(focused))
             focused->clearFocus();
     }
 
@@ -128,6 +132,7 @@ void TfrmMain::EnterPage(int index)
         frmWordpad->hide();
         sbWPad->hide();
     }
+    m_panelKeys->keepFocus(panelFocus);
 
     // The learner who gets stuck on a lesson is shown the next step.
     if (index >= Page::T051 && index <= Page::T059)
@@ -179,6 +184,7 @@ void TfrmMain::LoadPageInfo(const QString &name)
         reMain->setDocument(doc);
         if (ours)
             delete old;
+        announceInstructions(name);
         return;
     }
     // A missing or unreadable file leaves the panel as it was.

@@ -121,6 +121,7 @@ TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
     bad = replaceLine(bad, "Charset=", "Charset=204");
     bad = replaceLine(bad, "btnT004OK=", "btnT004OK=O\x98K");
     bad = replaceLine(bad, "T057Close=", "; T057Close removed");
+    bad = replaceLine(bad, "tbBack=", "tbBack=  ");
     writeFile(root + QStringLiteral("QL2Bad.ini"), bad);
 
     const QString info = root + QStringLiteral("InfoBad/");
@@ -143,6 +144,7 @@ TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
         {ini + QStringLiteral("HINTS/T057Close: missing"), "missing hint"},
         {ini + QStringLiteral("LABELS/lbT001Time: "), "format not fitting one integer"},
         {ini + QStringLiteral("LABELS/btnT004OK: bytes not valid in windows-1251"), "byte 0x98 in charset 204"},
+        {ini + QStringLiteral("ACCESSIBILITY/tbBack: empty"), "a screen reader's name left empty"},
         {info + QStringLiteral("T053.rtf: missing"), "missing info file"},
         {info + QStringLiteral("T054.rtf: not RTF"), "info file that is not RTF"},
         {info + QStringLiteral("T003Cred.txt:line 2: 300 characters"), "long credits line"},

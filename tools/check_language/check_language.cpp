@@ -35,6 +35,8 @@ const char kUsage[] =
     "    the reference;\n"
     "  - LABELS/lbT001Time takes one number (%d), LABELS/lbTopicComplete one\n"
     "    text (%s);\n"
+    "  - no value of ACCESSIBILITY (what a screen reader calls the pictures,\n"
+    "    the Start menu's rows and the pages without a name) is empty;\n"
     "  - LANGUAGE/Charset is a number, and every value, as Quillan 2 reads it\n"
     "    (trimmed, unquoted, cut at 2047 characters), is valid in the code page\n"
     "    of that character set;\n"
@@ -116,6 +118,7 @@ private:
     void checkHints(const IniFile &ini);
     void checkCharset(const QList<Entry> &entries);
     void checkFormats();
+    void checkAccessibleNames(const QList<Entry> &entries);
     void checkInfo();
     void checkCredits(const QString &path, const QByteArray &bytes);
 
@@ -146,6 +149,7 @@ bool Checker::run(QString *error)
     checkHints(ini);
     checkCharset(entriesOf(ini));
     checkFormats();
+    checkAccessibleNames(entriesOf(ini));
     checkInfo();
     return true;
 }
@@ -218,6 +222,16 @@ void Checker::checkFormats()
         const QString problem = formatProblem(m_cp.decode(ini.readString(t.section, t.key, "")), t.args);
         if (!problem.isEmpty())
             keyProblem(t.section, t.key, problem);
+    }
+}
+
+// A name the program reads is used as it is: an empty one would leave a
+// control without a name (only a missing key falls back to English).
+void Checker::checkAccessibleNames(const QList<Entry> &entries)
+{
+    for (const Entry &e : entries) {
+        if (e.section.compare("ACCESSIBILITY", Qt::CaseInsensitive) == 0 && e.value.trimmed().isEmpty())
+            keyProblem(e.section, e.key, QStringLiteral("empty: a screen reader would say nothing for it"));
     }
 }
 

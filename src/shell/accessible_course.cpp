@@ -1,0 +1,170 @@
+// What a screen reader is told about the course: the names of the controls
+// that show a picture instead of a text (from the language file's
+// ACCESSIBILITY section), the roles of the widgets that draw themselves, the
+// Start menu picture's rows as menu items, and the instructions of every
+// page as it appears.
+//
+// The instructions are presented through a notification: an object of the
+// info panel, never drawn and never focused, whose name is the page's title
+// and whose description the page's instructions. It is hidden and shown
+// again once the page has been set up, and a screen reader (Orca) reads a
+// notification out when it appears. The keyboard stays where the lesson
+// put it.
+#include "shell/frm_main.h"
+
+#include "effects/rx_clock.h"
+#include "lessons/frm_wordpad.h"
+#include "platform/accessibility.h"
+#include "platform/classic_window.h"
+#include "platform/image_widget.h"
+#include "platform/panel.h"
+#include "platform/rich_edit.h"
+#include "shell/start_menu.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// The Start menu's rows, in the order of the picture, with the language
+// file's keys (named like the rows' pictures) and the English names.
+struct StartRow {
+    const char *key;
+    const char *fallback;
+};
+constexpr StartRow kStartRows[StartMenuRows] = {
+    {"imgStartPrograms", "Programs"}, {"imgStartDocuments", "Documents"},
+    {"imgStartSettings", "Settings"}, {"imgStartFind", "Find"},
+    {"imgStartHelp", "Help"},         {"imgStartRun", "Run..."},
+    {"imgStartShutDown", "Shut Down..."},
+};
+
+}  // namespace
+
+QString TfrmMain::accessibleText(const char *key, const char *fallback) const
+{
+    return langText("ACCESSIBILITY", key, fallback);
+}
+
+void TfrmMain::describeControls()
+{
+    // The navigation buttons show pictures only.
+    tbBack->setAccessibleName(accessibleText("tbBack", "Back"));
+    tbForward->setAccessibleName(accessibleText("tbForward", "Forward"));
+    tbContents->setAccessibleName(accessibleText("tbContents", "Contents"));
+    tbExit->setAccessibleName(accessibleText("tbExit", "Exit"));
+
+    // The taskbar's buttons stay down while their menu or window is up: push
+    // buttons that show it, as on the desktop they simulate.
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(sbStart), static_cast<QAbstractButton *>(sbWPad)}) {
+        TAccessibleDescription &d = describeAccessible(b);
+        d.role = QAccessible::PushButton;
+        d.name = [b] { return b->text(); };
+        d.press = [b] { b->click(); };
+        d.checked = [b] { return b->isChecked(); };
+    }
+
+    // The clock is known by the time it shows.
+    TAccessibleDescription &clock = describeAccessible(RxClock1);
+    clock.role = QAccessible::Clock;
+    const QString clockName = accessibleText("RxClock1", "Clock");
+    clock.name = [this, clockName] {
+        const QString time = RxClock1->text().toString();
+        return time.isEmpty() ? clockName : time;
+    };
+    RxClock1->setAccessibleDescription(clockName);
+
+    // The Start menu of each Start-menu lesson: a picture whose rows are
+    // menu items. Pressing a row is the pointer coming onto it: the row is
+    // highlighted, and the lesson's row opens its submenu.
+    const QString menuName = accessibleText("imgStart", "Start menu");
+    for (TImage *menu : {imgT051Start, imgT057Start}) {
+        TAccessibleDescription &d = describeAccessible(menu);
+        d.role = QAccessible::PopupMenu;
+        menu->setAccessibleName(menuName);
+        for (int row = 1; row <= StartMenuRows; ++row) {
+            const StartRow &r = kStartRows[row - 1];
+            const QString name = accessibleText(r.key, r.fallback);
+            const QRect band(StartMenuItemLeft, startMenuRowTop(row), 126, 30);
+            d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, [band] { return band; },
+                               [menu, band] {
+                                   menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
+                               }});
+        }
+    }
+
+    // A menu is known by its title: the Start menu's submenus by their rows,
+    // the others by the item that opens them.
+    pmStart->setWindowTitle(accessibleText("imgStartPrograms", "Programs"));
+    pmDocuments->setWindowTitle(accessibleText("imgStartDocuments", "Documents"));
+    for (QWidget *window : {static_cast<QWidget *>(this), static_cast<QWidget *>(frmWordpad)}) {
+        for (QMenu *menu : window->findChildren<QMenu *>()) {
+            if (menu->windowTitle().isEmpty())
+                menu->setWindowTitle(QString(menu->title()).remove(QLatin1Char('&')));
+        }
+    }
+
+    // Pictures.
+    const QString desktop = accessibleText("imgDesktop", "Desktop");
+    for (TImage *image : {imgT031Desktop, imgT052Desktop, imgT053Desktop, imgT054Desktop, imgT055Desktop,
+                          imgT056Desktop, imgT057Desktop, imgT058Desktop, imgT059Desktop}) {
+        describeAccessible(image).role = QAccessible::Graphic;
+        image->setAccessibleName(desktop);
+    }
+    imgT001Logo->setAccessibleName(accessibleText("imgT001Logo", "Quillan 2"));
+    imgQL2End->setAccessibleName(accessibleText("imgQL2End", "Quillan 2"));
+
+    // The word processor's text area.
+    frmWordpad->reWPad->setAccessibleName(accessibleText("reWPad", "Document"));
+
+    // The caption buttons of every window in the classic frame.
+    TClassicWindow::setCaptionButtonNames({accessibleText("captionMinimize", "Minimize"),
+                                           accessibleText("captionMaximize", "Maximize"),
+                                           accessibleText("captionRestore", "Restore"),
+                                           accessibleText("captionClose", "Close"),
+                                           accessibleText("captionHelp", "Help")});
+
+    // The instructions' notification: on the info panel, never drawn.
+    pnInstructions = new QWidget(pnControl);
+    pnInstructions->setObjectName(QStringLiteral("pnInstructions"));
+    pnInstructions->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pnInstructions->setFocusPolicy(Qt::NoFocus);
+    pnInstructions->setGeometry(0, 0, 0, 0);
+    pnInstructions->hide();
+    describeAccessible(pnInstructions).role = QAccessible::Notification;
+}
+
+QString TfrmMain::instructionsTitle(const QString &name) const
+{
+    // The lessons' titles are their names in the contents; the other pages
+    // (title, credits, completion) have titles of their own.
+    struct OwnTitle {
+        const char *name;
+        const char *fallback;
+    };
+    static constexpr OwnTitle kOwn[] = {
+        {"T001", "Welcome to Quillan 2"}, {"T003", "Credits"}, {"T059Cmp", "Course complete"}};
+    const QByteArray key = name.toLatin1();
+    for (const OwnTitle &t : kOwn) {
+        if (key == t.name)
+            return langText("ACCESSIBILITY", key + "Title", t.fallback);
+    }
+    return langText("PAGES", key + "Name", key == "T004" ? QByteArrayView("Contents") : QByteArrayView(key));
+}
+
+void TfrmMain::announceInstructions(const QString &name)
+{
+    const QString title = instructionsTitle(name);
+    const QString text = reMain->document()->toPlainText().simplified();
+    reMain->setAccessibleName(title);
+    pnInstructions->hide();
+    pnInstructions->setAccessibleName(title);
+    pnInstructions->setAccessibleDescription(text);
+    // Shown once the page is set up (the events waiting now run first), so
+    // the notification comes after whatever the page's set-up focused.
+    QTimer::singleShot(0, pnInstructions, [w = pnInstructions] { w->show(); });
+}
