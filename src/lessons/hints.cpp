@@ -323,7 +323,10 @@ void THintController::tmrHintWaitTimer()
 
 bool THintController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_outline || watched == m_balloon)
+    // The hint's own widgets are no step. Asked by class, not by comparing
+    // with m_outline: an outline torn down with its window is half destroyed
+    // when its last events arrive.
+    if (qobject_cast<THintOutline *>(watched) || qobject_cast<THintBalloon *>(watched))
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -405,7 +408,7 @@ bool THintController::show(const NextStep &step)
         return false;
     QWidget *window = place->widget->window();
     if (!m_outline || m_outline->parentWidget() != window) {
-        delete m_outline;
+        delete std::exchange(m_outline, nullptr).data();
         m_outline = new THintOutline(window);
     }
     const QRect target(place->widget->mapTo(window, place->rect.topLeft()), place->rect.size());
@@ -444,7 +447,7 @@ void THintController::hide()
     m_showing = false;
     m_shown = {};
     m_pulse.stop();
-    delete m_outline;
+    delete std::exchange(m_outline, nullptr).data();
     if (m_balloon)
         m_balloon->hide();
 }
