@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -161,6 +162,8 @@ void TSecretPanel::setAlignment(Qt::Alignment alignment)
 {
     std::lock_guard lock(m_mutex);
     m_s.alignment = alignment & Qt::AlignHorizontal_Mask;
+    m_s.imagePosition = -1;
+    m_s.inkMeasured = false;
 }
 
 ScrollDirection TSecretPanel::ScrollDirection() const
@@ -346,6 +349,9 @@ void TSecretPanel::relayout(bool resetPosition)
     }
     if (resetPosition)
         m_s.position = 0;
+    // Whatever changed, the next step draws the whole image again.
+    m_s.imagePosition = -1;
+    m_s.inkMeasured = false;
     if (m_s.running && m_s.image.size() != area.text.size())
         prepareImageLocked();
 }
@@ -358,6 +364,9 @@ void TSecretPanel::relayoutIfResized() const
 
 void TSecretPanel::prepareImageLocked()
 {
+    m_s.imagePosition = -1;
+    m_s.inkMeasured = false;
+    m_s.changed = QRegion();
     const QSize size = m_s.textRect.size();
     if (size.isEmpty()) {
         m_s.image = QImage();
@@ -393,8 +402,9 @@ void TSecretPanel::Step()
             return;
         }
         m_s.position = next.position;
-        drawn = true;
+        drawn = true;  // a step that fails half-way repaints what it drew
         drawLocked();
+        drawn = !m_s.changed.isEmpty();
     } catch (const std::exception &e) {
         reportOnGuiThread(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -408,6 +418,43 @@ void TSecretPanel::drawLocked()
 {
     if (m_s.image.isNull())
         return;
+    // One pixel on from what the image shows: the text moves up a row.
+    if (m_s.imagePosition >= 0 && m_s.position == m_s.imagePosition + 1) {
+        m_s.imagePosition = -1;  // until the scroll is done
+        if (scrollOneRowLocked()) {
+            m_s.imagePosition = m_s.position;
+            return;
+        }
+    }
+    m_s.imagePosition = -1;
+    m_s.changed = QRegion(m_s.image.rect());
+    // A background that OnPaintClient painted is never moved: it is painted
+    // anew with the next step.
+    if (drawWholeLocked())
+        m_s.imagePosition = m_s.position;
+}
+
+void TSecretPanel::drawLineLocked(QPainter &p, const QRect &r, int flags, const QString &text)
+{
+    const QPoint shadowOffset = m_s.textStyle == ::TextStyle::bvLowered  ? QPoint(1, 1)
+                                : m_s.textStyle == ::TextStyle::bvRaised ? QPoint(-1, -1)
+                                                                         : QPoint();
+    if (!shadowOffset.isNull()) {
+        p.setPen(m_s.highlight);
+        p.drawText(r.translated(shadowOffset), flags, text);
+    }
+    p.setPen(m_s.fontColor);
+    p.drawText(r, flags, text);
+}
+
+namespace {
+
+constexpr int LineFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
+
+}  // namespace
+
+bool TSecretPanel::drawWholeLocked()
+{
     QPainter p(&m_s.image);
     const QRect area(QPoint(0, 0), m_s.image.size());
     bool painted;
@@ -425,36 +472,160 @@ void TSecretPanel::drawLocked()
         p.fillRect(area, m_s.color);
     // Nothing is drawn while there are no lines.
     if (m_s.lines.isEmpty())
-        return;
+        return !painted;
 
     p.setFont(m_s.font);
-    const QPoint shadowOffset = m_s.textStyle == ::TextStyle::bvLowered  ? QPoint(1, 1)
-                                : m_s.textStyle == ::TextStyle::bvRaised ? QPoint(-1, -1)
-                                                                         : QPoint();
-    const bool shadow = !shadowOffset.isNull();
-    auto drawLine = [&](const QRect &r, int flags, const QString &text) {
-        if (shadow) {
-            p.setPen(m_s.highlight);
-            p.drawText(r.translated(shadowOffset), flags, text);
-        }
-        p.setPen(m_s.fontColor);
-        p.drawText(r, flags, text);
-    };
-
-    const int common = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
     if (m_s.direction == ::ScrollDirection::sdHorizontal) {
-        drawLine(credits::horizontalLineRect(area.size(), m_s.position, m_s.joinedWidth),
-                 common | Qt::AlignLeft | Qt::AlignVCenter, m_s.joinedLine);
-        return;
+        drawLineLocked(p, credits::horizontalLineRect(area.size(), m_s.position, m_s.joinedWidth),
+                       LineFlags | Qt::AlignLeft | Qt::AlignVCenter, m_s.joinedLine);
+        return !painted;
     }
     const int count = int(m_s.lines.size());
-    const int flags = common | int(m_s.alignment) | Qt::AlignTop;
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
     for (const credits::ShownLine &line :
          credits::shownLines(area.size(), m_s.position, m_s.firstShown, count, m_s.lineHeight)) {
         // The extra line after the last holds a single space: nothing to draw.
         if (line.index < count)
-            drawLine(line.rect, flags, m_s.lines.at(line.index));
+            drawLineLocked(p, line.rect, flags, m_s.lines.at(line.index));
     }
+    return !painted;
+}
+
+void TSecretPanel::measureInkLocked()
+{
+    m_s.inkMeasured = true;
+    m_s.inkBounded = true;
+    m_s.ink.clear();
+    m_s.inkTop = m_s.inkBottom = 0;
+    const int count = int(m_s.lines.size());
+    const int width = m_s.image.width();
+    const int lineHeight = m_s.lineHeight;
+    // Each line drawn alone, as the step draws it, with room above and below
+    // for letters that reach out of their line.
+    const int room = lineHeight + 8;
+    QImage scratch(width, lineHeight + 2 * room, QImage::Format_RGB32);
+    scratch.setDotsPerMeterX(m_s.image.dotsPerMeterX());
+    scratch.setDotsPerMeterY(m_s.image.dotsPerMeterY());
+    scratch.fill(m_s.color);
+    const QRgb background = scratch.pixel(0, 0);
+    const QRect lineRect(0, room, width, lineHeight);
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
+    QPainter p(&scratch);
+    p.setFont(m_s.font);
+    bool any = false;
+    for (int k = 0; k < count; ++k) {
+        if (k < m_s.firstShown || m_s.lines.at(k).trimmed().isEmpty()) {
+            m_s.ink.append(QRect());
+            continue;
+        }
+        p.fillRect(scratch.rect(), m_s.color);
+        drawLineLocked(p, lineRect, flags, m_s.lines.at(k));
+        int top = -1, bottom = -1, left = width, right = -1;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(scratch.constScanLine(y));
+            int x = 0;
+            while (x < width && row[x] == background)
+                ++x;
+            if (x == width)
+                continue;
+            int last = width - 1;
+            while (row[last] == background)
+                --last;
+            if (top < 0)
+                top = y;
+            bottom = y;
+            left = std::min(left, x);
+            right = std::max(right, last);
+        }
+        if (top < 0) {
+            m_s.ink.append(QRect());
+            continue;
+        }
+        if (top == 0 || bottom == scratch.height() - 1)
+            m_s.inkBounded = false;
+        const QRect ink(QPoint(left, top - room), QPoint(right, bottom - room));
+        m_s.ink.append(ink);
+        m_s.inkTop = any ? std::min(m_s.inkTop, ink.top()) : ink.top();
+        m_s.inkBottom = any ? std::max(m_s.inkBottom, ink.bottom()) : ink.bottom();
+        any = true;
+    }
+}
+
+bool TSecretPanel::scrollOneRowLocked()
+{
+    // Only the vertical scroll over the plain background moves by whole rows;
+    // a background painted by OnPaintClient is painted anew each step.
+    if (m_s.direction != ::ScrollDirection::sdVertical || OnPaintClient.isBound())
+        return false;
+    if (!m_s.inkMeasured)
+        measureInkLocked();
+    if (!m_s.inkBounded)
+        return false;
+
+    // What moves: every line's ink where it is now and one row lower, where
+    // it was. Nothing else changes.
+    const QRect bounds = m_s.image.rect();
+    const int height = bounds.height();
+    const int count = int(m_s.lines.size());
+    const int lineHeight = m_s.lineHeight;
+    const int first = m_s.firstShown;
+    const int base = height - m_s.position;  // the first shown line's top
+    const int start = first + std::max(0, (-base - m_s.inkBottom - 2) / lineHeight);
+    // A line is drawn while its rectangle overlaps the area; ink outside its
+    // rectangle (a raised or lowered copy, a tall letter) comes and goes with
+    // it, so where a line starts or stops being drawn is drawn anew, as is
+    // the bottom row, which has nothing below it to move up.
+    const auto drawn = [&](int top) { return top < height && top + lineHeight > 0; };
+    QRegion moved;
+    QRegion redraw = QRect(0, height - 1, bounds.width(), 1);
+    for (int k = start; k < count; ++k) {
+        const int top = base + (k - first) * lineHeight;
+        if (top + m_s.inkTop >= height + 1)
+            break;
+        const QRect &ink = m_s.ink.at(k);
+        if (ink.isEmpty())
+            continue;
+        const QRect r = ink.translated(0, top).adjusted(0, 0, 0, 1) & bounds;
+        if (r.isEmpty())
+            continue;
+        moved += r;
+        if (drawn(top) != drawn(top + 1))
+            redraw += r;
+    }
+    redraw &= moved;
+    m_s.changed += moved;
+    if (moved.isEmpty())
+        return true;
+
+    // Each pixel there takes the one below it; the region's rectangles come
+    // top to bottom, so every row is read before it is overwritten.
+    uchar *bits = m_s.image.bits();
+    const qsizetype stride = m_s.image.bytesPerLine();
+    constexpr int pixel = 4;
+    for (const QRect &r : moved) {
+        const int last = std::min(r.bottom(), height - 2);
+        for (int y = r.top(); y <= last; ++y)
+            std::memcpy(bits + y * stride + r.left() * pixel, bits + (y + 1) * stride + r.left() * pixel,
+                        size_t(r.width()) * pixel);
+    }
+
+    if (redraw.isEmpty())
+        return true;
+    QPainter p(&m_s.image);
+    p.setClipRegion(redraw);
+    for (const QRect &r : redraw)
+        p.fillRect(r, m_s.color);
+    p.setFont(m_s.font);
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
+    for (int k = start; k < count; ++k) {
+        const int top = base + (k - first) * lineHeight;
+        if (top >= height)
+            break;
+        const QRect &ink = m_s.ink.at(k);
+        if (drawn(top) && !ink.isEmpty() && redraw.intersects(ink.translated(0, top)))
+            drawLineLocked(p, QRect(0, top, bounds.width(), lineHeight), flags, m_s.lines.at(k));
+    }
+    return true;
 }
 
 void TSecretPanel::requestRepaint()
@@ -466,7 +637,16 @@ void TSecretPanel::requestRepaint()
         this,
         [this] {
             m_repaintPending.store(false);
-            update(TextRect());
+            // Only what the steps changed since the last repaint.
+            QRegion changed;
+            QPoint at;
+            {
+                std::lock_guard lock(m_mutex);
+                changed = std::exchange(m_s.changed, QRegion());
+                at = m_s.textRect.topLeft();
+            }
+            if (!changed.isEmpty())
+                update(changed.translated(at));
         },
         Qt::QueuedConnection);
 }
@@ -517,6 +697,7 @@ void TSecretPanel::setActive(bool active)
             m_s.running = false;
             m_s.position = 0;
             m_s.image = QImage();
+            m_s.changed = QRegion();
         }
         OnStopPlay();
         if (m_active)  // the handler started it again
