@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <memory>
 
 namespace {
@@ -102,18 +103,27 @@ void createWindowsPhase(benchmark::State &state)
 }
 
 // The title page's first paint: showing it and painting it, until the
-// window's first paint event has been handled.
+// first paint event of a widget of the window has been handled (the whole
+// window is painted in one go).
 class PaintWatch : public QObject {
 public:
+    explicit PaintWatch(QWidget *window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
     bool painted = false;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            painted = true;
+        if (event->type() == QEvent::Paint) {
+            auto *w = qobject_cast<QWidget *>(watched);
+            if (w && w->window() == m_window)
+                painted = true;
+        }
         return false;
     }
+
+private:
+    QWidget *m_window;
 };
 
 void firstPaintPhase(benchmark::State &state)
@@ -121,18 +131,17 @@ void firstPaintPhase(benchmark::State &state)
     for (auto _ : state) {
         auto main = std::make_unique<TfrmMain>(languageFile(), g_programDir);
         settle();
-        PaintWatch watch;
-        main->installEventFilter(&watch);
+        std::optional<PaintWatch> watch(main.get());
         state.SetIterationTime(seconds([&] {
             main->FormShow();
             QElapsedTimer bound;
             bound.start();
-            while (!watch.painted && bound.elapsed() < 5000)
+            while (!watch->painted && bound.elapsed() < 5000)
                 QCoreApplication::processEvents();
         }));
-        if (!watch.painted)
+        if (!watch->painted)
             state.SkipWithError("the title page was never painted");
-        main->removeEventFilter(&watch);
+        watch.reset();
         main.reset();
         settle();
     }
