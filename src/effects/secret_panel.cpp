@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -777,24 +778,53 @@ void TSecretPanel::showHiddenChildren()
 
 // ---- Painting -----------------------------------------------------------------
 
-void TSecretPanel::paintEvent(QPaintEvent *)
+void TSecretPanel::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    const QColor background = Color();
-    p.fillRect(rect(), background);
-
-    // Outer bevel, border, inner bevel.
-    QRect r = rect().adjusted(0, 0, -1, -1);
-    drawBevel(p, r, m_bevelOuter, m_bevelWidth);
-    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
-    drawBevel(p, r, m_bevelInner, m_bevelWidth);
-
-    if (m_active && !m_glyph.isNull())
-        p.drawPixmap(m_glyphRect.topLeft(), m_glyph);
+    QColor background;
+    QRect textRect;
+    bool imageShown;
+    {
+        std::lock_guard lock(m_mutex);
+        background = m_s.color;
+        textRect = m_s.textRect;
+        imageShown = !m_s.image.isNull();
+    }
+    // A step asks for a few rectangles inside the text area: those are
+    // copied from the image one by one, and nothing else is drawn. (Painting
+    // through a clip of many rectangles, or across many rows at once, hands
+    // the work to the toolkit's thread pool, which costs more than it saves
+    // on areas this small.)
+    const QRegion region = event->region();
+    const QRegion frame = imageShown ? region - textRect : region;
+    if (!frame.isEmpty()) {
+        p.save();
+        p.setClipRegion(frame);
+        p.fillRect(rect(), background);
+        // Outer bevel, border, inner bevel.
+        QRect r = rect().adjusted(0, 0, -1, -1);
+        drawBevel(p, r, m_bevelOuter, m_bevelWidth);
+        r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
+        drawBevel(p, r, m_bevelInner, m_bevelWidth);
+        if (m_active && !m_glyph.isNull())
+            p.drawPixmap(m_glyphRect.topLeft(), m_glyph);
+        p.restore();
+    }
+    if (!imageShown)
+        return;
 
     std::lock_guard lock(m_mutex);
-    if (!m_s.image.isNull())
-        p.drawImage(m_s.textRect.topLeft(), m_s.image);
+    if (m_s.image.isNull())
+        return;
+    for (const QRect &r : region & textRect) {
+        const QRect source = r.translated(-textRect.topLeft());
+        // Where the image does not reach (it is being resized) the background shows.
+        const QRect inImage = source & m_s.image.rect();
+        if (inImage != source)
+            p.fillRect(r, background);
+        if (!inImage.isEmpty())
+            p.drawImage(inImage.topLeft() + textRect.topLeft(), m_s.image, inImage);
+    }
 }
 
 void TSecretPanel::resizeEvent(QResizeEvent *)
