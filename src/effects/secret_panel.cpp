@@ -104,6 +104,7 @@ void TSecretPanel::setLines(const QStringList &lines)
     {
         std::lock_guard lock(m_mutex);
         m_s.lines = lines;
+        invalidateDrawingLocked();
     }
     relayout(true);
 }
@@ -163,8 +164,7 @@ void TSecretPanel::setAlignment(Qt::Alignment alignment)
 {
     std::lock_guard lock(m_mutex);
     m_s.alignment = alignment & Qt::AlignHorizontal_Mask;
-    m_s.imagePosition = -1;
-    m_s.inkMeasured = false;
+    invalidateDrawingLocked();
 }
 
 ScrollDirection TSecretPanel::ScrollDirection() const
@@ -178,6 +178,7 @@ void TSecretPanel::setScrollDirection(::ScrollDirection direction)
     {
         std::lock_guard lock(m_mutex);
         m_s.direction = direction;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -193,6 +194,7 @@ void TSecretPanel::setTextStyle(::TextStyle style)
     {
         std::lock_guard lock(m_mutex);
         m_s.textStyle = style;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -222,6 +224,7 @@ void TSecretPanel::setColor(const QColor &color)
     {
         std::lock_guard lock(m_mutex);
         m_s.color = color;
+        invalidateDrawingLocked();
     }
     relayout();
     update();
@@ -238,6 +241,7 @@ void TSecretPanel::setFontColor(const QColor &color)
     {
         std::lock_guard lock(m_mutex);
         m_s.fontColor = color;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -350,9 +354,7 @@ void TSecretPanel::relayout(bool resetPosition)
     }
     if (resetPosition)
         m_s.position = 0;
-    // Whatever changed, the next step draws the whole image again.
-    m_s.imagePosition = -1;
-    m_s.inkMeasured = false;
+    invalidateDrawingLocked();
     if (m_s.running && m_s.image.size() != area.text.size())
         prepareImageLocked();
 }
@@ -363,10 +365,17 @@ void TSecretPanel::relayoutIfResized() const
         const_cast<TSecretPanel *>(this)->relayout();
 }
 
-void TSecretPanel::prepareImageLocked()
+void TSecretPanel::invalidateDrawingLocked()
 {
+    // The next step draws the whole image, and measures the ink again
+    // before it moves any.
     m_s.imagePosition = -1;
     m_s.inkMeasured = false;
+}
+
+void TSecretPanel::prepareImageLocked()
+{
+    invalidateDrawingLocked();
     m_s.changed = QRegion();
     const QSize size = m_s.textRect.size();
     if (size.isEmpty()) {
@@ -558,7 +567,7 @@ bool TSecretPanel::scrollOneRowLocked()
     // a background painted by OnPaintClient is painted anew each step.
     if (m_s.direction != ::ScrollDirection::sdVertical || OnPaintClient.isBound())
         return false;
-    if (!m_s.inkMeasured)
+    if (!m_s.inkMeasured || m_s.ink.size() != m_s.lines.size())
         measureInkLocked();
     if (!m_s.inkBounded)
         return false;

@@ -223,6 +223,8 @@ private:
     void relayout(bool resetPosition = false);
     void relayoutIfResized() const;
     void relayoutLocked();
+    // Anything a step draws changed: the next one draws the whole image.
+    void invalidateDrawingLocked();
     void prepareImageLocked();
     void drawLocked();
     // False when OnPaintClient painted the background.
