@@ -2,7 +2,7 @@
 # installs the Debian packages that are missing (with sudo when not root).
 # Beside them the checks with sanitizers (`make sanitize`, `make tsan`) and
 # the fuzzing of the core's readers (`make fuzz`, `make fuzz-replay`), each
-# in a build folder of its own.
+# in a build folder of its own, and the benchmarks (`make bench`).
 
 SHELL := /bin/bash
 BUILD_DIR ?= build
@@ -18,11 +18,14 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx1
 # from dpkg-shlibdeps (dpkg-dev, which finds the programs with file), and
 # lintian checks the package.
 PACKAGE_TOOLS := dpkg-dev file lintian
+# The benchmarks (`make bench`): Google Benchmark, and the DAMAGE extension's
+# library, which tells when a program's first frame reaches the X server.
+BENCH_PACKAGES := libbenchmark-dev libxdamage-dev
 # The fuzz harnesses are built with clang and its libFuzzer.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-.PHONY: all deps package-deps fuzz-deps configure build tools run test print-queue package clean \
-        sanitize tsan fuzz-build fuzz fuzz-replay
+.PHONY: all deps package-deps fuzz-deps bench-deps configure build tools run test print-queue package clean \
+        sanitize tsan fuzz-build fuzz fuzz-replay bench
 
 all: build
 
@@ -49,6 +52,9 @@ package-deps:
 fuzz-deps:
 	$(call install-missing,$(FUZZ_PACKAGES))
 
+bench-deps:
+	$(call install-missing,$(BENCH_PACKAGES))
+
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
@@ -59,6 +65,16 @@ build: configure
 # strip in assets/; not part of the build above.
 tools: configure
 	cmake --build $(BUILD_DIR) --target tools -j $(JOBS)
+
+# Benchmarks of what a learner feels: start-up phases, page changes, the RTF
+# reader and the credits' effects in-process (headless), then quillan2
+# against a bare Qt window on an X server of its own (start-up, memory, CPU).
+# Prints a table and writes $(BUILD_DIR)/bench.json. Never part of `make test`;
+# e.g. BENCH_FLAGS="--no-x" or "--benchmark_filter=rtf/ --no-x".
+BENCH_FLAGS ?=
+bench: bench-deps build
+	cmake --build $(BUILD_DIR) --target bench_programs -j $(JOBS)
+	$(BUILD_DIR)/quillan_bench --json $(BUILD_DIR)/bench.json $(BENCH_FLAGS)
 
 run: build
 	cd $(BUILD_DIR) && ./quillan2

@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -102,6 +104,7 @@ void TSecretPanel::setLines(const QStringList &lines)
     {
         std::lock_guard lock(m_mutex);
         m_s.lines = lines;
+        invalidateDrawingLocked();
     }
     relayout(true);
 }
@@ -161,6 +164,7 @@ void TSecretPanel::setAlignment(Qt::Alignment alignment)
 {
     std::lock_guard lock(m_mutex);
     m_s.alignment = alignment & Qt::AlignHorizontal_Mask;
+    invalidateDrawingLocked();
 }
 
 ScrollDirection TSecretPanel::ScrollDirection() const
@@ -174,6 +178,7 @@ void TSecretPanel::setScrollDirection(::ScrollDirection direction)
     {
         std::lock_guard lock(m_mutex);
         m_s.direction = direction;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -189,6 +194,7 @@ void TSecretPanel::setTextStyle(::TextStyle style)
     {
         std::lock_guard lock(m_mutex);
         m_s.textStyle = style;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -218,6 +224,7 @@ void TSecretPanel::setColor(const QColor &color)
     {
         std::lock_guard lock(m_mutex);
         m_s.color = color;
+        invalidateDrawingLocked();
     }
     relayout();
     update();
@@ -234,6 +241,7 @@ void TSecretPanel::setFontColor(const QColor &color)
     {
         std::lock_guard lock(m_mutex);
         m_s.fontColor = color;
+        invalidateDrawingLocked();
     }
     relayout();
 }
@@ -346,6 +354,7 @@ void TSecretPanel::relayout(bool resetPosition)
     }
     if (resetPosition)
         m_s.position = 0;
+    invalidateDrawingLocked();
     if (m_s.running && m_s.image.size() != area.text.size())
         prepareImageLocked();
 }
@@ -356,8 +365,18 @@ void TSecretPanel::relayoutIfResized() const
         const_cast<TSecretPanel *>(this)->relayout();
 }
 
+void TSecretPanel::invalidateDrawingLocked()
+{
+    // The next step draws the whole image, and measures the ink again
+    // before it moves any.
+    m_s.imagePosition = -1;
+    m_s.inkMeasured = false;
+}
+
 void TSecretPanel::prepareImageLocked()
 {
+    invalidateDrawingLocked();
+    m_s.changed = QRegion();
     const QSize size = m_s.textRect.size();
     if (size.isEmpty()) {
         m_s.image = QImage();
@@ -393,8 +412,9 @@ void TSecretPanel::Step()
             return;
         }
         m_s.position = next.position;
-        drawn = true;
+        drawn = true;  // a step that fails half-way repaints what it drew
         drawLocked();
+        drawn = !m_s.changed.isEmpty();
     } catch (const std::exception &e) {
         reportOnGuiThread(QString::fromUtf8(e.what()));
     } catch (...) {
@@ -408,6 +428,43 @@ void TSecretPanel::drawLocked()
 {
     if (m_s.image.isNull())
         return;
+    // One pixel on from what the image shows: the text moves up a row.
+    if (m_s.imagePosition >= 0 && m_s.position == m_s.imagePosition + 1) {
+        m_s.imagePosition = -1;  // until the scroll is done
+        if (scrollOneRowLocked()) {
+            m_s.imagePosition = m_s.position;
+            return;
+        }
+    }
+    m_s.imagePosition = -1;
+    m_s.changed = QRegion(m_s.image.rect());
+    // A background that OnPaintClient painted is never moved: it is painted
+    // anew with the next step.
+    if (drawWholeLocked())
+        m_s.imagePosition = m_s.position;
+}
+
+void TSecretPanel::drawLineLocked(QPainter &p, const QRect &r, int flags, const QString &text)
+{
+    const QPoint shadowOffset = m_s.textStyle == ::TextStyle::bvLowered  ? QPoint(1, 1)
+                                : m_s.textStyle == ::TextStyle::bvRaised ? QPoint(-1, -1)
+                                                                         : QPoint();
+    if (!shadowOffset.isNull()) {
+        p.setPen(m_s.highlight);
+        p.drawText(r.translated(shadowOffset), flags, text);
+    }
+    p.setPen(m_s.fontColor);
+    p.drawText(r, flags, text);
+}
+
+namespace {
+
+constexpr int LineFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
+
+}  // namespace
+
+bool TSecretPanel::drawWholeLocked()
+{
     QPainter p(&m_s.image);
     const QRect area(QPoint(0, 0), m_s.image.size());
     bool painted;
@@ -425,36 +482,160 @@ void TSecretPanel::drawLocked()
         p.fillRect(area, m_s.color);
     // Nothing is drawn while there are no lines.
     if (m_s.lines.isEmpty())
-        return;
+        return !painted;
 
     p.setFont(m_s.font);
-    const QPoint shadowOffset = m_s.textStyle == ::TextStyle::bvLowered  ? QPoint(1, 1)
-                                : m_s.textStyle == ::TextStyle::bvRaised ? QPoint(-1, -1)
-                                                                         : QPoint();
-    const bool shadow = !shadowOffset.isNull();
-    auto drawLine = [&](const QRect &r, int flags, const QString &text) {
-        if (shadow) {
-            p.setPen(m_s.highlight);
-            p.drawText(r.translated(shadowOffset), flags, text);
-        }
-        p.setPen(m_s.fontColor);
-        p.drawText(r, flags, text);
-    };
-
-    const int common = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextDontClip;
     if (m_s.direction == ::ScrollDirection::sdHorizontal) {
-        drawLine(credits::horizontalLineRect(area.size(), m_s.position, m_s.joinedWidth),
-                 common | Qt::AlignLeft | Qt::AlignVCenter, m_s.joinedLine);
-        return;
+        drawLineLocked(p, credits::horizontalLineRect(area.size(), m_s.position, m_s.joinedWidth),
+                       LineFlags | Qt::AlignLeft | Qt::AlignVCenter, m_s.joinedLine);
+        return !painted;
     }
     const int count = int(m_s.lines.size());
-    const int flags = common | int(m_s.alignment) | Qt::AlignTop;
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
     for (const credits::ShownLine &line :
          credits::shownLines(area.size(), m_s.position, m_s.firstShown, count, m_s.lineHeight)) {
         // The extra line after the last holds a single space: nothing to draw.
         if (line.index < count)
-            drawLine(line.rect, flags, m_s.lines.at(line.index));
+            drawLineLocked(p, line.rect, flags, m_s.lines.at(line.index));
     }
+    return !painted;
+}
+
+void TSecretPanel::measureInkLocked()
+{
+    m_s.inkMeasured = true;
+    m_s.inkBounded = true;
+    m_s.ink.clear();
+    m_s.inkTop = m_s.inkBottom = 0;
+    const int count = int(m_s.lines.size());
+    const int width = m_s.image.width();
+    const int lineHeight = m_s.lineHeight;
+    // Each line drawn alone, as the step draws it, with room above and below
+    // for letters that reach out of their line.
+    const int room = lineHeight + 8;
+    QImage scratch(width, lineHeight + 2 * room, QImage::Format_RGB32);
+    scratch.setDotsPerMeterX(m_s.image.dotsPerMeterX());
+    scratch.setDotsPerMeterY(m_s.image.dotsPerMeterY());
+    scratch.fill(m_s.color);
+    const QRgb background = scratch.pixel(0, 0);
+    const QRect lineRect(0, room, width, lineHeight);
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
+    QPainter p(&scratch);
+    p.setFont(m_s.font);
+    bool any = false;
+    for (int k = 0; k < count; ++k) {
+        if (k < m_s.firstShown || m_s.lines.at(k).trimmed().isEmpty()) {
+            m_s.ink.append(QRect());
+            continue;
+        }
+        p.fillRect(scratch.rect(), m_s.color);
+        drawLineLocked(p, lineRect, flags, m_s.lines.at(k));
+        int top = -1, bottom = -1, left = width, right = -1;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(scratch.constScanLine(y));
+            int x = 0;
+            while (x < width && row[x] == background)
+                ++x;
+            if (x == width)
+                continue;
+            int last = width - 1;
+            while (row[last] == background)
+                --last;
+            if (top < 0)
+                top = y;
+            bottom = y;
+            left = std::min(left, x);
+            right = std::max(right, last);
+        }
+        if (top < 0) {
+            m_s.ink.append(QRect());
+            continue;
+        }
+        if (top == 0 || bottom == scratch.height() - 1)
+            m_s.inkBounded = false;
+        const QRect ink(QPoint(left, top - room), QPoint(right, bottom - room));
+        m_s.ink.append(ink);
+        m_s.inkTop = any ? std::min(m_s.inkTop, ink.top()) : ink.top();
+        m_s.inkBottom = any ? std::max(m_s.inkBottom, ink.bottom()) : ink.bottom();
+        any = true;
+    }
+}
+
+bool TSecretPanel::scrollOneRowLocked()
+{
+    // Only the vertical scroll over the plain background moves by whole rows;
+    // a background painted by OnPaintClient is painted anew each step.
+    if (m_s.direction != ::ScrollDirection::sdVertical || OnPaintClient.isBound())
+        return false;
+    if (!m_s.inkMeasured || m_s.ink.size() != m_s.lines.size())
+        measureInkLocked();
+    if (!m_s.inkBounded)
+        return false;
+
+    // What moves: every line's ink where it is now and one row lower, where
+    // it was. Nothing else changes.
+    const QRect bounds = m_s.image.rect();
+    const int height = bounds.height();
+    const int count = int(m_s.lines.size());
+    const int lineHeight = m_s.lineHeight;
+    const int first = m_s.firstShown;
+    const int base = height - m_s.position;  // the first shown line's top
+    const int start = first + std::max(0, (-base - m_s.inkBottom - 2) / lineHeight);
+    // A line is drawn while its rectangle overlaps the area; ink outside its
+    // rectangle (a raised or lowered copy, a tall letter) comes and goes with
+    // it, so where a line starts or stops being drawn is drawn anew, as is
+    // the bottom row, which has nothing below it to move up.
+    const auto drawn = [&](int top) { return top < height && top + lineHeight > 0; };
+    QRegion moved;
+    QRegion redraw = QRect(0, height - 1, bounds.width(), 1);
+    for (int k = start; k < count; ++k) {
+        const int top = base + (k - first) * lineHeight;
+        if (top + m_s.inkTop >= height + 1)
+            break;
+        const QRect &ink = m_s.ink.at(k);
+        if (ink.isEmpty())
+            continue;
+        const QRect r = ink.translated(0, top).adjusted(0, 0, 0, 1) & bounds;
+        if (r.isEmpty())
+            continue;
+        moved += r;
+        if (drawn(top) != drawn(top + 1))
+            redraw += r;
+    }
+    redraw &= moved;
+    m_s.changed += moved;
+    if (moved.isEmpty())
+        return true;
+
+    // Each pixel there takes the one below it; the region's rectangles come
+    // top to bottom, so every row is read before it is overwritten.
+    uchar *bits = m_s.image.bits();
+    const qsizetype stride = m_s.image.bytesPerLine();
+    constexpr int pixel = 4;
+    for (const QRect &r : moved) {
+        const int last = std::min(r.bottom(), height - 2);
+        for (int y = r.top(); y <= last; ++y)
+            std::memcpy(bits + y * stride + r.left() * pixel, bits + (y + 1) * stride + r.left() * pixel,
+                        size_t(r.width()) * pixel);
+    }
+
+    if (redraw.isEmpty())
+        return true;
+    QPainter p(&m_s.image);
+    p.setClipRegion(redraw);
+    for (const QRect &r : redraw)
+        p.fillRect(r, m_s.color);
+    p.setFont(m_s.font);
+    const int flags = LineFlags | int(m_s.alignment) | Qt::AlignTop;
+    for (int k = start; k < count; ++k) {
+        const int top = base + (k - first) * lineHeight;
+        if (top >= height)
+            break;
+        const QRect &ink = m_s.ink.at(k);
+        if (drawn(top) && !ink.isEmpty() && redraw.intersects(ink.translated(0, top)))
+            drawLineLocked(p, QRect(0, top, bounds.width(), lineHeight), flags, m_s.lines.at(k));
+    }
+    return true;
 }
 
 void TSecretPanel::requestRepaint()
@@ -466,7 +647,16 @@ void TSecretPanel::requestRepaint()
         this,
         [this] {
             m_repaintPending.store(false);
-            update(TextRect());
+            // Only what the steps changed since the last repaint.
+            QRegion changed;
+            QPoint at;
+            {
+                std::lock_guard lock(m_mutex);
+                changed = std::exchange(m_s.changed, QRegion());
+                at = m_s.textRect.topLeft();
+            }
+            if (!changed.isEmpty())
+                update(changed.translated(at));
         },
         Qt::QueuedConnection);
 }
@@ -517,6 +707,7 @@ void TSecretPanel::setActive(bool active)
             m_s.running = false;
             m_s.position = 0;
             m_s.image = QImage();
+            m_s.changed = QRegion();
         }
         OnStopPlay();
         if (m_active)  // the handler started it again
@@ -596,24 +787,53 @@ void TSecretPanel::showHiddenChildren()
 
 // ---- Painting -----------------------------------------------------------------
 
-void TSecretPanel::paintEvent(QPaintEvent *)
+void TSecretPanel::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    const QColor background = Color();
-    p.fillRect(rect(), background);
-
-    // Outer bevel, border, inner bevel.
-    QRect r = rect().adjusted(0, 0, -1, -1);
-    drawBevel(p, r, m_bevelOuter, m_bevelWidth);
-    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
-    drawBevel(p, r, m_bevelInner, m_bevelWidth);
-
-    if (m_active && !m_glyph.isNull())
-        p.drawPixmap(m_glyphRect.topLeft(), m_glyph);
+    QColor background;
+    QRect textRect;
+    bool imageShown;
+    {
+        std::lock_guard lock(m_mutex);
+        background = m_s.color;
+        textRect = m_s.textRect;
+        imageShown = !m_s.image.isNull();
+    }
+    // A step asks for a few rectangles inside the text area: those are
+    // copied from the image one by one, and nothing else is drawn. (Painting
+    // through a clip of many rectangles, or across many rows at once, hands
+    // the work to the toolkit's thread pool, which costs more than it saves
+    // on areas this small.)
+    const QRegion region = event->region();
+    const QRegion frame = imageShown ? region - textRect : region;
+    if (!frame.isEmpty()) {
+        p.save();
+        p.setClipRegion(frame);
+        p.fillRect(rect(), background);
+        // Outer bevel, border, inner bevel.
+        QRect r = rect().adjusted(0, 0, -1, -1);
+        drawBevel(p, r, m_bevelOuter, m_bevelWidth);
+        r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
+        drawBevel(p, r, m_bevelInner, m_bevelWidth);
+        if (m_active && !m_glyph.isNull())
+            p.drawPixmap(m_glyphRect.topLeft(), m_glyph);
+        p.restore();
+    }
+    if (!imageShown)
+        return;
 
     std::lock_guard lock(m_mutex);
-    if (!m_s.image.isNull())
-        p.drawImage(m_s.textRect.topLeft(), m_s.image);
+    if (m_s.image.isNull())
+        return;
+    for (const QRect &r : region & textRect) {
+        const QRect source = r.translated(-textRect.topLeft());
+        // Where the image does not reach (it is being resized) the background shows.
+        const QRect inImage = source & m_s.image.rect();
+        if (inImage != source)
+            p.fillRect(r, background);
+        if (!inImage.isEmpty())
+            p.drawImage(inImage.topLeft() + textRect.topLeft(), m_s.image, inImage);
+    }
 }
 
 void TSecretPanel::resizeEvent(QResizeEvent *)

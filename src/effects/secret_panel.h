@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -69,8 +70,15 @@ private:
 // The steps run on a worker thread of the panel's own (AsyncDrawing, the
 // default), which sleeps Interval milliseconds, takes the image lock, draws
 // the lines on view into an off-screen image the size of the text area and
-// asks the GUI thread for a repaint; paintEvent copies that image under the
-// same lock. Without AsyncDrawing a timer on the GUI thread runs the steps.
+// asks the GUI thread to repaint what changed; paintEvent copies that image
+// under the same lock. A step one pixel on from what the image shows moves
+// only the lines' ink (measured once per layout) up a row and draws the row
+// that enters at the bottom, which gives the same pixels as drawing it all;
+// only those rectangles are repainted, and a step that changes nothing (the
+// gap between the last line and the next round) asks for no repaint at all.
+// Any other step (the first, one after a change of layout, colours or
+// alignment, a background painted by OnPaintClient, the horizontal scroll)
+// draws the whole image. Without AsyncDrawing a timer on the GUI thread runs the steps.
 // Everything the step reads (lines, font, colours, layout, position) is kept
 // under that lock, so the setters may be called at any time on the GUI
 // thread. Stopping (Active false, or destroying the panel) ends the worker
@@ -194,13 +202,36 @@ private:
         QImage image;
         quint64 run = 0;  // counts the starts, so a late stop request is ignored
         bool stopRequested = false;
+
+        // The scroll position the image shows, or -1 when it is to be drawn
+        // whole (after a start, a change of layout or of anything drawn).
+        int imagePosition = -1;
+        // Each line's ink (every pixel it changes) relative to the top-left
+        // corner of its rectangle, measured once per layout; an empty
+        // rectangle for a line that draws nothing. inkBounded is false when
+        // some line's ink reaches beyond the measuring room: then every step
+        // draws the whole image.
+        QList<QRect> ink;
+        bool inkMeasured = false;
+        bool inkBounded = false;
+        int inkTop = 0, inkBottom = 0;  // the lowest top and highest bottom of any line's ink
+        // What the steps changed since the last repaint request was taken,
+        // in the image's coordinates.
+        QRegion changed;
     };
 
     void relayout(bool resetPosition = false);
     void relayoutIfResized() const;
     void relayoutLocked();
+    // Anything a step draws changed: the next one draws the whole image.
+    void invalidateDrawingLocked();
     void prepareImageLocked();
     void drawLocked();
+    // False when OnPaintClient painted the background.
+    bool drawWholeLocked();
+    bool scrollOneRowLocked();
+    void measureInkLocked();
+    void drawLineLocked(QPainter &p, const QRect &r, int flags, const QString &text);
     void requestRepaint();
     void stopRequestedByStep(quint64 run);
 

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -389,6 +391,129 @@ TEST(TSecretPanel, PaintClientPaintsTheBackgroundOfEachStep)
     const QImage image = f.panel.OffscreenImage();
     EXPECT_EQ(image.pixel(0, 0), blue);
     EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), blue);
+}
+
+// ---- Drawing only what moved --------------------------------------------------------
+
+// A step one pixel on moves the lines' ink up a row instead of drawing them
+// all: at every position, through the end of the text and into the next
+// round, the image must be what drawing it whole gives. The reference panel
+// is drawn whole at every step (its background comes from OnPaintClient).
+TEST(TSecretPanel, MovingTheInkUpARowGivesTheSamePixelsAsDrawingItWhole)
+{
+    struct Case {
+        const char *name;
+        QStringList lines;
+        TextStyle style;
+        Qt::Alignment alignment;
+        QSize size;
+    };
+    const QStringList credits = {"", "QUILLAN 2", "", "Course design", "The Quillan 2 team", "",
+                                 "gjpqy \u00c1\u00c9\u00d6 (descenders, accents)", "\tTabbed", "W"};
+    const Case cases[] = {
+        {"credits, space", credits, TextStyle::bvSpace, Qt::AlignHCenter, {200, 120}},
+        {"lowered, left", credits, TextStyle::bvLowered, Qt::AlignLeft, {200, 120}},
+        {"raised, right", credits, TextStyle::bvRaised, Qt::AlignRight, {200, 120}},
+        {"plain, area lower than a line", credits, TextStyle::bvNone, Qt::AlignHCenter, {120, 16}},
+        {"lines wider than the area", {"A very long line of the credits, wider than all"}, TextStyle::bvSpace,
+         Qt::AlignHCenter, {60, 50}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList &lines = c.lines;
+        CreditsPanel moved(lines, c.size), whole(lines, c.size);
+        for (TSecretPanel *panel : {&moved.panel, &whole.panel}) {
+            panel->setTextStyle(c.style);
+            panel->setAlignment(c.alignment);
+            panel->setActive(true);
+        }
+        whole.panel.OnPaintClient.bind([](QPainter &p, const QRect &r) { p.fillRect(r, QColor(Background)); });
+        const int steps = moved.panel.ScrollLength() + moved.panel.LineHeight() + 3;
+        for (int i = 0; i < steps; ++i) {
+            moved.panel.Step();
+            whole.panel.Step();
+            ASSERT_EQ(moved.panel.OffscreenImage(), whole.panel.OffscreenImage())
+                << "at position " << moved.panel.ScrollPos();
+        }
+    }
+}
+
+// Watches the regions a widget repaints.
+class PaintRegions : public QObject {
+public:
+    explicit PaintRegions(QWidget *w) { w->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+// The pixels of b that differ from a, as a region.
+QRegion differences(const QImage &a, const QImage &b)
+{
+    QRegion r;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                r += QRect(x, y, 1, 1);
+    return r;
+}
+
+// Lets the repaints asked for run: the step's request, then the paint.
+void paintNow()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+qint64 area(const QRegion &r)
+{
+    qint64 n = 0;
+    for (const QRect &rect : r)
+        n += qint64(rect.width()) * rect.height();
+    return n;
+}
+
+// A step repaints every pixel that moved and little else: a short line in a
+// wide area is a small part of it. Steps with no text on view (blank lines
+// at the end scroll through an empty area) repaint nothing.
+TEST(TSecretPanel, AStepRepaintsOnlyWhatMoved)
+{
+    CreditsPanel f({"Credits", "", "Quillan 2", "", "", "", ""}, {300, 120});
+    f.panel.setActive(true);
+    f.panel.show();
+    paintNow();
+    const QRect text = f.panel.TextRect();
+    PaintRegions watch(&f.panel);
+    const int lh = f.panel.LineHeight();
+
+    f.steps(lh + 10);  // the first step draws the whole image
+    paintNow();
+    for (int i = 0; i < 3 * lh; ++i) {
+        const QImage before = f.panel.OffscreenImage();
+        watch.painted = QRegion();
+        f.panel.Step();
+        paintNow();
+        const QRegion changed = differences(before, f.panel.OffscreenImage()).translated(text.topLeft());
+        ASSERT_FALSE(changed.isEmpty());
+        ASSERT_EQ(changed - watch.painted, QRegion()) << "a changed pixel not repainted, step " << i;
+        ASSERT_LT(area(watch.painted), qint64(text.width()) * text.height() / 3) << "step " << i;
+    }
+
+    // "Quillan 2" (the third line) has left the top edge; four blank lines follow.
+    f.steps(text.height() + 3 * lh + 2 - f.panel.ScrollPos());
+    paintNow();
+    ASSERT_FALSE(inkRows(f.panel.OffscreenImage()));
+    watch.painted = QRegion();
+    f.steps(2 * lh);
+    paintNow();
+    EXPECT_EQ(watch.painted, QRegion());
+    EXPECT_FALSE(inkRows(f.panel.OffscreenImage()));
 }
 
 // ---- Lines from a file -------------------------------------------------------------

@@ -1,0 +1,74 @@
+// `make bench`: the in-process benchmarks on the headless platform, then the
+// start-up comparison on an X server of its own; prints one table and
+// writes it as JSON.
+//
+//   quillan_bench [--json FILE] [--no-x] [--x-only] [--runs N] [--cpu-runs N]
+//                 [--quillan PROGRAM] [Google Benchmark flags, e.g. --benchmark_filter=rtf/]
+//
+// --quillan compares another build of the program (one beside the built
+// program's language files, e.g. a copy of an earlier build).
+
+#include "bench_results.h"
+#include "inprocess_benches.h"
+#include "startup_compare.h"
+#include "support/test_support.h"
+
+#include "platform/quillan_application.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    QString jsonPath = QStringLiteral(QUILLAN_BUILD_DIR "/bench.json");
+    bool inProcess = true, x = true;
+    StartupCompareOptions options;
+    options.quillanExe = QStringLiteral(QUILLAN_EXE);
+    options.bareExe = QStringLiteral(BARE_WINDOW_EXE);
+    options.shotsDir = QStringLiteral(QUILLAN_BUILD_DIR "/bench-shots");
+    std::vector<char *> rest{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const auto is = [&](const char *flag) { return std::strcmp(argv[i], flag) == 0; };
+        if (is("--json") && i + 1 < argc)
+            jsonPath = QString::fromLocal8Bit(argv[++i]);
+        else if (is("--no-x"))
+            x = false;
+        else if (is("--x-only"))
+            inProcess = false;
+        else if (is("--quillan") && i + 1 < argc)
+            options.quillanExe = QString::fromLocal8Bit(argv[++i]);
+        else if (is("--runs") && i + 1 < argc)
+            options.runs = std::max(1, std::atoi(argv[++i]));
+        else if (is("--cpu-runs") && i + 1 < argc)
+            options.cpuRuns = std::max(0, std::atoi(argv[++i]));
+        else
+            rest.push_back(argv[i]);
+    }
+
+    BenchResults results;
+    if (inProcess) {
+        // Headless, on the screen the tests use; the progress file in a
+        // folder of its own.
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUILLAN_SCREEN_FILE);
+        TempConfigHome config;
+        int qtArgc = 1;
+        QuillanApplication app(qtArgc, argv);
+        int benchArgc = int(rest.size());
+        runInProcessBenches(QStringLiteral(QUILLAN_BUILD_DIR "/"), benchArgc, rest.data(), results);
+    }
+    if (x)
+        runStartupComparison(options, results);
+
+    std::fputs(qPrintable(results.table()), stdout);
+    QFile json(jsonPath);
+    if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate) || json.write(results.json()) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(jsonPath));
+        return 1;
+    }
+    std::printf("written to %s\n", qPrintable(QDir::toNativeSeparators(jsonPath)));
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "bench_results.h"
+
+#include <QString>
+
+// The benchmarks run inside this process on the headless platform, on the
+// real language pack in programDir (QL2Eng.ini and InfoEng/): start-up
+// phases, page changes, the RTF reader, the credits panel, the fade and the
+// clock. Extra Google Benchmark flags (e.g. --benchmark_filter) are passed
+// on. Adds one figure per benchmark.
+void runInProcessBenches(const QString &programDir, int argc, char **argv, BenchResults &results);
