@@ -1,6 +1,7 @@
 #include "platform/classic_window.h"
 
 #include "platform/accessibility.h"
+#include "platform/panel.h"
 #include "platform/period_look.h"
 
 #include <QApplication>
@@ -24,12 +25,10 @@ constexpr QRgb kInactiveRight = 0xFFC0C0C0;
 
 void drawEdge(QPainter &p, QRect r, QColor topLeft, QColor bottomRight)
 {
-    p.setPen(topLeft);
-    p.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
-    p.setPen(bottomRight);
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    drawPixelLine(p, r.left(), r.top(), r.right() - 1, r.top(), topLeft);
+    drawPixelLine(p, r.left(), r.top(), r.left(), r.bottom() - 1, topLeft);
+    drawPixelLine(p, r.left(), r.bottom(), r.right(), r.bottom(), bottomRight);
+    drawPixelLine(p, r.right(), r.top(), r.right(), r.bottom(), bottomRight);
 }
 
 // The raised 3D edge of the classic windows and buttons: light grey and

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char *kAlignProperty = "quillanAlign";
@@ -15,12 +17,16 @@ constexpr const char *kAlignProperty = "quillanAlign";
 void drawBevelRect(QPainter &p, const QRect &r, const QColor &topLeft, const QColor &bottomRight)
 {
     // r uses inclusive right/bottom coordinates, as the classic drawing does.
-    p.setPen(topLeft);
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(bottomRight);
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    drawPixelLine(p, r.left(), r.top(), r.right(), r.top(), topLeft);
+    drawPixelLine(p, r.left(), r.top(), r.left(), r.bottom(), topLeft);
+    drawPixelLine(p, r.right(), r.top(), r.right(), r.bottom(), bottomRight);
+    drawPixelLine(p, r.left(), r.bottom(), r.right(), r.bottom(), bottomRight);
+}
+
+void drawPixelLine(QPainter &p, int x1, int y1, int x2, int y2, const QColor &color)
+{
+    p.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))),
+               color);
 }
 
 void realignChildren(QWidget *parent, const QRect &area)
@@ -172,16 +178,12 @@ void TBevel::paintEvent(QPaintEvent *)
         drawBevelRect(p, QRect(0, 0, w - 1, h - 1).adjusted(0, 0, -1, -1), c1, c1);
         break;
     case Shape::TopLine:
-        p.setPen(c1);
-        p.drawLine(0, 0, w - 1, 0);
-        p.setPen(c2);
-        p.drawLine(0, 1, w - 1, 1);
+        drawPixelLine(p, 0, 0, w - 1, 0, c1);
+        drawPixelLine(p, 0, 1, w - 1, 1, c2);
         break;
     case Shape::BottomLine:
-        p.setPen(c1);
-        p.drawLine(0, h - 2, w - 1, h - 2);
-        p.setPen(c2);
-        p.drawLine(0, h - 1, w - 1, h - 1);
+        drawPixelLine(p, 0, h - 2, w - 1, h - 2, c1);
+        drawPixelLine(p, 0, h - 1, w - 1, h - 1, c2);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/tool_bar.h"
 
+#include "platform/panel.h"
 #include "platform/period_look.h"
 
 #include <QPainter>
@@ -40,10 +41,9 @@ void TToolBar::paintEvent(QPaintEvent *)
         return;
     const int w = width(), h = height();
     // Etched edges: shadow then highlight, at the top and at the bottom.
-    p.setPen(QColor(PeriodColor::ButtonShadow));
-    p.drawLine(0, 0, w - 1, 0);
-    p.drawLine(0, h - 2, w - 1, h - 2);
-    p.setPen(QColor(PeriodColor::ButtonHighlight));
-    p.drawLine(0, 1, w - 1, 1);
-    p.drawLine(0, h - 1, w - 1, h - 1);
+    const QColor shadow(PeriodColor::ButtonShadow), highlight(PeriodColor::ButtonHighlight);
+    drawPixelLine(p, 0, 0, w - 1, 0, shadow);
+    drawPixelLine(p, 0, h - 2, w - 1, h - 2, shadow);
+    drawPixelLine(p, 0, 1, w - 1, 1, highlight);
+    drawPixelLine(p, 0, h - 1, w - 1, h - 1, highlight);
 }
