@@ -21,7 +21,8 @@ public:
     // an empty string when the learner cancelled.
     QString SelectLanguage();
 
-    // The chosen language file; empty until a choice is made.
+    // The file chosen in the dialog, set by the start-up each time the
+    // learner is asked; empty until a choice is made and after Cancel.
     QString FLangFileName;
 
 private:

@@ -26,7 +26,7 @@ QString Program::selectLanguage()
 {
     if (!m_selLang)
         m_selLang = std::make_unique<TfrmSelLang>(m_programDir);
-    return m_selLang->SelectLanguage();
+    return m_selLang->FLangFileName = m_selLang->SelectLanguage();
 }
 
 bool Program::start()
