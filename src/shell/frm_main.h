@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -40,6 +42,7 @@ class TfrmContents;
 class TfrmMsgDlg;
 class TfrmOpnDlg;
 class TfrmWordpad;
+class QTextDocument;
 class THintController;
 struct HintPlace;
 struct LessonView;
@@ -343,6 +346,13 @@ private:
     int FFileType = 0;   // the Open/Save dialog's file type: 0 .doc, 1 .txt, 2 all
     int FThumbnail = 0;  // the credits' next thumbnail
     bool m_creditsPrepared = false;  // font and pictures, on the first showing
+    // The pages' instructions as the panel laid them out, by page, with the
+    // file they were read from.
+    struct InfoDocument {
+        QByteArray bytes;
+        QTextDocument *document = nullptr;
+    };
+    QHash<QString, InfoDocument> m_infoDocuments;
     std::future<TPicture> m_creditsStrip;  // the thumbnails, read on a worker thread
 
     // T056: whether the document was saved on this visit of the page.

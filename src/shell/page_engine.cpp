@@ -174,21 +174,32 @@ void TfrmMain::LoadPageInfo(const QString &name)
     // file must not hang or stall the course; it counts as a missing page.
     const ReadResult file = readBoundedFile(FInfoPath + name + QStringLiteral(".rtf"),
                                             ReadLimit::CoursePage);
-    auto *doc = new QTextDocument(reMain);
-    doc->setDefaultFont(reMain->font());
-    if (file.ok() && loadRtf(file.bytes, *doc)) {
-        // The editor frees a document of its own when it is replaced; one
-        // of ours (a page loaded before) is freed here.
-        QTextDocument *old = reMain->document();
-        const bool ours = old->parent() == reMain;
-        reMain->setDocument(doc);
-        if (ours)
-            delete old;
-        announceInstructions(name);
-        return;
+    if (file.ok()) {
+        // A page's instructions are kept as laid out for the panel: coming
+        // back to a page whose file is unchanged costs a read, not a layout.
+        InfoDocument &kept = m_infoDocuments[name];
+        if (!kept.document || kept.bytes != file.bytes) {
+            auto *doc = new QTextDocument(reMain);
+            doc->setDefaultFont(reMain->font());
+            if (loadRtf(file.bytes, *doc)) {
+                QTextDocument *stale = kept.document;
+                kept = {file.bytes, doc};
+                reMain->setDocument(doc);
+                delete stale;
+            } else {
+                delete doc;
+            }
+        }
+        if (kept.document && kept.bytes == file.bytes) {
+            // The editor frees a document of its own when it is replaced;
+            // ours stay with the panel.
+            if (reMain->document() != kept.document)
+                reMain->setDocument(kept.document);
+            announceInstructions(name);
+            return;
+        }
     }
     // A missing or unreadable file leaves the panel as it was.
-    delete doc;
     showErrorBox(QStringLiteral("Error"), langText("LABELS", "ErrorLoadingInfo", "!!!"));
     requestTermination();
 }

@@ -4,6 +4,7 @@
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
 #include "shell/frm_main.h"
+#include "support/core_test_support.h"
 #include "support/course_fixture.h"
 
 #include <QApplication>
@@ -238,6 +239,36 @@ TEST(PageInfo, AMissingInstructionFileEndsTheProgram)
     EXPECT_EQ(f.boxes, QStringList{"Error: The page could not be loaded."});
     EXPECT_TRUE(f.main().terminationRequested());
     EXPECT_EQ(f.infoText(), "Page T052");  // the panel keeps what it showed
+}
+
+// A page's instructions are kept as laid out once shown; coming back to the
+// page still reads its file, so a file changed or gone since is what counts.
+TEST(PageInfo, ComingBackToAPageReadsItsFileAgain)
+{
+    const struct {
+        const char *name;
+        QByteArray file;  // T052.rtf after the first visit; empty: removed
+        QString shown;
+        bool ends;
+    } cases[] = {
+        {"unchanged", "{\\rtf1\\ansi Page T052\\par}", "Page T052", false},
+        {"changed", "{\\rtf1\\ansi Open Document2.\\par}", "Open Document2.", false},
+        {"removed", {}, "Page T053", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CourseFixture f("[LABELS]\r\nErrorLoadingInfo=The page could not be loaded.\r\n", progressWith(4));
+        f.start();
+        f.goTo(2);
+        f.goTo(3);
+        if (c.file.isEmpty())
+            QFile::remove(f.infoDir() + "T052.rtf");
+        else
+            writeFile(f.infoDir() + "T052.rtf", c.file);
+        f.goTo(2);
+        EXPECT_EQ(f.infoText(), c.shown);
+        EXPECT_EQ(f.main().terminationRequested(), c.ends);
+    }
 }
 
 TEST(PageInfo, ExitClosesTheWindow)
