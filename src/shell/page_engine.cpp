@@ -5,8 +5,6 @@
 // page's set-up changed on the shared controls (the page scope).
 #include "shell/frm_main.h"
 
-#include "platform/bounded_read.h"
-
 #include "lessons/frm_wordpad.h"
 #include "platform/bounded_read.h"
 #include "platform/components.h"
