@@ -220,6 +220,17 @@ void requireValue(QByteArrayView value)
         throw std::invalid_argument("INI value contains a line break or NUL");
 }
 
+// A section and its keys and values as writeSection and writeStrings take
+// them: all are checked before anything is written.
+void requireEntries(QByteArrayView section, const QList<std::pair<QByteArray, QByteArray>> &entries)
+{
+    requireName(section, Parsed::Section);
+    for (const auto &[key, value] : entries) {
+        requireName(key, Parsed::Key);
+        requireValue(value);
+    }
+}
+
 // Sets one key's value in the file's content, as writeString describes.
 void setEntry(QByteArray &content, QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
@@ -432,11 +443,7 @@ void IniFile::writeString(QByteArrayView section, QByteArrayView key, QByteArray
 void IniFile::writeStrings(QByteArrayView section,
                            const QList<std::pair<QByteArray, QByteArray>> &entries)
 {
-    requireName(section, Parsed::Section);
-    for (const auto &[key, value] : entries) {
-        requireName(key, Parsed::Key);
-        requireValue(value);
-    }
+    requireEntries(section, entries);
 
     QByteArray content = loadForWrite();
     for (const auto &[key, value] : entries)
@@ -464,11 +471,7 @@ void IniFile::deleteKey(QByteArrayView section, QByteArrayView key)
 void IniFile::writeSection(QByteArrayView section,
                            const QList<std::pair<QByteArray, QByteArray>> &entries)
 {
-    requireName(section, Parsed::Section);
-    for (const auto &[key, value] : entries) {
-        requireName(key, Parsed::Key);
-        requireValue(value);
-    }
+    requireEntries(section, entries);
 
     QByteArray content = loadForWrite();
     const QList<Line> lines = splitLines(content);

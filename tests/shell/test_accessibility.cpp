@@ -67,7 +67,7 @@ QString where(QAccessibleInterface *iface)
     QObject *o = iface->object();
     if (!o) {
         QAccessibleInterface *parent = iface->parent();
-        path << QStringLiteral("part %1").arg(parent ? parent->indexOfChild(iface) : -1);
+        path << QStringLiteral("child %1").arg(parent ? parent->indexOfChild(iface) : -1);
         o = parent ? parent->object() : nullptr;
     }
     for (; o; o = o->parent()) {
@@ -188,9 +188,9 @@ TEST(AccessibleTree, EveryControlOnEveryPageHasANameAndItsRole)
             expectObject(found, scene, "sbWPad", QAccessible::PushButton, m.frmWordpad->caption());
             expectObject(found, scene, "frmWordpad", QAccessible::Window, m.frmWordpad->caption());
             // The caption buttons follow the frame's one child, its client area.
-            expectObject(found, scene, "frmWordpad/part 1", QAccessible::PushButton, "Minimize");
-            expectObject(found, scene, "frmWordpad/part 2", QAccessible::PushButton, "Maximize");
-            expectObject(found, scene, "frmWordpad/part 3", QAccessible::PushButton, "Close");
+            expectObject(found, scene, "frmWordpad/child 1", QAccessible::PushButton, "Minimize");
+            expectObject(found, scene, "frmWordpad/child 2", QAccessible::PushButton, "Maximize");
+            expectObject(found, scene, "frmWordpad/child 3", QAccessible::PushButton, "Close");
             expectObject(found, scene, "reWPad", QAccessible::EditableText, "Document");
         }
     }
@@ -300,7 +300,7 @@ TEST(AccessibleTree, TheDialogsAndMenusAreNamed)
             const auto labels = QAccessible::queryAccessibleInterface(d->cbType)->relations(QAccessible::Label);
             ASSERT_EQ(labels.size(), 1);
             EXPECT_EQ(labels.first().first->object(), d->Label2);
-            expectObject(found, "Open dialog", "frmOpnDlg/frame/part 2", QAccessible::PushButton, "Close");
+            expectObject(found, "Open dialog", "frmOpnDlg/frame/child 2", QAccessible::PushButton, "Close");
             walked = true;
             d->reject();
         },
