@@ -73,12 +73,12 @@ public:
     void FormShow();
 
     // Page engine (page_engine.cpp). A change of page is LeavePage(current)
-    // then EnterPage(target), made at once; a change asked for while one is
-    // running (a click that waited) runs after it.
+    // then EnterPage(target), made at once; a click that arrives while one is
+    // running waits for its end, then does what it does on the page showing.
     void EnterPage(int index);
     void LeavePage(int index);
-    // The change of page: target is asked when the change runs.
-    void ChangePage(const std::function<int()> &target);
+    // The change of page a page asks for; while another change runs, it
+    // waits, and is dropped if by then that page no longer shows.
     void ChangePage(int target);
     // Loads <info folder><name>.rtf into the info panel; when it cannot, tells
     // the learner and ends the program.
@@ -311,7 +311,10 @@ private:
     // A Start-menu lesson: the menu picture on its page and the Start button.
     void prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)());
     void showWordpadForLesson();
-    // The change of page is over: the next one waiting runs.
+    // A click that arrives while a change of page runs waits for its end:
+    // true when it was kept for then.
+    bool waitForPageChange(std::function<void()> click);
+    // The change of page is over: the clicks that waited run.
     void endChange();
 
     // The hints of a lesson page, from its entry until it is left.
@@ -374,7 +377,7 @@ private:
     TPageScope m_page;
     // A change of page is running; those asked for meanwhile wait here.
     bool m_changingPage = false;
-    std::vector<std::function<int()>> m_waitingChanges;
+    std::vector<std::function<void()>> m_waitingClicks;
 
     QString m_langFileName;
     QString m_programDir;

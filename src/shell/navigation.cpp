@@ -15,22 +15,24 @@
 
 void TfrmMain::tbBackClick()
 {
+    if (waitForPageChange([this] { tbBackClick(); }))
+        return;
     // Back never leads to the title page (the page table says where it is
-    // available); the page to go to is the one before the page showing when
-    // the change runs.
-    ChangePage([this] {
-        const int page = currentPage();
-        return pageInfo(page)->back ? page - 1 : -1;
-    });
+    // available).
+    if (tbBack->isEnabled())
+        ChangePage(currentPage() - 1);
 }
 
 void TfrmMain::tbForwardClick()
 {
-    // The title page resumes at the furthest page reached.
-    ChangePage([this] {
-        const int page = currentPage();
-        return page == Page::T001 ? FMaxIndex : page + 1;
-    });
+    if (waitForPageChange([this] { tbForwardClick(); }))
+        return;
+    // Forward never passes the furthest page reached; the title page resumes
+    // there.
+    if (!tbForward->isEnabled())
+        return;
+    const int page = currentPage();
+    ChangePage(page == Page::T001 ? FMaxIndex : page + 1);
 }
 
 void TfrmMain::tbExitClick()
@@ -64,6 +66,10 @@ void TfrmMain::SaveProgress(int p)
 
 void TfrmMain::tbContentsClick()
 {
+    // Asked for during a change of page, the dialog opens on the page
+    // entered.
+    if (waitForPageChange([this] { tbContentsClick(); }))
+        return;
     TfrmContents &dlg = *frmContents;
     const int page = currentPage();
 

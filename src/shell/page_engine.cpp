@@ -36,36 +36,45 @@ int TfrmMain::currentPage() const
     return nbMain->currentIndex();
 }
 
-void TfrmMain::ChangePage(int target)
+bool TfrmMain::waitForPageChange(std::function<void()> click)
 {
-    ChangePage([target] { return target; });
+    // EnterPage lets waiting events run: a click that arrives meanwhile is
+    // made after this change, not in the middle of it, and then does what it
+    // would do on the page showing by then.
+    if (!m_changingPage)
+        return false;
+    m_waitingClicks.push_back(std::move(click));
+    return true;
 }
 
-void TfrmMain::ChangePage(const std::function<int()> &target)
+void TfrmMain::ChangePage(int target)
 {
-    // EnterPage lets waiting events run: a click that arrives meanwhile asks
-    // for its change after this one, not in the middle of it.
-    if (m_changingPage) {
-        m_waitingChanges.push_back(target);
+    // A change a page asks for (its task done, the countdown) holds only
+    // while that page still shows.
+    const int from = currentPage();
+    if (waitForPageChange([this, from, target] {
+            if (currentPage() == from)
+                ChangePage(target);
+        }))
         return;
-    }
+    if (!pageInfo(target))
+        return;
     m_changingPage = true;
-    const int to = target();
-    if (pageInfo(to)) {
-        LeavePage(currentPage());
-        EnterPage(to);
-    }
+    LeavePage(currentPage());
+    EnterPage(target);
     endChange();
 }
 
 void TfrmMain::endChange()
 {
     m_changingPage = false;
-    if (m_waitingChanges.empty())
-        return;
-    const std::function<int()> next = m_waitingChanges.front();
-    m_waitingChanges.erase(m_waitingChanges.begin());
-    ChangePage(next);
+    // Each waiting click in turn; one that changes the page takes the rest
+    // with it when that change ends.
+    while (!m_changingPage && !m_waitingClicks.empty()) {
+        const std::function<void()> next = std::move(m_waitingClicks.front());
+        m_waitingClicks.erase(m_waitingClicks.begin());
+        next();
+    }
 }
 
 void TfrmMain::EnterPage(int index)

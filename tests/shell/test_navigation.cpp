@@ -115,6 +115,18 @@ TEST(Navigation, WordProcessorOpensCentredAndKeepsWhereTheLearnerLeftIt)
     EXPECT_EQ(m.frmWordpad->geometry(), QRect(10, 20, 500, 300));
 }
 
+// A learner's click on a navigation button, waiting in the event queue.
+void postClick(QWidget *button)
+{
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const QPointF at(button->rect().center());
+        QCoreApplication::postEvent(button, new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                                                            type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                             : Qt::NoButton,
+                                                            Qt::NoModifier));
+    }
+}
+
 // A click that waits while a page is being entered (the page engine lets
 // waiting events run) changes the page after that change, not inside it.
 TEST(Navigation, AClickDuringAChangeOfPageRunsAfterIt)
@@ -123,13 +135,7 @@ TEST(Navigation, AClickDuringAChangeOfPageRunsAfterIt)
     f.start();
     f.goTo(2);
     TfrmMain &m = f.main();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const QPointF at(m.tbForward->rect().center());
-        QCoreApplication::postEvent(m.tbForward, new QMouseEvent(type, at, m.tbForward->mapToGlobal(at),
-                                                                 Qt::LeftButton, type == QEvent::MouseButtonPress
-                                                                     ? Qt::LeftButton : Qt::NoButton,
-                                                                 Qt::NoModifier));
-    }
+    postClick(m.tbForward);
     m.tbForwardClick();  // T053; the waiting click then leads on to T054
     EXPECT_EQ(m.currentPage(), 4);
     EXPECT_EQ(f.infoText(), "Page T054");
@@ -139,6 +145,69 @@ TEST(Navigation, AClickDuringAChangeOfPageRunsAfterIt)
     f.goTo(3);
     f.goTo(2);
     EXPECT_EQ(m.frmWordpad->caption(), "Document - Wordpad");
+}
+
+// A click that waited does what the same click does on the page entered by
+// then: two clicks in one burst (a busy machine's double click) never carry
+// the learner past a lesson that is not done.
+TEST(Navigation, AWaitingClickCountsOnThePageEntered)
+{
+    enum class First { Forward, Back, Countdown };
+    const struct {
+        const char *name;
+        int stored;  // MaxIndex in the progress file, -1 for no file
+        int from;
+        bool typeFiveLines;  // T054's task done before the clicks
+        First first;         // what starts the change
+        QToolButton *TfrmMain::*waiting;  // the click that waits meanwhile
+        int entered;
+        int maxIndex;
+    } cases[] = {
+        {"Forward twice on a fresh title page", -1, 0, false, First::Forward, &TfrmMain::tbForward, 1, 1},
+        {"Forward twice after T054 is done", 4, 4, true, First::Forward, &TfrmMain::tbForward, 5, 5},
+        {"Forward twice over passed pages", 9, 4, false, First::Forward, &TfrmMain::tbForward, 6, 9},
+        {"Back twice from T052 stops at T051", 2, 2, false, First::Back, &TfrmMain::tbBack, 1, 2},
+        {"Back twice from T055", 5, 5, false, First::Back, &TfrmMain::tbBack, 3, 5},
+        {"Forward while the countdown starts T051", -1, 0, false, First::Countdown, &TfrmMain::tbForward, 1, 1},
+        {"the countdown's end while Forward resumes", 7, 0, false, First::Forward, nullptr, 7, 7},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        CourseFixture f({}, c.stored < 0 ? QByteArray() : progressWith(c.stored));
+        f.start();
+        TfrmMain &m = f.main();
+        if (c.from != 0)
+            f.goTo(c.from);
+        if (c.typeFiveLines) {
+            f.focusWordpad();
+            for (const char key : {'1', '2', '3', '4', '5'}) {
+                QTest::keyClick(m.frmWordpad->reWPad, key);
+                QTest::keyClick(m.frmWordpad->reWPad, Qt::Key_Return);
+            }
+            ASSERT_TRUE(m.tbForward->isEnabled());
+        }
+        if (c.waiting) {
+            postClick(m.*c.waiting);
+        } else {
+            // The title page's last second, ticking while the change runs.
+            for (int i = 0; i < 29; ++i)
+                m.tmrTimerT001Timer();
+            QMetaObject::invokeMethod(&m, [&m] { m.tmrTimerT001Timer(); }, Qt::QueuedConnection);
+        }
+        switch (c.first) {
+        case First::Forward: m.tbForwardClick(); break;
+        case First::Back: m.tbBackClick(); break;
+        case First::Countdown:
+            for (int i = 0; i < 30; ++i)
+                m.tmrTimerT001Timer();
+            break;
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(m.currentPage(), c.entered);
+        EXPECT_EQ(f.storedMaxIndex(), QByteArray::number(c.maxIndex));
+        EXPECT_EQ(f.infoText(), "Page " + m.nbMain->widget(c.entered)->windowTitle());
+        EXPECT_TRUE(f.errors.isEmpty());
+    }
 }
 
 TEST(TitlePage, CountsDownThirtySecondsThenStartsTheFirstLesson)
