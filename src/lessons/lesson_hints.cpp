@@ -20,7 +20,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
@@ -33,19 +32,20 @@
 
 namespace {
 
-QMenu *submenu(QMenu *menu, const QString &text)
+// The menu of a menu bar or popup menu, its submenus searched too, that
+// holds the item: found by the item, not by the words it shows.
+QMenu *menuHolding(const QWidget *menus, const QAction *item)
 {
-    for (QAction *a : menu->actions()) {
-        if (a->menu() && a->text() == text)
-            return a->menu();
+    for (QAction *a : menus->actions()) {
+        QMenu *menu = a->menu();
+        if (!menu)
+            continue;
+        if (menu->actions().contains(item))
+            return menu;
+        if (QMenu *inner = menuHolding(menu, item))
+            return inner;
     }
     return nullptr;
-}
-
-QMenu *fileMenu(const TfrmWordpad *wp)
-{
-    const QList<QAction *> titles = wp->mmMenu->actions();
-    return titles.isEmpty() ? nullptr : titles.first()->menu();
 }
 
 HintPlace whole(QWidget *w)
@@ -57,6 +57,15 @@ HintPlace whole(QWidget *w)
 HintPlace below(QWidget *w)
 {
     return {w, w->rect(), false, true};
+}
+
+// The title in the menu bar of the menu that holds the item.
+std::optional<HintPlace> menuTitle(QMenuBar *bar, const QAction *item)
+{
+    QMenu *menu = menuHolding(bar, item);
+    if (!menu)
+        return std::nullopt;
+    return HintPlace{bar, bar->actionGeometry(menu->menuAction())};
 }
 
 std::optional<HintPlace> menuItem(QMenu *menu, QAction *action)
@@ -91,8 +100,9 @@ LessonView TfrmMain::observeLesson() const
 
     // The innermost menu that matters: a submenu of Accessories still shows
     // Accessories, where Wordpad is.
-    const QMenu *accessories = submenu(pmStart, QStringLiteral("Accessories"));
-    const QMenu *file = fileMenu(frmWordpad);
+    const QMenu *accessories = menuHolding(pmStart, mupuStartWordpad);
+    const QMenu *file = menuHolding(frmWordpad->mmMenu, frmWordpad->aOpen);
+    const QMenu *edit = menuHolding(frmWordpad->mmMenu, frmWordpad->aCopy);
     if (accessories && accessories->isVisible())
         v.menu = OpenMenu::Accessories;
     else if (pmStart->isVisible())
@@ -101,6 +111,8 @@ LessonView TfrmMain::observeLesson() const
         v.menu = OpenMenu::Documents;
     else if (file && file->isVisible())
         v.menu = OpenMenu::File;
+    else if (edit && edit->isVisible())
+        v.menu = OpenMenu::Edit;
     else if (qobject_cast<QMenu *>(QApplication::activePopupWidget()))
         v.menu = OpenMenu::Other;
 
@@ -133,7 +145,7 @@ LessonView TfrmMain::observeLesson() const
         v.textLength = text->document()->characterCount() - 1;
     if (page == Page::T055) {
         v.hasSelection = text->textCursor().hasSelection();
-        v.clipboardHasText = !QApplication::clipboard()->text().isEmpty();
+        v.copied = FCopiedOnPage;
     }
     if (page == Page::T059)
         v.exercise = static_cast<int>(FExerciseState);
@@ -161,26 +173,21 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     case StepTarget::StartMenuPrograms: return startRow(imgT051Start, 1);
     case StepTarget::StartMenuDocuments: return startRow(imgT057Start, 2);
     case StepTarget::ProgramsAccessories: {
-        QMenu *accessories = submenu(pmStart, QStringLiteral("Accessories"));
+        QMenu *accessories = menuHolding(pmStart, mupuStartWordpad);
         return accessories ? menuItem(pmStart, accessories->menuAction()) : std::nullopt;
     }
-    case StepTarget::AccessoriesWordpad:
-        return menuItem(submenu(pmStart, QStringLiteral("Accessories")), mupuStartWordpad);
+    case StepTarget::AccessoriesWordpad: return menuItem(menuHolding(pmStart, mupuStartWordpad), mupuStartWordpad);
     case StepTarget::DocumentsMyDocument: return menuItem(pmDocuments, mupuDocMyDoc);
-    case StepTarget::FileMenu: {
-        QMenu *file = fileMenu(wp);
-        if (!file)
-            return std::nullopt;
-        return HintPlace{wp->mmMenu, wp->mmMenu->actionGeometry(file->menuAction())};
-    }
-    case StepTarget::FileNew: return menuItem(fileMenu(wp), wp->aNew);
-    case StepTarget::FileOpen: return menuItem(fileMenu(wp), wp->aOpen);
-    case StepTarget::FileSave: return menuItem(fileMenu(wp), wp->aSave);
-    case StepTarget::FilePrint: return menuItem(fileMenu(wp), wp->aPrint);
+    case StepTarget::FileMenu: return menuTitle(wp->mmMenu, wp->aOpen);
+    case StepTarget::FileNew: return menuItem(menuHolding(wp->mmMenu, wp->aNew), wp->aNew);
+    case StepTarget::FileOpen: return menuItem(menuHolding(wp->mmMenu, wp->aOpen), wp->aOpen);
+    case StepTarget::FileSave: return menuItem(menuHolding(wp->mmMenu, wp->aSave), wp->aSave);
+    case StepTarget::FilePrint: return menuItem(menuHolding(wp->mmMenu, wp->aPrint), wp->aPrint);
+    case StepTarget::EditMenu: return menuTitle(wp->mmMenu, wp->aCopy);
+    case StepTarget::EditCopy: return menuItem(menuHolding(wp->mmMenu, wp->aCopy), wp->aCopy);
+    case StepTarget::EditPaste: return menuItem(menuHolding(wp->mmMenu, wp->aPaste), wp->aPaste);
     case StepTarget::WordpadText: return whole(wp->reWPad);
     case StepTarget::WordpadClose: return HintPlace{wp, wp->buttonRect(Ht::HTCLOSE)};
-    case StepTarget::CopyButton: return whole(wp->tbCopy);
-    case StepTarget::PasteButton: return whole(wp->tbPaste);
     case StepTarget::FileTypeBox: return below(dlg->cbType);
     case StepTarget::FileTypeAll: return typeEntry(2);
     case StepTarget::FileTypeWordPad: return typeEntry(0);
@@ -192,10 +199,10 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     }
     case StepTarget::FileNameBox: return whole(dlg->edName);
     case StepTarget::FileConfirm: return whole(dlg->btnOpen);
-    case StepTarget::QuestionYes: {
+    case StepTarget::QuestionNo: {
         QWidget *modal = QApplication::activeModalWidget();
-        QPushButton *yes = modal ? modal->findChild<QPushButton *>(QStringLiteral("btnYes")) : nullptr;
-        return yes ? std::optional(below(yes)) : std::nullopt;
+        QPushButton *no = modal ? modal->findChild<QPushButton *>(QStringLiteral("btnNo")) : nullptr;
+        return no ? std::optional(below(no)) : std::nullopt;
     }
     case StepTarget::PrintConfirm: {
         auto *print = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());

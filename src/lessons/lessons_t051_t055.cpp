@@ -99,6 +99,7 @@ void TfrmMain::EnterT055()
     m_page.setEnabled({pnTaskbar}, false);
     showDesktop(imgT055Desktop);
     bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    FCopiedOnPage = false;
     m_page.bind(wp->aCut->OnExecute, [this] { frmWPadaCutT055Execute(); });
     m_page.bind(wp->aCopy->OnExecute, [this] { frmWPadaCopyT055Execute(); });
     m_page.bind(wp->aPaste->OnExecute, [this] { frmWPadaPasteT055Execute(); });
@@ -150,11 +151,13 @@ void TfrmMain::frmWPadreWPadT054Change()
 void TfrmMain::frmWPadaCutT055Execute()
 {
     frmWordpad->reWPad->cut();
+    FCopiedOnPage = true;
 }
 
 void TfrmMain::frmWPadaCopyT055Execute()
 {
     frmWordpad->reWPad->copy();
+    FCopiedOnPage = true;
 }
 
 void TfrmMain::frmWPadaPasteT055Execute()

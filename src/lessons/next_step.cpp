@@ -48,7 +48,7 @@ NextStep t052(const LessonView &v)
 NextStep t053(const LessonView &v)
 {
     if (v.dialog == OpenDialog::SaveChanges)
-        return step(T::QuestionYes, 2, "T053Question");
+        return step(T::QuestionNo, 2, "T053Question");
     if (!v.modified)
         return step(T::WordpadText, 0, "T053Change");
     if (v.menu == OpenMenu::File)
@@ -63,15 +63,23 @@ NextStep t054(const LessonView &v)
     return step(T::WordpadText, 0, "T054Type");
 }
 
-// Select some text, Copy, Paste.
+// Double-click a word, Edit > Copy, a click where it goes, Edit > Paste.
+// Only a copy made on this visit leads to Paste: what the clipboard held
+// before the page is no step of the learner's.
 NextStep t055(const LessonView &v)
 {
     if (v.taskDone)
-        return step(T::Forward, 3, "Forward");
-    if (v.clipboardHasText)
-        return step(T::PasteButton, 2, "T055Paste");
-    if (v.hasSelection)
-        return step(T::CopyButton, 1, "T055Copy");
+        return step(T::Forward, 5, "Forward");
+    if (v.copied) {
+        if (v.menu == OpenMenu::Edit)
+            return step(T::EditPaste, 4, "T055Paste");
+        return step(T::EditMenu, 3, "T055Place");
+    }
+    if (v.hasSelection) {
+        if (v.menu == OpenMenu::Edit)
+            return step(T::EditCopy, 2, "T055Copy");
+        return step(T::EditMenu, 1, "T055Edit");
+    }
     return step(T::WordpadText, 0, "T055Select");
 }
 
@@ -144,7 +152,7 @@ NextStep t059(const LessonView &v)
     switch (v.exercise) {
     case 0:
         if (v.dialog == OpenDialog::SaveChanges)
-            return step(T::QuestionYes, 2, "T059Question");
+            return step(T::QuestionNo, 2, "T059Question");
         if (v.menu == OpenMenu::File)
             return step(T::FileNew, 1, "FileNew");
         return step(T::FileMenu, 0, "T059New");
@@ -197,7 +205,8 @@ QList<QByteArray> hintKeys()
     return {"T051Start",   "T051Programs", "T051Accessories", "T051Wordpad",    "File",
             "FileNew",     "FileOpen",     "FileSave",        "FilePrint",      "Forward",
             "T052FileType", "T052TypeList", "T052Document2",  "T052Confirm",    "T053Change",
-            "T053Question", "T054Type",    "T055Select",      "T055Copy",       "T055Paste",
+            "T053Question", "T054Type",    "T055Select",      "T055Edit",       "T055Copy",
+            "T055Place",   "T055Paste",
             "SaveFileType", "SaveTypeList", "SaveConfirm",    "T056Name",       "T057Close",
             "T057Start",   "T057Documents", "T057MyDocument", "PrintDialog",    "PrintError",
             "T059New",     "T059Question", "T059Type",        "T059Save",       "T059Name",

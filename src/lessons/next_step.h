@@ -20,6 +20,7 @@ enum class OpenMenu {
     Accessories,  // Programs > Accessories (with or without a submenu of it open)
     Documents,    // the Start menu's Documents submenu
     File,         // the word processor's File menu
+    Edit,         // its Edit menu
     Other,        // any other menu
 };
 
@@ -50,7 +51,8 @@ struct LessonView {
     bool modified = false;   // the text was changed since it was loaded
     int textLength = 0;
     bool hasSelection = false;
-    bool clipboardHasText = false;
+    bool copied = false;     // T055: text was cut or copied on this visit
+
     int exercise = 0;        // T059: 0 My Document shows, 1 new document, 2 comments saved
 
     bool operator==(const LessonView &) const = default;
@@ -72,15 +74,16 @@ enum class StepTarget {
     FilePrint,
     WordpadText,          // the word processor's text area
     WordpadClose,         // its close box
-    CopyButton,           // the edit toolbar's Copy and Paste
-    PasteButton,
+    EditMenu,             // Edit in the word processor's menu bar
+    EditCopy,             // the Edit menu's Copy and Paste
+    EditPaste,
     FileTypeBox,          // the Open/Save dialog's Files of type box
     FileTypeAll,          // its list's entry "All Documents (*.*)"
     FileTypeWordPad,      // its list's entry "WordPad Document (*.doc)"
     Document2Item,        // Document2 in the dialog's file list
     FileNameBox,          // the dialog's name box
     FileConfirm,          // the dialog's Open (Save) button
-    QuestionYes,          // Yes in the save-changes question
+    QuestionNo,           // No in the save-changes question
     PrintConfirm,         // the print dialog's Print button
     PrintErrorOk,         // OK in the print-error box
     Forward,              // the info panel's Forward button

@@ -358,6 +358,8 @@ private:
     QHash<QString, InfoDocument> m_infoDocuments;
     std::future<TPicture> m_creditsStrip;  // the thumbnails, read on a worker thread
 
+    // T055: text was cut or copied on this visit of the page.
+    bool FCopiedOnPage = false;
     // T056: whether the document was saved on this visit of the page.
     enum class T056State { Unsaved, Saved };
     T056State FSaveState = T056State::Unsaved;

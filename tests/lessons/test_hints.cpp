@@ -9,9 +9,13 @@
 #include "support/course_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextCursor>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -186,6 +190,61 @@ TEST(Hints, TheSpotlightPointsIntoTheOpenDialog)
     EXPECT_EQ(text, "Choose the type.");
     settle();
     EXPECT_FALSE(h->isShowing());  // the dialog closed: a step back
+}
+
+// The spotlight goes where the instructions send the learner: No in the
+// save-changes question; on T055 Edit and its Copy, whatever the clipboard
+// held before the page, then Edit again for Paste.
+TEST(Hints, TheSpotlightGoesWhereTheInstructionsSay)
+{
+    CourseFixture f(kHints, progressWith(5));
+    f.start();
+    TfrmMain &m = f.main();
+    TfrmWordpad *wp = m.frmWordpad;
+
+    f.goTo(Page::T053);
+    THintController *h = m.hints();
+    f.focusWordpad();
+    QTest::keyClick(wp->reWPad, Qt::Key_A);
+    StepTarget asked = StepTarget::None;
+    QRect ring, no;
+    answer<QDialog>(
+        [&](QDialog *d) {
+            h->tmrHintWaitTimer();
+            asked = h->shownStep().target;
+            ring = h->outline() ? h->outline()->target() : QRect();
+            no = inWindow(d->findChild<QPushButton *>(QStringLiteral("btnNo")));
+            d->reject();
+        },
+        [&] { QTest::mouseClick(wp->tbNew, Qt::LeftButton); });
+    EXPECT_EQ(asked, StepTarget::QuestionNo);
+    EXPECT_EQ(ring, no);
+
+    QApplication::clipboard()->setText(QStringLiteral("from before the lesson"));
+    f.goTo(Page::T055);
+    h = m.hints();
+    wp->reWPad->setPlainText(QStringLiteral("one two"));
+    QTextCursor word = wp->reWPad->textCursor();
+    word.select(QTextCursor::WordUnderCursor);
+    wp->reWPad->setTextCursor(word);
+    h->tmrHintWaitTimer();
+    ASSERT_TRUE(h->isShowing());
+    EXPECT_EQ(h->shownStep().hintKey, "T055Edit");
+    QMenu *edit = nullptr;
+    for (QAction *title : wp->mmMenu->actions()) {
+        if (title->menu() && title->menu()->actions().contains(wp->aCopy))
+            edit = title->menu();
+    }
+    ASSERT_NE(edit, nullptr);
+    const QRect editTitle = wp->mmMenu->actionGeometry(edit->menuAction());
+    EXPECT_EQ(h->outline()->target(), QRect(wp->mmMenu->mapTo(wp->mmMenu->window(), editTitle.topLeft()), editTitle.size()));
+
+    // Copied (Ctrl+C works as well as the menu): next, Edit for Paste.
+    QTest::keyClick(wp->reWPad, Qt::Key_C, Qt::ControlModifier);
+    settle();
+    ASSERT_TRUE(h->isShowing());
+    EXPECT_EQ(h->shownStep().hintKey, "T055Place");
+    EXPECT_EQ(h->shownStep().target, StepTarget::EditMenu);
 }
 
 TEST(Hints, LeavingThePageRemovesTheHint)

@@ -1,9 +1,15 @@
 #include "lessons/next_step.h"
+#include "platform/code_page.h"
 #include "platform/ini_file.h"
+#include "platform/language_files.h"
+#include "platform/rtf_reader.h"
 #include "shell/pages.h"
 #include "support/core_test_support.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -66,16 +72,24 @@ TEST(NextStep, EveryLessonsPath)
         {"T053 File menu", on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }),
          T::FileNew, "FileNew"},
         {"T053 question", on(Page::T053, [](LessonView &v) { v.modified = true, v.dialog = OpenDialog::SaveChanges; }),
-         T::QuestionYes, "T053Question"},
+         T::QuestionNo, "T053Question"},
 
         {"T054 typing", on(Page::T054, [](LessonView &v) { v.textLength = 12; }), T::WordpadText, "T054Type"},
         {"T054 done", on(Page::T054, [](LessonView &v) { v.taskDone = true; }), T::Forward, "Forward"},
 
         {"T055 nothing selected", on(Page::T055), T::WordpadText, "T055Select"},
-        {"T055 selection", on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), T::CopyButton, "T055Copy"},
-        {"T055 clipboard", on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.clipboardHasText = true; }),
-         T::PasteButton, "T055Paste"},
-        {"T055 done", on(Page::T055, [](LessonView &v) { v.clipboardHasText = true, v.taskDone = true; }), T::Forward,
+        {"T055 selection", on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), T::EditMenu, "T055Edit"},
+        {"T055 Edit menu",
+         on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), T::EditCopy,
+         "T055Copy"},
+        {"T055 Edit menu, nothing selected", on(Page::T055, [](LessonView &v) { v.menu = OpenMenu::Edit; }),
+         T::WordpadText, "T055Select"},
+        {"T055 copied", on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.copied = true; }), T::EditMenu,
+         "T055Place"},
+        {"T055 copied, Edit menu",
+         on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), T::EditPaste,
+         "T055Paste"},
+        {"T055 done", on(Page::T055, [](LessonView &v) { v.copied = true, v.taskDone = true; }), T::Forward,
          "Forward"},
 
         {"T056 start", on(Page::T056), T::FileMenu, "File"},
@@ -115,7 +129,7 @@ TEST(NextStep, EveryLessonsPath)
 
         {"T059 My Document", on(Page::T059), T::FileMenu, "T059New"},
         {"T059 File menu", on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), T::FileNew, "FileNew"},
-        {"T059 question", on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), T::QuestionYes,
+        {"T059 question", on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), T::QuestionNo,
          "T059Question"},
         {"T059 new, empty", on(Page::T059, [](LessonView &v) { v.exercise = 1; }), T::WordpadText, "T059Type"},
         {"T059 comments typed", on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }),
@@ -192,6 +206,177 @@ TEST(NextStep, FollowingThePathLeadsFurther)
     EXPECT_EQ(nextStep(on(Page::T053)).step, nextStep(on(Page::T053, [](LessonView &v) { v.modified = true; })).step);
     EXPECT_EQ(nextStep(on(Page::T059, [](LessonView &v) { v.exercise = 1; })).step,
               nextStep(on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 1; })).step);
+}
+
+// The hint and the page's instructions tell the learner the same path: each
+// hint on a lesson's path belongs to a numbered step of the instructions, in
+// the order the steps come, and the hint and that step name the control by
+// the same word, in every pack that ships.
+struct Hinted {
+    LessonView view;
+    const char *key;
+    int step;          // the instructions' step; 0: anywhere on the page
+    const char *word;  // the control's word, or nullptr for none
+    bool detour = false;  // off the path (a wrong choice put right)
+};
+
+const struct {
+    const char *code;
+    QList<Hinted> rows;
+} kLessonHints[] = {
+    {"T051",
+     {{on(Page::T051), "T051Start", 1, "Start"},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, "Programs"},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Programs; }),
+       "T051Accessories", 3, "Accessories"},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Accessories; }), "T051Wordpad",
+       4, "Wordpad"}}},
+    {"T052",
+     {{on(Page::T052), "File", 1, "File"},
+      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, "Open"},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, "All Documents"},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.typeListOpen = true; }), "T052TypeList", 3,
+       "All Documents"},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2; }), "T052Document2", 4,
+       "Document2"},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2, v.confirmAvailable = true; }),
+       "T052Confirm", 5, "Open"}}},
+    {"T053",
+     {{on(Page::T053), "T053Change", 1, nullptr},
+      {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, "File"},
+      {on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }), "FileNew", 3, "New"},
+      {on(Page::T053, [](LessonView &v) { v.modified = true, v.dialog = OpenDialog::SaveChanges; }), "T053Question",
+       4, "No"}}},
+    {"T054",
+     {{on(Page::T054), "T054Type", 0, "Enter"},
+      {on(Page::T054, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
+    {"T055",
+     {{on(Page::T055), "T055Select", 1, nullptr},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, "Edit"},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, "Copy"},
+      {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, "Edit"},
+      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, "Paste"},
+      {on(Page::T055, [](LessonView &v) { v.copied = true, v.taskDone = true; }), "Forward", 0, nullptr}}},
+    {"T056",
+     {{on(Page::T056), "File", 1, "File"},
+      {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, "Save"},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, "My Document"},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1; }), "SaveFileType", 3,
+       "WordPad Document", true},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1, v.typeListOpen = true; }),
+       "SaveTypeList", 3, "WordPad Document", true},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.confirmAvailable = true; }), "SaveConfirm",
+       4, "Save"},
+      {on(Page::T056, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
+    {"T057",
+     {{on(Page::T057), "T057Close", 1, "X"},
+      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, "Start"},
+      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true; }), "T057Documents", 3,
+       "Documents"},
+      {on(Page::T057,
+          [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true, v.menu = OpenMenu::Documents; }),
+       "T057MyDocument", 4, "My Document"}}},
+    {"T058",
+     {{on(Page::T058), "File", 2, "File"},
+      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, "Print"},
+      {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::Print; }), "PrintDialog", 3, "Print"},
+      {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::PrintError; }), "PrintError", 0, "OK", true},
+      {on(Page::T058, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
+    {"T059",
+     {{on(Page::T059), "T059New", 1, "File"},
+      {on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileNew", 1, "New"},
+      {on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), "T059Question", 1, "No"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1; }), "T059Type", 2, nullptr},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }), "T059Save", 3, "File"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5, v.menu = OpenMenu::File; }), "FileSave",
+       3, "Save"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File; }), "T059Name", 3,
+       "Comments"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File, v.confirmAvailable = true; }),
+       "SaveConfirm", 3, "Save"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 2, v.dialog = OpenDialog::Print; }), "PrintDialog", 4,
+       "Print", true},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 2; }), "T059Close", 5, "X"}}},
+};
+
+// The paragraphs of a page's instructions; numbered steps ("3.<tab>...") by
+// their number.
+struct Instructions {
+    QString all;
+    QMap<int, QString> steps;
+};
+
+Instructions instructionsOf(const QString &rtfPath)
+{
+    Instructions in;
+    QTextDocument doc;
+    QString error;
+    EXPECT_TRUE(loadRtf(readFile(rtfPath), doc, &error)) << rtfPath.toStdString() << ": " << error.toStdString();
+    static const QRegularExpression numbered(QStringLiteral("^(\\d+)\\.\\s"));
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const QString text = b.text();
+        in.all += text + QLatin1Char('\n');
+        const QRegularExpressionMatch m = numbered.match(text);
+        if (m.hasMatch())
+            in.steps[m.captured(1).toInt()] = text;
+    }
+    return in;
+}
+
+bool namesWord(const QString &text, const char *word)
+{
+    const QRegularExpression re(QStringLiteral("(^|\\W)") + QRegularExpression::escape(QString::fromUtf8(word))
+                                    + QStringLiteral("(\\W|$)"),
+                                QRegularExpression::UseUnicodePropertiesOption);
+    return re.match(text).hasMatch();
+}
+
+TEST(NextStep, EachHintFollowsTheInstructionsInEveryPack)
+{
+    // The path in code: each view gives its hint, in the order of the steps.
+    for (const auto &lesson : kLessonHints) {
+        SCOPED_TRACE(lesson.code);
+        int lastStep = 0;
+        for (const Hinted &row : lesson.rows) {
+            SCOPED_TRACE(row.key);
+            EXPECT_EQ(nextStep(row.view).hintKey, QByteArray(row.key));
+            if (row.detour || row.step == 0)
+                continue;
+            EXPECT_GE(row.step, lastStep) << "a hint comes before the step it follows";
+            lastStep = row.step;
+        }
+    }
+
+    // The words in the packs.
+    if (qEnvironmentVariableIsEmpty("QUILLAN_DATA_DIR"))
+        GTEST_SKIP() << "QUILLAN_DATA_DIR is not set (CTest sets it)";
+    const QString dir = sourceDataDir();
+    const QStringList packs = findLanguageFiles(dir);
+    ASSERT_GE(packs.size(), 2);
+    for (const QString &pack : packs) {
+        SCOPED_TRACE(pack.toStdString());
+        const IniFile ini(dir + pack);
+        const CodePage cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
+        const QString infoPath = derivedInfoPath(pack, dir);
+        for (const auto &lesson : kLessonHints) {
+            SCOPED_TRACE(lesson.code);
+            const Instructions in = instructionsOf(infoPath + QLatin1String(lesson.code) + QStringLiteral(".rtf"));
+            for (const Hinted &row : lesson.rows) {
+                SCOPED_TRACE(row.key);
+                const QString hint = cp.decode(ini.readString("HINTS", row.key, ""));
+                EXPECT_FALSE(hint.isEmpty());
+                if (row.step != 0) {
+                    ASSERT_TRUE(in.steps.contains(row.step)) << "no step " << row.step;
+                }
+                if (!row.word)
+                    continue;
+                const QString said = row.step == 0 ? in.all : in.steps.value(row.step);
+                EXPECT_TRUE(namesWord(said, row.word)) << "the instructions do not name " << row.word;
+                EXPECT_TRUE(namesWord(hint, row.word))
+                    << "the hint \"" << hint.toStdString() << "\" does not name " << row.word;
+            }
+        }
+    }
 }
 
 TEST(HintDelay, FromTheProgressFileOrTheDefault)
