@@ -242,13 +242,14 @@ void TfrmMain::FormShow()
     if (!displayIsSuitable(desk.size(), screenDotsPerInch(screen)))
         showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
 
-    // 2. Full screen.
+    // 2. The screen's size, for now: where a window manager or compositor
+    // gives the window full screen, it keeps that size; where one gives it
+    // less, the course is laid out anew in what it gets (resizeEvent).
     setGeometry(desk);
-    pnMain->setGeometry(rect());
 
     // 3. The info panel's width.
     pnControl->resize(FLangFile->readInteger("GENERAL", "InfoPanelWidth", 250), pnControl->height());
-    pnMain->realign();
+    layoutCourse();
 
     // 4. The navigation buttons share the panel's width.
     const NavButtonLayout nav = navButtonLayout(pnControl->width());
@@ -256,19 +257,17 @@ void TfrmMain::FormShow()
     for (int i = 0; i < 4; ++i)
         buttons[i]->setGeometry(nav.lefts[i], 2, nav.width, 22);
 
-    // 5. The word processor may grow to the notebook plus 2 pixels on every
-    // side; set once, while the taskbar shows.
-    pnTaskbar->show();
-    pnMain->realign();
-    frmWordpad->setMaximumSize(wordpadMaxSize(nbMain->size()));
-
-    // 6. The word processor's text shows the language's letters through the
+    // 5. The word processor's text shows the language's letters through the
     // same decoding as every other text; nothing to set on its font.
 
-    // 7. The title page, set up before the window maps: the learner's first
+    // 6. The title page, set up before the window maps: the learner's first
     // sight of the course is the whole page, never an empty panel.
     EnterPage(Page::T001);
-    show();
+    // Full screen: with a window manager the window asks for it
+    // (_NET_WM_STATE_FULLSCREEN), which puts it above the desktop's panels
+    // while it is active; on Wayland the toplevel's full-screen state. With
+    // no window manager it simply keeps the screen's geometry.
+    showFullScreen();
 
     // Once the title page is up, the credits' thumbnails are read behind it.
     QTimer::singleShot(1000, this, [this] {
@@ -277,9 +276,34 @@ void TfrmMain::FormShow()
     });
 }
 
-void TfrmMain::resizeEvent(QResizeEvent *)
+void TfrmMain::layoutCourse()
 {
     pnMain->setGeometry(rect());
+    pnMain->realign();
+    // The word processor may grow to the notebook plus 2 pixels on every
+    // side, the notebook measured with the taskbar showing whether or not
+    // the page shows it.
+    const QRect client = pnMain->clientRect();
+    frmWordpad->setMaximumSize(
+        wordpadMaxSize(QSize(client.width() - pnControl->width(), client.height() - pnTaskbar->height())));
+}
+
+void TfrmMain::resizeEvent(QResizeEvent *)
+{
+    // A window manager that refuses full screen, or a panel that appears,
+    // changes the window's size: the course fits what it gets.
+    layoutCourse();
+}
+
+void TfrmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The learner comes back from another window: the course is full screen
+    // again (above the panels), should the window manager have taken that
+    // away while it was behind.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()
+        && !(windowState() & Qt::WindowFullScreen))
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | Qt::WindowFullScreen);
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

@@ -265,9 +265,11 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;  // FormClose
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;  // back to full screen when activated
 
 private:
     void createControls();
+    void layoutCourse();  // the panels and the word processor's limit in the window's size
     void createWindows();
     void createTitlePage(QWidget *page);
     void FormCreate();

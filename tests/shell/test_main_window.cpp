@@ -5,6 +5,7 @@
 #include "shell/frm_main.h"
 #include "support/course_fixture.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStackedWidget>
@@ -87,6 +88,37 @@ TEST(MainWindow, FillsTheScreenAndLaysOutItsAreas)
     EXPECT_EQ(m.Panel1->geometry(), QRect(1, c.notebook.height() - 26, 248, 25));
     EXPECT_EQ(m.reMain->parentWidget()->geometry(), QRect(1, 1, 248, c.notebook.height() - 27));
     EXPECT_EQ(m.reMain->geometry(), QRect(QPoint(0, 0), m.Panel2->size()));
+}
+
+// A window manager that refuses full screen, or one that keeps a panel's
+// strip, gives the window less than the screen: the course is laid out in
+// what it gets, nothing of it outside. The word processor's limit is the
+// notebook with the taskbar showing, even when the resize comes on a page
+// without it.
+TEST(MainWindow, LaysTheCourseOutAgainInTheSizeItGets)
+{
+    CourseFixture f;
+    f.start();
+    TfrmMain &m = f.main();
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QSize given(screen.width() - 40, screen.height() - 30);
+    m.setWindowState(Qt::WindowNoState);
+    m.setGeometry(QRect(QPoint(0, 0), given));
+    for (int i = 0; i < 100 && m.size() != given; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(m.size(), given);
+
+    EXPECT_FALSE(m.pnTaskbar->isVisible());  // the title page
+    EXPECT_EQ(m.pnControl->geometry(), QRect(given.width() - 250, 0, 250, given.height()));
+    const QSize notebook(given.width() - 250, given.height() - 28);
+    EXPECT_EQ(m.frmWordpad->maximumSize(), notebook + QSize(4, 4));
+
+    f.goTo(1);
+    EXPECT_EQ(m.pnTaskbar->geometry(), QRect(0, given.height() - 28, given.width(), 28));
+    EXPECT_EQ(m.nbMain->size(), notebook);
+    EXPECT_EQ(m.pnControl->geometry(), QRect(notebook.width(), 0, 250, notebook.height()));
+    EXPECT_EQ(m.Panel1->geometry(), QRect(1, notebook.height() - 26, 248, 25));
+    EXPECT_EQ(m.frmWordpad->maximumSize(), notebook + QSize(4, 4));
 }
 
 TEST(MainWindow, NavigationButtonsShareTheInfoPanel)
