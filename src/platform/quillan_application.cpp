@@ -5,10 +5,12 @@
 #include "platform/error_report.h"
 #include "platform/period_look.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -49,6 +51,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
+        if (type == QEvent::Expose) {
+            activateOnceShown(qobject_cast<QWindow *>(watched));
+            return false;
+        }
         if (type != QEvent::Show && type != QEvent::Hide)
             return false;
         auto *w = qobject_cast<QWidget *>(watched);
@@ -56,7 +62,16 @@ protected:
             return false;
         if (type == QEvent::Show) {
             w->activateWindow();
+            // On Wayland a window exists for the compositor only once it is
+            // on the screen, and only then can it ask for the keyboard
+            // (xdg-activation): the request is made again at that moment.
+            // Without that a dialog over the full-screen course shows
+            // without the keyboard, and its keys go nowhere.
+            if (QWindow *handle = w->windowHandle();
+                handle && !handle->isExposed() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+                m_waiting.insert(handle, w);
         } else {
+            m_waiting.remove(w->windowHandle());
             // Once the closing window is gone: the modal window still open
             // under it, or the window it belonged to, or the main window.
             QPointer<QWidget> owner = w->parentWidget() ? w->parentWidget()->window() : nullptr;
@@ -69,6 +84,23 @@ protected:
     }
 
 private:
+    void activateOnceShown(QWindow *handle)
+    {
+        const auto waiting = m_waiting.find(handle);
+        if (waiting == m_waiting.end() || !handle->isExposed())
+            return;
+        const QPointer<QWidget> w = waiting.value();
+        m_waiting.erase(waiting);
+        // Only while it is still the window the learner is meant to use: not
+        // when another dialog has opened over it meanwhile.
+        const QWidget *modal = QApplication::activeModalWidget();
+        if (w && w->isVisible() && (!modal || modal == w))
+            w->activateWindow();
+    }
+
+    // Windows shown but not yet on the screen, each with its widget.
+    QHash<QWindow *, QPointer<QWidget>> m_waiting;
+
     static QWidget *windowBelow(QWidget *owner)
     {
         if (QWidget *modal = QApplication::activeModalWidget())
