@@ -12,6 +12,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx1
             fonts-wine fonts-liberation2 \
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
             xvfb libxtst-dev \
+            xfwm4 tint2 sway wtype grim qt6-wayland \
             dbus-daemon at-spi2-core libatspi2.0-dev pkg-config \
             desktop-file-utils appstream man-db
 # What `make package` needs besides: the package's library dependencies come

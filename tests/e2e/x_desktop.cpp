@@ -288,8 +288,6 @@ QList<XWindowInfo> XDesktop::topLevels()
     unsigned count = 0;
     if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
         return result;
-    const Atom netName = XInternAtom(m_display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_display, children[i], &a) || a.map_state != IsViewable)
@@ -298,22 +296,7 @@ QList<XWindowInfo> XDesktop::topLevels()
         w.id = children[i];
         w.geometry = QRect(a.x, a.y, a.width, a.height);
         w.overrideRedirect = a.override_redirect;
-        Atom type = 0;
-        int format = 0;
-        unsigned long items = 0, after = 0;
-        unsigned char *data = nullptr;
-        if (XGetWindowProperty(m_display, w.id, netName, 0, 1024, False, utf8, &type, &format, &items,
-                               &after, &data) == Success && data && type == utf8) {
-            w.title = QString::fromUtf8(reinterpret_cast<const char *>(data), int(items));
-        } else {
-            char *name = nullptr;
-            if (XFetchName(m_display, w.id, &name) && name) {
-                w.title = QString::fromLocal8Bit(name);
-                XFree(name);
-            }
-        }
-        if (data)
-            XFree(data);
+        w.title = titleOf(w.id);
         if (!w.title.isEmpty())
             m_titlesSeen.insert(w.title);
         result.append(w);
@@ -321,6 +304,145 @@ QList<XWindowInfo> XDesktop::topLevels()
     if (children)
         XFree(children);
     return result;
+}
+
+QString XDesktop::titleOf(unsigned long window)
+{
+    const Atom netName = XInternAtom(m_display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(m_display, "UTF8_STRING", False);
+    QString title;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(m_display, window, netName, 0, 1024, False, utf8, &type, &format, &items, &after,
+                           &data) == Success && data && type == utf8) {
+        title = QString::fromUtf8(reinterpret_cast<const char *>(data), int(items));
+    } else {
+        char *name = nullptr;
+        if (XFetchName(m_display, window, &name) && name) {
+            title = QString::fromLocal8Bit(name);
+            XFree(name);
+        }
+    }
+    if (data)
+        XFree(data);
+    return title;
+}
+
+QList<unsigned long> XDesktop::windowList(const char *property, unsigned long window)
+{
+    QList<unsigned long> result;
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(m_display, window, XInternAtom(m_display, property, False), 0, 4096, False,
+                           AnyPropertyType, &type, &format, &items, &after, &data) == Success
+        && data && format == 32) {
+        const auto *values = reinterpret_cast<const unsigned long *>(data);  // format 32 comes as long
+        for (unsigned long i = 0; i < items; ++i)
+            result.append(values[i]);
+    }
+    if (data)
+        XFree(data);
+    return result;
+}
+
+QList<XWindowInfo> XDesktop::managedWindows()
+{
+    QList<XWindowInfo> result;
+    const Window root = DefaultRootWindow(m_display);
+    for (unsigned long id : windowList("_NET_CLIENT_LIST_STACKING", root)) {
+        XWindowAttributes a;
+        if (!XGetWindowAttributes(m_display, id, &a) || a.map_state != IsViewable)
+            continue;
+        int x = 0, y = 0;
+        Window child = 0;
+        XTranslateCoordinates(m_display, id, root, 0, 0, &x, &y, &child);
+        XWindowInfo w;
+        w.id = id;
+        w.geometry = QRect(x, y, a.width, a.height);
+        w.title = titleOf(id);
+        if (!w.title.isEmpty())
+            m_titlesSeen.insert(w.title);
+        result.append(w);
+    }
+    return result;
+}
+
+std::optional<XWindowInfo> XDesktop::managedWindowTitled(const QString &title)
+{
+    const QList<XWindowInfo> windows = managedWindows();
+    for (auto w = windows.rbegin(); w != windows.rend(); ++w)
+        if (w->title == title)
+            return *w;
+    return std::nullopt;
+}
+
+unsigned long XDesktop::activeWindow()
+{
+    const QList<unsigned long> active = windowList("_NET_ACTIVE_WINDOW", DefaultRootWindow(m_display));
+    return active.isEmpty() ? 0 : active.first();
+}
+
+QStringList XDesktop::windowStates(unsigned long window)
+{
+    QStringList names;
+    for (unsigned long atom : windowList("_NET_WM_STATE", window)) {
+        if (char *name = XGetAtomName(m_display, atom)) {
+            names << QString::fromLatin1(name);
+            XFree(name);
+        }
+    }
+    return names;
+}
+
+bool XDesktop::supports(const char *atomName)
+{
+    const Atom wanted = XInternAtom(m_display, atomName, False);
+    return windowList("_NET_SUPPORTED", DefaultRootWindow(m_display)).contains(wanted);
+}
+
+QRect XDesktop::workArea()
+{
+    const QList<unsigned long> area = windowList("_NET_WORKAREA", DefaultRootWindow(m_display));
+    if (area.size() < 4)
+        return {};
+    return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
+}
+
+unsigned long XDesktop::openWindow(const QRect &place, const QString &title)
+{
+    const Window root = DefaultRootWindow(m_display);
+    const Window w = XCreateSimpleWindow(m_display, root, place.x(), place.y(), unsigned(place.width()),
+                                         unsigned(place.height()), 0, BlackPixel(m_display, 0),
+                                         WhitePixel(m_display, 0));
+    const QByteArray name = title.toUtf8();
+    XStoreName(m_display, w, name.constData());
+    XChangeProperty(m_display, w, XInternAtom(m_display, "_NET_WM_NAME", False),
+                    XInternAtom(m_display, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(name.constData()), int(name.size()));
+    XSizeHints hints{};
+    hints.flags = USPosition | USSize;
+    hints.x = place.x();
+    hints.y = place.y();
+    hints.width = place.width();
+    hints.height = place.height();
+    XSetWMNormalHints(m_display, w, &hints);
+    XWMHints wmHints{};
+    wmHints.flags = InputHint;
+    wmHints.input = True;
+    XSetWMHints(m_display, w, &wmHints);
+    XMapRaised(m_display, w);
+    sync();
+    return w;
+}
+
+void XDesktop::closeWindow(unsigned long window)
+{
+    XDestroyWindow(m_display, window);
+    sync();
 }
 
 std::optional<XWindowInfo> XDesktop::windowTitled(const QString &title)
@@ -366,6 +488,21 @@ std::string hexColour(unsigned rgb)
     char s[16];
     std::snprintf(s, sizeof s, "0x%06X", rgb & 0xFFFFFF);
     return s;
+}
+
+::testing::AssertionResult waitFor(const std::string &step, const std::function<bool()> &condition,
+                                   Milliseconds bound, const std::function<std::string()> &failed)
+{
+    const auto until = std::chrono::steady_clock::now() + bound;
+    for (;;) {
+        if (condition())
+            return ::testing::AssertionSuccess();
+        if (std::chrono::steady_clock::now() >= until)
+            break;
+        std::this_thread::sleep_for(kPollInterval);
+    }
+    return ::testing::AssertionFailure() << "step \"" << step << "\" did not happen within " << bound.count()
+                                         << " ms; seen: " << failed();
 }
 
 QString shotPath(const QString &name)

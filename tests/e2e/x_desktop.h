@@ -95,11 +95,32 @@ public:
     // The window that has the keyboard focus (0 for none, 1 for "pointer root").
     unsigned long inputFocus();
     QSet<QString> titlesSeen() const { return m_titlesSeen; }
+
+    // With a window manager (EWMH): the windows it manages, bottom to top
+    // (_NET_CLIENT_LIST_STACKING), each with its title and its place on the
+    // screen (inside the manager's frame); the one with that title; the
+    // window it calls active; the states it gives a window
+    // (_NET_WM_STATE_..., as atom names); whether it supports a hint (an
+    // atom's name in _NET_SUPPORTED); the area its panels leave
+    // (_NET_WORKAREA of the first desktop, empty when there is none).
+    QList<XWindowInfo> managedWindows();
+    std::optional<XWindowInfo> managedWindowTitled(const QString &title);
+    unsigned long activeWindow();
+    QStringList windowStates(unsigned long window);
+    bool supports(const char *atomName);
+    QRect workArea();
+
+    // A plain window of the test's own, with a title, mapped at that place
+    // (a window manager may put it elsewhere); closed again by closeWindow.
+    unsigned long openWindow(const QRect &place, const QString &title);
+    void closeWindow(unsigned long window);
     // What is on the screen, for failure messages: the windows and the focus.
     std::string describe();
 
 private:
     void sync();
+    QString titleOf(unsigned long window);
+    QList<unsigned long> windowList(const char *property, unsigned long window);
     unsigned keycode(unsigned long keysym);
 
     int m_width, m_height;
@@ -115,6 +136,12 @@ private:
 // for the message). Use it as ASSERT_TRUE(waitFor(...)).
 ::testing::AssertionResult waitFor(XDesktop &desktop, const std::string &step, const std::function<bool()> &condition,
              Milliseconds bound, const std::function<std::string()> &seen = {});
+
+// The same polling for a desktop that is not an X server of ours (a
+// Wayland compositor): on timeout, failed tells what was seen and saves its
+// own screenshot; the failure names the step.
+::testing::AssertionResult waitFor(const std::string &step, const std::function<bool()> &condition,
+                                   Milliseconds bound, const std::function<std::string()> &failed);
 
 // Pictures go into the build folder's e2e-shots/: the path for one of
 // that name, and a screenshot (PNG) saved there.
