@@ -304,6 +304,15 @@ void TfrmMain::changeEvent(QEvent *event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()
         && !(windowState() & Qt::WindowFullScreen))
         setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)) | Qt::WindowFullScreen);
+    // A window manager that takes full screen away (or refuses it) would
+    // leave the window the screen's size with a panel over it: the course
+    // takes the area the panels leave instead, until it is full screen again.
+    if (event->type() == QEvent::WindowStateChange && isVisible()) {
+        const auto *change = static_cast<QWindowStateChangeEvent *>(event);
+        if ((change->oldState() & Qt::WindowFullScreen) && windowState() == Qt::WindowNoState)
+            if (const QScreen *s = screen())
+                setGeometry(s->availableGeometry());
+    }
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

@@ -62,6 +62,8 @@ const QPoint kTaskbarMiddle(kScreen.width() / 2, kScreen.height() - kTaskbar + 1
 const QPoint kDesktop(300, 200);
 const QPoint kInfoPanel(kScreen.width() - 60, 150);
 const QPoint kStartMenu(1, kScreen.height() - kTaskbar - 224 + 3 + 100);
+// The panel's right end, where it shows no task.
+const QPoint kPanelEnd(kScreen.width() - 5, kScreen.height() - 5);
 
 // Pixels of the colour in the image's rows from top on.
 int countColour(const QImage &image, int top, unsigned rgb)
@@ -121,7 +123,7 @@ TEST(Desktops, WithAWindowManagerAndAPanelTheCourseIsFullScreenAboveThePanel)
     const QRect above(0, 0, kScreen.width(), kScreen.height() - kPanelHeight);
     ASSERT_TRUE(waitFor(
         d, "the panel shows at the bottom and reserves its strip",
-        [&] { return d.workArea() == above && d.pixel(QPoint(10, kScreen.height() - 5)) == kPanel; }, 30s,
+        [&] { return d.workArea() == above && d.pixel(kPanelEnd) == kPanel; }, 30s,
         [&] {
             const QRect a = d.workArea();
             return "work area " + std::to_string(a.width()) + "x" + std::to_string(a.height());
@@ -199,7 +201,22 @@ TEST(Desktops, WithAWindowManagerAndAPanelTheCourseIsFullScreenAboveThePanel)
     ASSERT_TRUE(step("Start opens the Start menu", [&] { return d.pixel(kStartMenu) == kWhite; },
                      [&] { return "Start menu pixel " + hexColour(d.pixel(kStartMenu)); }));
     saveScreenshot(d, QStringLiteral("xfwm4-T051-start-menu"));
+
+    // The window manager takes full screen away (its key for it): the
+    // course takes the area above the panel, its taskbar on the panel's edge.
     d.closeWindow(other);
+    const unsigned long courseWindow = d.managedWindowTitled(title)->id;
+    d.askWindowState(courseWindow, false, "_NET_WM_STATE_FULLSCREEN");
+    const QPoint taskbarAbovePanel = kTaskbarMiddle - QPoint(0, kPanelHeight);
+    ASSERT_TRUE(step(
+        "without full screen the course fits above the panel",
+        [&] {
+            const std::optional<XWindowInfo> w = d.managedWindowTitled(title);
+            return w && w->geometry == above && d.pixel(taskbarAbovePanel) == kFace
+                   && d.pixel(kPanelEnd) == kPanel;
+        },
+        courseSeen));
+    saveScreenshot(d, QStringLiteral("xfwm4-T051-without-full-screen"));
 
     course.stop();
     panel.stop();

@@ -412,6 +412,21 @@ QRect XDesktop::workArea()
     return QRect(int(area[0]), int(area[1]), int(area[2]), int(area[3]));
 }
 
+void XDesktop::askWindowState(unsigned long window, bool add, const char *stateName)
+{
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(m_display, "_NET_WM_STATE", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = add ? 1 : 0;  // _NET_WM_STATE_ADD or _REMOVE
+    e.xclient.data.l[1] = long(XInternAtom(m_display, stateName, False));
+    e.xclient.data.l[3] = 2;  // from a pager or a key of the desktop, not the program
+    XSendEvent(m_display, DefaultRootWindow(m_display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &e);
+    sync();
+}
+
 unsigned long XDesktop::openWindow(const QRect &place, const QString &title)
 {
     const Window root = DefaultRootWindow(m_display);

@@ -110,6 +110,10 @@ public:
     bool supports(const char *atomName);
     QRect workArea();
 
+    // Asks the window manager to add or remove a state of a window (a
+    // _NET_WM_STATE message, as its key for full screen sends).
+    void askWindowState(unsigned long window, bool add, const char *stateName);
+
     // A plain window of the test's own, with a title, mapped at that place
     // (a window manager may put it elsewhere); closed again by closeWindow.
     unsigned long openWindow(const QRect &place, const QString &title);

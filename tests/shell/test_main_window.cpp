@@ -102,11 +102,16 @@ TEST(MainWindow, LaysTheCourseOutAgainInTheSizeItGets)
     TfrmMain &m = f.main();
     const QSize screen = QGuiApplication::primaryScreen()->size();
     const QSize given(screen.width() - 40, screen.height() - 30);
-    m.setWindowState(Qt::WindowNoState);
-    m.setGeometry(QRect(QPoint(0, 0), given));
-    for (int i = 0; i < 100 && m.size() != given; ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    ASSERT_EQ(m.size(), given);
+    // The window manager's answer (activated, the window asks for full
+    // screen again; this one keeps it smaller).
+    const auto shrink = [&] {
+        m.setWindowState(Qt::WindowNoState);
+        m.setGeometry(QRect(QPoint(0, 0), given));
+        for (int i = 0; i < 100 && m.size() != given; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return m.size() == given;
+    };
+    ASSERT_TRUE(shrink());
 
     EXPECT_FALSE(m.pnTaskbar->isVisible());  // the title page
     EXPECT_EQ(m.pnControl->geometry(), QRect(given.width() - 250, 0, 250, given.height()));
@@ -114,11 +119,30 @@ TEST(MainWindow, LaysTheCourseOutAgainInTheSizeItGets)
     EXPECT_EQ(m.frmWordpad->maximumSize(), notebook + QSize(4, 4));
 
     f.goTo(1);
+    ASSERT_TRUE(shrink());
     EXPECT_EQ(m.pnTaskbar->geometry(), QRect(0, given.height() - 28, given.width(), 28));
     EXPECT_EQ(m.nbMain->size(), notebook);
     EXPECT_EQ(m.pnControl->geometry(), QRect(notebook.width(), 0, 250, notebook.height()));
     EXPECT_EQ(m.Panel1->geometry(), QRect(1, notebook.height() - 26, 248, 25));
     EXPECT_EQ(m.frmWordpad->maximumSize(), notebook + QSize(4, 4));
+}
+
+// Activated again after the window manager took full screen away, the
+// window asks for it again.
+TEST(MainWindow, AsksForFullScreenAgainWhenActivated)
+{
+    CourseFixture f;
+    f.start();
+    TfrmMain &m = f.main();
+    EXPECT_TRUE(m.windowState() & Qt::WindowFullScreen);
+    m.setWindowState(Qt::WindowNoState);
+    m.activateWindow();
+    for (int i = 0; i < 100 && !m.isActiveWindow(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(m.isActiveWindow());
+    QEvent activated(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(&m, &activated);
+    EXPECT_TRUE(m.windowState() & Qt::WindowFullScreen);
 }
 
 TEST(MainWindow, NavigationButtonsShareTheInfoPanel)
