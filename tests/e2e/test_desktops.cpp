@@ -228,30 +228,40 @@ namespace {
 
 // A sway session of its own: headless, software rendering, no input
 // devices, the default configuration (bar included) with the one output at
-// 1024 x 768. Sway refuses to run as root: as root, sway and every client
-// (the course, wtype, grim, swaymsg) run as the unprivileged user nobody.
+// 1024 x 768. Sway refuses to run as root: as root, sway alone runs as the
+// unprivileged user nobody, in a folder of its own; its clients (the
+// course, wtype, grim, swaymsg) run as the test does and reach it by the
+// socket's full path, so the built program need not be open to nobody.
 class Sway {
 public:
     Sway()
     {
-        m_runtime = m_root.filePath(QStringLiteral("run"));
-        QDir().mkpath(m_runtime);
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile config(m_root.filePath(QStringLiteral("sway.conf")));
+        const QString home = m_root.filePath(QStringLiteral("sway"));
+        m_serverRuntime = home + QStringLiteral("/run");
+        m_clientRuntime = m_root.filePath(QStringLiteral("run"));
+        for (const QString &dir : {m_serverRuntime, m_clientRuntime}) {
+            QDir().mkpath(dir);
+            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QFile config(home + QStringLiteral("/sway.conf"));
         if (config.open(QIODevice::WriteOnly))
             config.write("include /etc/sway/config\n"
                          "output HEADLESS-1 resolution 1024x768\n");
         config.close();
+        QStringList asUser;
         if (geteuid() == 0) {
-            m_asUser = {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                        QStringLiteral("--clear-groups")};
-            QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"),
-                                                        m_root.path()});
+            asUser = {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                      QStringLiteral("--clear-groups")};
+            QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home});
+            // nobody passes through the test's folder to its own, and sees nothing else there
+            QFile::setPermissions(m_root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                     | QFile::ExeGroup | QFile::ExeOther);
         }
-        m_server.emplace(m_asUser + QStringList{QStringLiteral("sway"), QStringLiteral("-c"), config.fileName()},
-                         environment() + QStringList{QStringLiteral("WLR_BACKENDS=headless"),
-                                                     QStringLiteral("WLR_RENDERER=pixman"),
-                                                     QStringLiteral("WLR_LIBINPUT_NO_DEVICES=1")},
+        m_server.emplace(asUser + QStringList{QStringLiteral("sway"), QStringLiteral("-c"), config.fileName()},
+                         QStringList{QStringLiteral("XDG_RUNTIME_DIR=") + m_serverRuntime,
+                                     QStringLiteral("HOME=") + home, QStringLiteral("WLR_BACKENDS=headless"),
+                                     QStringLiteral("WLR_RENDERER=pixman"),
+                                     QStringLiteral("WLR_LIBINPUT_NO_DEVICES=1")},
                          unset());
     }
     ~Sway()
@@ -268,21 +278,21 @@ public:
     // The compositor's sockets once it accepts clients.
     bool ready()
     {
-        const QDir run(m_runtime);
+        const QDir run(m_serverRuntime);
         const QStringList ipc = run.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
         const QStringList wayland = run.entryList({QStringLiteral("wayland-?")}, QDir::System);
         if (ipc.isEmpty() || wayland.isEmpty())
             return false;
         m_ipc = run.filePath(ipc.first());
-        m_display = wayland.first();
+        m_display = run.filePath(wayland.first());
         return true;
     }
 
-    // What a client of this session starts with: its runtime folder and
-    // display, and no X display to fall back on.
+    // What a client of this session starts with: a runtime folder of its
+    // own, the display's socket, and no X display to fall back on.
     QStringList environment() const
     {
-        QStringList env = {QStringLiteral("XDG_RUNTIME_DIR=") + m_runtime, QStringLiteral("HOME=") + m_root.path()};
+        QStringList env = {QStringLiteral("XDG_RUNTIME_DIR=") + m_clientRuntime};
         if (!m_display.isEmpty())
             env << QStringLiteral("WAYLAND_DISPLAY=") + m_display;
         return env;
@@ -293,10 +303,10 @@ public:
                                            QStringLiteral("SWAYSOCK"), QStringLiteral("DBUS_SESSION_BUS_ADDRESS")};
     }
 
-    // A program of the session, as its user.
+    // A program of the session.
     std::unique_ptr<ChildProcess> start(const QStringList &argv, const QStringList &env = {})
     {
-        return std::make_unique<ChildProcess>(m_asUser + argv, environment() + env, unset());
+        return std::make_unique<ChildProcess>(argv, environment() + env, unset());
     }
 
     // A command of the session run to its end: its standard output, or
@@ -310,8 +320,7 @@ public:
         for (const QString &e : environment())
             env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
         p.setProcessEnvironment(env);
-        const QStringList all = m_asUser + argv;
-        p.start(all.first(), all.mid(1));
+        p.start(argv.first(), argv.mid(1));
         if (!p.waitForFinished(10000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
             return std::nullopt;
         return p.readAllStandardOutput();
@@ -345,8 +354,7 @@ public:
 
 private:
     QTemporaryDir m_root;
-    QString m_runtime, m_ipc, m_display;
-    QStringList m_asUser;
+    QString m_serverRuntime, m_clientRuntime, m_ipc, m_display;
     std::optional<ChildProcess> m_server;
     std::unique_ptr<ChildProcess> m_keyboard;
 };
@@ -431,11 +439,8 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
                         20s, [&] { return "screenshot " + std::to_string(shot.width()) + "x" + std::to_string(shot.height()); }));
     sway.keepKeyboard();
 
-    // The course keeps its progress file in a folder of the session's user.
-    const QString config = sway.root() + QStringLiteral("/config");
+    const QString config = sway.root() + QStringLiteral("/config");  // the progress file's folder
     QDir().mkpath(config);
-    if (geteuid() == 0)
-        QProcess::execute(QStringLiteral("chown"), {QStringLiteral("65534:65534"), config});
     std::unique_ptr<ChildProcess> course =
         sway.start({kProgram, QStringLiteral("--hint-delay"), QStringLiteral("0")},
                    {QStringLiteral("QT_QPA_PLATFORM=wayland"), QStringLiteral("XDG_CONFIG_HOME=") + config});
