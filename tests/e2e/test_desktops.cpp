@@ -461,10 +461,15 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
                && v->value(QStringLiteral("visible")).toBool();
     };
 
-    ASSERT_TRUE(step("the language dialog shows",
-                     [&] { return viewNamed(sway.tree(), QStringLiteral("Select language")).has_value(); }));
+    const auto focused = [&](const QString &name) {
+        const std::optional<QJsonObject> v = viewNamed(sway.tree(), name);
+        return v && v->value(QStringLiteral("focused")).toBool();
+    };
+    ASSERT_TRUE(step("the language dialog shows and has the keyboard",
+                     [&] { return focused(QStringLiteral("Select language")); }));
     ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Return")}));
     ASSERT_TRUE(step("the title page is full screen", fullScreen));
+    ASSERT_TRUE(step("the course has the keyboard", [&] { return focused(title); }));
     ASSERT_TRUE(step("the title page covers the bar: no taskbar yet, the page's own pixels at the top",
                      [&] {
                          shot = sway.screenshot(QStringLiteral("sway-title-page"));
@@ -516,10 +521,7 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
                     r.y(), r.width(), r.height());
         ASSERT_TRUE(sway.run({QStringLiteral("swaymsg"), QStringLiteral("-s"), sway.ipc(),
                               QStringLiteral("[title=\"") + contents + QStringLiteral("\"] focus")}));
-        ASSERT_TRUE(step("the contents dialog has the keyboard", [&] {
-            const std::optional<QJsonObject> v = viewNamed(sway.tree(), contents);
-            return v && v->value(QStringLiteral("focused")).toBool();
-        }));
+        ASSERT_TRUE(step("the contents dialog has the keyboard", [&] { return focused(contents); }));
     }
     ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Escape")}));
     ASSERT_TRUE(step("Escape closes the contents dialog and the page shows as before", [&] {
