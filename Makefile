@@ -11,7 +11,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx11-dev \
             fonts-wine fonts-liberation2 \
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
-            xvfb libxtst-dev \
+            xvfb libxtst-dev tesseract-ocr tesseract-ocr-eng \
             dbus-daemon at-spi2-core libatspi2.0-dev pkg-config \
             desktop-file-utils appstream man-db
 # What `make package` needs besides: the package's library dependencies come

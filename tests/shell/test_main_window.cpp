@@ -47,8 +47,10 @@ struct ScreenCase {
 const ScreenCase kScreens[] = {
     {{1024, 768}, 96, false, {774, 740}, {778, 744}},
     {{800, 600}, 96, false, {550, 572}, {554, 576}},
-    {{1024, 768}, 120, true, {774, 740}, {778, 744}},
-    {{1024, 768}, 144, true, {774, 740}, {778, 744}},
+    // Drawn at 1 there (the toolkit rounds 1.25 and 1.5 down), each pixel
+    // of the course a pixel of the screen: nothing to warn about.
+    {{1024, 768}, 120, false, {774, 740}, {778, 744}},
+    {{1024, 768}, 144, false, {774, 740}, {778, 744}},
 };
 
 const ScreenCase &thisScreen()
