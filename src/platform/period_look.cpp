@@ -83,11 +83,12 @@ private:
 // At a whole scale N above 1 the toolkit draws frames and bevels with lines
 // one device pixel thin; the period's lines are N device pixels. Such a part
 // (no text in it) is drawn at 1x into a picture of its rectangle, and the
-// picture is copied onto the screen with each pixel N x N. Returns false,
+// picture is copied onto the screen with each pixel N x N; of a frame,
+// which leaves its inside alone, only the edges are copied. Returns false,
 // drawing nothing, where the part is drawn as it is: at 1x, at a fractional
 // scale, or under a painter that scales or turns.
 template <typename Draw>
-bool drawReplicated(const QStyleOption *option, QPainter *painter, const Draw &draw)
+bool drawReplicated(const QStyleOption *option, QPainter *painter, const Draw &draw, bool frame = false)
 {
     const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1;
     const QRect r = option->rect;
@@ -106,7 +107,16 @@ bool drawReplicated(const QStyleOption *option, QPainter *painter, const Draw &d
     }
     painter->save();
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter->drawImage(r.topLeft(), part);
+    constexpr int kEdge = 8;  // wider than any frame the course has
+    const int w = r.width(), h = r.height();
+    if (frame && w > 2 * kEdge && h > 2 * kEdge) {
+        for (const QRect &edge : {QRect(0, 0, w, kEdge), QRect(0, h - kEdge, w, kEdge),
+                                  QRect(0, kEdge, kEdge, h - 2 * kEdge),
+                                  QRect(w - kEdge, kEdge, kEdge, h - 2 * kEdge)})
+            painter->drawImage(edge.translated(r.topLeft()), part, edge);
+    } else {
+        painter->drawImage(r.topLeft(), part);
+    }
     painter->restore();
     return true;
 }
@@ -122,7 +132,10 @@ public:
     {
         EnabledLook look(option, widget);
         const auto draw = [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); };
-        if (element == PE_Widget || !drawReplicated(option, painter, draw))
+        const bool frame = element == PE_Frame || element == PE_FrameLineEdit || element == PE_FrameGroupBox
+            || element == PE_FrameStatusBarItem || element == PE_FrameWindow || element == PE_FrameTabWidget
+            || element == PE_FrameMenu || element == PE_FrameFocusRect;
+        if (element == PE_Widget || !drawReplicated(option, painter, draw, frame))
             draw(painter);
     }
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
@@ -134,7 +147,7 @@ public:
         const bool lines = element == CE_ShapedFrame || element == CE_ScrollBarAddPage
             || element == CE_ScrollBarSubPage || element == CE_ScrollBarAddLine
             || element == CE_ScrollBarSubLine || element == CE_ScrollBarSlider;
-        if (!lines || !drawReplicated(option, painter, draw))
+        if (!lines || !drawReplicated(option, painter, draw, element == CE_ShapedFrame))
             draw(painter);
     }
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
