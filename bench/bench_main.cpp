@@ -3,7 +3,9 @@
 // writes it as JSON.
 //
 //   quillan_bench [--json FILE] [--no-x] [--x-only] [--runs N] [--cpu-runs N]
-//                 [--quillan PROGRAM] [Google Benchmark flags, e.g. --benchmark_filter=rtf/]
+//                 [--quillan PROGRAM] [--scale 2] [Google Benchmark flags, e.g. --benchmark_filter=rtf/]
+//
+// --scale 2 runs everything on a HiDPI screen: 2048 x 1536 at 192 dpi.
 //
 // --quillan compares another build of the program (one beside the built
 // program's language files, e.g. a copy of an earlier build).
@@ -45,15 +47,20 @@ int main(int argc, char **argv)
             options.runs = std::max(1, std::atoi(argv[++i]));
         else if (is("--cpu-runs") && i + 1 < argc)
             options.cpuRuns = std::max(0, std::atoi(argv[++i]));
+        else if (is("--scale") && i + 1 < argc)
+            options.scale = std::atoi(argv[++i]) == 2 ? 2 : 1;
         else
             rest.push_back(argv[i]);
     }
 
+    if (options.scale > 1)
+        options.shotsDir += QStringLiteral("/%1x").arg(options.scale);
     BenchResults results;
     if (inProcess) {
-        // Headless, on the screen the tests use; the progress file in a
-        // folder of its own.
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QUILLAN_SCREEN_FILE);
+        // Headless, on the screen the tests use (or one at 2x: 2048 x 1536
+        // at 192 dpi); the progress file in a folder of its own.
+        qputenv("QT_QPA_PLATFORM", options.scale == 2 ? "offscreen:configfile=" QUILLAN_SCREEN_2X_FILE
+                                                      : "offscreen:configfile=" QUILLAN_SCREEN_FILE);
         TempConfigHome config;
         int qtArgc = 1;
         QuillanApplication app(qtArgc, argv);

@@ -212,7 +212,9 @@ void runStartupComparison(const StartupCompareOptions &options, BenchResults &re
         return skipAll(QStringLiteral("no Xvfb on this machine"));
 
     try {
-        XDesktop desktop(1024, 768, 96);
+        const int n = options.scale;
+        XDesktop desktop(1024 * n, 768 * n, 96 * n,
+                         n > 1 ? QByteArray("Xft.dpi:\t") + QByteArray::number(96 * n) + '\n' : QByteArray());
         WindowWatch watch(desktop.displayName());
         const QString display = QStringLiteral("DISPLAY=") + QString::fromLatin1(desktop.displayName());
         QTemporaryDir runtime;  // the toolkit wants a private runtime folder

@@ -11,9 +11,11 @@ struct StartupCompareOptions {
     int cpuRuns = 3;       // 10-second CPU windows on each page, alternated
     int cpuSeconds = 10;
     QString shotsDir;      // a screenshot of each page measured goes here
+    int scale = 1;         // 2: a HiDPI screen, 2048 x 1536 at 192 dpi (Xft.dpi too)
 };
 
-// On an X server of its own (Xvfb, 1024 x 768, 96 dpi, no window manager):
+// On an X server of its own (Xvfb, 1024 x 768, 96 dpi, or that times the
+// scale; no window manager):
 // starts the bare window and quillan2 alternately, each timed from exec to
 // its top-level window being mapped (MapNotify) and to the first frame drawn
 // into it (the first DAMAGE report), with the peak resident memory (VmHWM)

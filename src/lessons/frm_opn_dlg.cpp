@@ -27,7 +27,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 417, 31);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/open_folder_bar.png")));
+    Image1->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/open_folder_bar.png"))));
     Image1->setAccessibleName(QStringLiteral("Look in: My Documents"));  // a picture of the bar
 
     lvFiles = new QListWidget(c);

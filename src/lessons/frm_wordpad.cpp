@@ -57,7 +57,7 @@ TfrmWordpad::TfrmWordpad(TImageList *imglButtons, QWidget *parent)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setFixedHeight(24);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setPixmap(QPixmap(QStringLiteral(":/format_bar.png")));
+    Image3->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/format_bar.png"))));
 
     auto *layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);
@@ -286,7 +286,7 @@ void TfrmWordpad::createToolbars(TImageList *images)
     tbEdit->addSeparator(8);
     const auto editButton = [&](const char *name, TEditAction *action) {
         QIcon icon = action->icon();
-        icon.addPixmap(TImageList::embossed(icon.pixmap(16, 16)), QIcon::Disabled);
+        addCrispPixmap(icon, TImageList::embossed(icon.pixmap(QSize(16, 16), 1.0)), QIcon::Disabled);
         action->setIcon(icon);
         QToolButton *b = tbEdit->addButton(QString::fromLatin1(name), icon);
         b->setDefaultAction(action);

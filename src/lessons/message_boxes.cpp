@@ -4,6 +4,7 @@
 
 #include "lessons/frm_msg_dlg.h"
 #include "platform/error_box.h"
+#include "platform/period_look.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +19,8 @@ void TfrmMain::ShowPrintErrorBox()
 void TfrmMain::PreparePrintErrorBox()
 {
     TfrmMsgDlg *box = frmMsgDlg;
-    box->imgPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(32, 32));
+    box->imgPicture->setPixmap(
+        crispPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(32, 32), 1.0)));
     // The language's texts arrive decoded from its character set, so the
     // box's font needs no character set of its own.
     box->lbText->setText(langText("LABELS", "lbT058Error", ""));

@@ -1,4 +1,5 @@
 #include "platform/image_list.h"
+#include "platform/period_look.h"
 
 TImageList::TImageList(const QString &name, QSize size, QObject *parent)
     : QObject(parent), m_size(size)
@@ -57,14 +58,13 @@ QPixmap TImageList::embossed(const QPixmap &pixmap)
 
 QIcon TImageList::icon(int index) const
 {
-    const QPixmap p = pixmap(index);
-    return p.isNull() ? QIcon() : QIcon(p);
+    return crispIcon(pixmap(index));
 }
 
 QIcon TImageList::icon(int index, QIcon::Mode sameIn) const
 {
     QIcon i = icon(index);
     if (!i.isNull())
-        i.addPixmap(pixmap(index), sameIn);
+        addCrispPixmap(i, pixmap(index), sameIn);
     return i;
 }

@@ -3,9 +3,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -15,7 +21,14 @@ constexpr const char *kWineFonts[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_ser
 
 void registerPeriodFonts()
 {
+    // MS Sans Serif is a bitmap face: its strikes are made for 1x and have
+    // no larger sizes, so at 2x and above its glyphs would be drawn at their
+    // 1x size in 2x spacing. There the outline Tahoma of the same period and
+    // metrics stands for it, crisp at any size.
+    const bool bitmapFaceFits = pixelScale() < 2;
     for (const char *file : kWineFonts) {
+        if (!bitmapFaceFits && qstrcmp(file, "ms_sans_serif.ttf") == 0)
+            continue;
         const QString path = QString::fromLatin1(kWineFontDir) + QString::fromLatin1(file);
         if (QFile::exists(path))
             QFontDatabase::addApplicationFont(path);
@@ -26,7 +39,8 @@ void registerPeriodFonts()
     if (!families.contains(QStringLiteral("Tahoma")))
         QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
     if (!families.contains(QStringLiteral("MS Sans Serif")))
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   QStringList{QStringLiteral("Tahoma")} + sans);
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
@@ -66,7 +80,49 @@ private:
     QPalette::ColorGroup m_group = QPalette::Active;
 };
 
-// The "Windows" style, with locked containers that keep their look.
+// At a whole scale N above 1 the toolkit draws frames and bevels with lines
+// one device pixel thin; the period's lines are N device pixels. Such a part
+// (no text in it) is drawn at 1x into a picture of its rectangle, and the
+// picture is copied onto the screen with each pixel N x N; of a frame,
+// which leaves its inside alone, only the edges are copied. Returns false,
+// drawing nothing, where the part is drawn as it is: at 1x, at a fractional
+// scale, or under a painter that scales or turns.
+template <typename Draw>
+bool drawReplicated(const QStyleOption *option, QPainter *painter, const Draw &draw, bool frame = false)
+{
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1;
+    const QRect r = option->rect;
+    if (dpr < 2 || dpr != std::floor(dpr) || painter->worldTransform().type() > QTransform::TxTranslate
+        || r.isEmpty() || r.width() > 4096 || r.height() > 4096)
+        return false;
+    QImage part(r.size(), QImage::Format_ARGB32_Premultiplied);
+    part.fill(Qt::transparent);
+    {
+        QPainter p(&part);
+        p.setPen(painter->pen());
+        p.setBrush(painter->brush());
+        p.setFont(painter->font());
+        p.translate(-r.topLeft());
+        draw(&p);
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    constexpr int kEdge = 8;  // wider than any frame the course has
+    const int w = r.width(), h = r.height();
+    if (frame && w > 2 * kEdge && h > 2 * kEdge) {
+        for (const QRect &edge : {QRect(0, 0, w, kEdge), QRect(0, h - kEdge, w, kEdge),
+                                  QRect(0, kEdge, kEdge, h - 2 * kEdge),
+                                  QRect(w - kEdge, kEdge, kEdge, h - 2 * kEdge)})
+            painter->drawImage(edge.translated(r.topLeft()), part, edge);
+    } else {
+        painter->drawImage(r.topLeft(), part);
+    }
+    painter->restore();
+    return true;
+}
+
+// The "Windows" style, with locked containers that keep their look and
+// frames and bevels as thick as the course's pixels.
 class PeriodStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -75,19 +131,35 @@ public:
                        const QWidget *widget) const override
     {
         EnabledLook look(option, widget);
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const auto draw = [&](QPainter *p) { QProxyStyle::drawPrimitive(element, option, p, widget); };
+        const bool frame = element == PE_Frame || element == PE_FrameLineEdit || element == PE_FrameGroupBox
+            || element == PE_FrameStatusBarItem || element == PE_FrameWindow || element == PE_FrameTabWidget
+            || element == PE_FrameMenu || element == PE_FrameFocusRect;
+        if (element == PE_Widget || !drawReplicated(option, painter, draw, frame))
+            draw(painter);
     }
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget) const override
     {
         EnabledLook look(option, widget);
-        QProxyStyle::drawControl(element, option, painter, widget);
+        const auto draw = [&](QPainter *p) { QProxyStyle::drawControl(element, option, p, widget); };
+        // Frames and the scroll bar's parts: lines and patterns, no text.
+        const bool lines = element == CE_ShapedFrame || element == CE_ScrollBarAddPage
+            || element == CE_ScrollBarSubPage || element == CE_ScrollBarAddLine
+            || element == CE_ScrollBarSubLine || element == CE_ScrollBarSlider;
+        if (!lines || !drawReplicated(option, painter, draw, element == CE_ShapedFrame))
+            draw(painter);
     }
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget) const override
     {
         EnabledLook look(option, widget);
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto draw = [&](QPainter *p) { QProxyStyle::drawComplexControl(control, option, p, widget); };
+        // Those without text of their own (a combo box's text is its label's).
+        const bool lines = control == CC_ScrollBar || control == CC_ComboBox || control == CC_SpinBox
+            || control == CC_Slider;
+        if (!lines || !drawReplicated(option, painter, draw))
+            draw(painter);
     }
 };
 
@@ -127,6 +199,37 @@ QFont periodFont(const QString &family, int pixelHeight, bool bold)
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferDefault);
     return f;
+}
+
+int pixelScale()
+{
+    return std::max(1, qCeil(qGuiApp->devicePixelRatio()));
+}
+
+QPixmap crispPixmap(const QPixmap &picture)
+{
+    const int n = pixelScale();
+    if (n == 1 || picture.isNull() || picture.devicePixelRatio() != 1)
+        return picture;
+    QPixmap out = picture.scaled(picture.size() * n, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    out.setDevicePixelRatio(n);
+    return out;
+}
+
+void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode)
+{
+    icon.addPixmap(picture, mode);
+    if (pixelScale() > 1)
+        icon.addPixmap(crispPixmap(picture), mode);
+}
+
+QIcon crispIcon(const QPixmap &picture)
+{
+    if (picture.isNull())
+        return QIcon();
+    QIcon icon;
+    addCrispPixmap(icon, picture);
+    return icon;
 }
 
 QPalette periodPalette()

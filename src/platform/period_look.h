@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 
 class QApplication;
 class QWidget;
@@ -26,6 +28,19 @@ QPalette lookPalette(const QWidget *w);
 // A font of the period by pixel height, as the classic forms give it:
 // Tahoma 8 pt is 11 pixels at 96 dots per inch, Courier New 10 pt is 13.
 QFont periodFont(const QString &family, int pixelHeight, bool bold = false);
+
+// The whole factor the course is drawn at on this display: 1 on a plain
+// screen, 2 on one at 192 dots per inch (the toolkit scales by whole factors
+// only, see QuillanApplication).
+int pixelScale();
+// A picture as the course shows it: each of its pixels N x N device pixels at
+// the scale N, copied, never smoothed (the toolkit would smooth a picture it
+// scales itself). At 1 the picture itself.
+QPixmap crispPixmap(const QPixmap &picture);
+// Adds a picture to an icon for a mode, with its copy at the course's scale,
+// so the icon is never smoothed either; crispIcon makes an icon of one picture.
+void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode = QIcon::Normal);
+QIcon crispIcon(const QPixmap &picture);
 
 // Period colours: button face, highlight, the info panel's pale yellow, teal.
 namespace PeriodColor {

@@ -34,6 +34,15 @@ constexpr int kDefaultHalfPoints = 24;     // 12 pt
 constexpr int kMaxHalfPoints = 3276;       // 1638 pt
 constexpr double kTwipsPerPixel = 15.0;    // 1440 twips per inch at 96 dots per inch
 
+// The course is laid out at 96 dots per inch whatever the screen: a size in
+// points becomes pixels there (8 pt is 11 pixels), so headings and body text
+// keep their proportion when the desktop asks for 120 or 144, where the
+// toolkit would turn points into more pixels than the course's layout has.
+int pixelsOfHalfPoints(int halfPoints)
+{
+    return std::max(1, qRound(halfPoints * 96 / 144.0));
+}
+
 enum class Dest { Text, FontTable, ColorTable, Skip };
 
 enum class Word {
@@ -855,7 +864,7 @@ QTextCharFormat Reader::charFormat(const CharState &ch) const
     const auto font = m_fonts.constFind(ch.font < 0 ? m_deff : ch.font);
     if (font != m_fonts.constEnd() && !font->name.isEmpty())
         f.setFontFamilies(QStringList{font->name});
-    f.setFontPointSize(ch.halfPoints / 2.0);
+    f.setProperty(QTextFormat::FontPixelSize, pixelsOfHalfPoints(ch.halfPoints));
     if (ch.bold)
         f.setFontWeight(QFont::Bold);
     if (ch.italic)

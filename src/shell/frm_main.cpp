@@ -76,7 +76,7 @@ QToolButton *TfrmMain::createNavButton(const char *name, const char *icon)
     // nor when the window is activated; the panel's keys (TPanelKeys) give
     // it the focus, with its mark, when the learner asks with Tab or F6.
     b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon(QString::fromLatin1(icon)));
+    b->setIcon(crispIcon(QPixmap(QString::fromLatin1(icon))));
     b->setIconSize(QSize(16, 16));
     b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     b->setGeometry(0, 2, 22, 22);
@@ -238,8 +238,10 @@ void TfrmMain::FormShow()
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect desk = screen->geometry();
 
-    // 1. The course is drawn for 800 x 600 or more at 96 dots per inch.
-    if (!displayIsSuitable(desk.size(), screenDotsPerInch(screen)))
+    // 1. The course needs 800 x 600 of its pixels, each drawn as a whole
+    // square of the display's pixels.
+    const DisplayScale scale = displayScale(screen);
+    if (!displayIsSuitable(desk.size(), scale.course, scale.shown))
         showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
 
     // 2. The screen's size, for now: where a window manager or compositor

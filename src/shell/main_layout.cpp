@@ -1,8 +1,13 @@
 #include "shell/main_layout.h"
 
-bool displayIsSuitable(QSize screen, int dotsPerInch)
+#include <QtGlobal>
+
+#include <cmath>
+
+bool displayIsSuitable(QSize screen, double courseScale, double shownScale)
 {
-    return screen.width() >= 800 && screen.height() >= 600 && dotsPerInch == 96;
+    const bool whole = courseScale >= 1 && qFuzzyCompare(courseScale, std::round(courseScale));
+    return screen.width() >= 800 && screen.height() >= 600 && whole && qFuzzyCompare(shownScale, 1.0);
 }
 
 NavButtonLayout navButtonLayout(int infoPanelWidth)

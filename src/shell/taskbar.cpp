@@ -108,7 +108,7 @@ void TfrmMain::createTaskbar()
     sbWPad = new TaskButton(pnTaskbar);
     sbWPad->setObjectName(QStringLiteral("sbWPad"));
     sbWPad->setText(QStringLiteral("Document - Wordpad"));
-    sbWPad->setIcon(QIcon(QStringLiteral(":/wordpad_icon16.png")));
+    sbWPad->setIcon(crispIcon(QPixmap(QStringLiteral(":/wordpad_icon16.png"))));
     sbWPad->setIconSize(QSize(16, 16));
     sbWPad->setCheckable(true);
     sbWPad->setFocusPolicy(Qt::NoFocus);

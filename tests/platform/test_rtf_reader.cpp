@@ -110,7 +110,7 @@ struct CharCase {
     bool italic = false;
     bool underline = false;
     const char *family = "";  // "": none set, the widget's font applies
-    double points = 12;
+    int pixels = 16;  // 12 pt at the course's 96 dots per inch
     QColor foreground = {};     // invalid: none set
     QColor background = {};
 };
@@ -133,7 +133,7 @@ TEST(RtfReader, ReadsCharacterFormatting)
           {.probe = "O"}, {.probe = "U", .underline = true}, {.probe = "V"},
           {.probe = "D", .underline = true}, {.probe = "E"}}},
         {"groups scope formatting", "{\\rtf1 {\\b\\i\\ul\\fs40 G}N}",
-         {{.probe = "G", .bold = true, .italic = true, .underline = true, .points = 20},
+         {{.probe = "G", .bold = true, .italic = true, .underline = true, .pixels = 27},
           {.probe = "N"}}},
         {"plain resets", "{\\rtf1" + colours + "\\b\\i\\ul\\fs40\\cf1\\highlight2 X\\plain P}",
          {{.probe = "P"}}},
@@ -142,10 +142,10 @@ TEST(RtfReader, ReadsCharacterFormatting)
          "Arial;}}A\\f1 B\\fs30 C\\f7 M\\fs99999999999999999999 H\\fs1 S}",
          {{.probe = "A", .family = "Times New Roman"},
           {.probe = "B", .family = "Arial"},
-          {.probe = "C", .family = "Arial", .points = 15},
-          {.probe = "M", .points = 15},  // no font 7
-          {.probe = "H", .points = 1638},
-          {.probe = "S", .points = 1}}},
+          {.probe = "C", .family = "Arial", .pixels = 20},
+          {.probe = "M", .pixels = 20},  // no font 7
+          {.probe = "H", .pixels = 2184},
+          {.probe = "S", .pixels = 1}}},
         {"font table without groups", "{\\rtf1{\\fonttbl\\f0 Courier;\\f1 Arial;}\\f1 A}",
          {{.probe = "A", .family = "Arial"}}},
         {"colours",
@@ -175,7 +175,10 @@ TEST(RtfReader, ReadsCharacterFormatting)
             } else {
                 EXPECT_FALSE(fmt.hasProperty(QTextFormat::FontFamilies));
             }
-            EXPECT_DOUBLE_EQ(fmt.fontPointSize(), c.points);
+            // In pixels, whatever the screen's resolution: the course's
+            // layout is in pixels.
+            EXPECT_FALSE(fmt.hasProperty(QTextFormat::FontPointSize));
+            EXPECT_EQ(fmt.intProperty(QTextFormat::FontPixelSize), c.pixels);
             EXPECT_EQ(fmt.hasProperty(QTextFormat::ForegroundBrush), c.foreground.isValid());
             if (c.foreground.isValid()) {
                 EXPECT_EQ(fmt.foreground().color(), c.foreground);
