@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class CodePage;
 class IniFile;
@@ -34,12 +38,17 @@ inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
 // continued on the next line rather than cut.
 QStringList documentLines(const QString &plainText);
 
-// Stores the lines as the section's Line0..Line(N-1), as above, replacing
-// whatever the section held, in one write. Throws IniWriteError when the
-// file refuses it.
+// The keys and values of a section that holds the lines, as above.
+QList<std::pair<QByteArray, QByteArray>> documentEntries(const QStringList &lines);
+// The lines a section holds, from its keys and values as the INI reader
+// gives them (IniText::readSection). Lines that are not UTF-8 (written in
+// the language's code page by an earlier edition) are read in that code page.
+QStringList documentFromEntries(const QList<std::pair<QByteArray, QByteArray>> &entries,
+                                const CodePage &codePage);
+
+// Stores the lines as the section's Line0..Line(N-1), replacing whatever the
+// section held, in one write. Throws IniWriteError when the file refuses it.
 void storeDocument(IniFile &file, QByteArrayView section, const QStringList &lines);
 
-// The stored lines, from one read of the file. Lines that are not UTF-8
-// (written in the language's code page by an earlier edition) are read in
-// that code page.
+// The stored lines, from one read of the file.
 QStringList loadDocument(const IniFile &file, QByteArrayView section, const CodePage &codePage);

@@ -17,6 +17,8 @@ struct RoundTrip {
 };
 
 const QString kLong = QString(3000, QLatin1Char('x'));
+// A paragraph of two-byte and four-byte UTF-8 characters.
+const QString kWide = QString(1000, QChar(0x0439)) + QStringLiteral("\U0001F600").repeated(100);
 
 const RoundTrip kRoundTrips[] = {
     {"lines", "Dear Ann,\nthank you\nBob",
@@ -40,6 +42,10 @@ const RoundTrip kRoundTrips[] = {
     {"a paragraph longer than a value continues on the next line", kLong,
      "[DOCUMENT]\r\nLine0=\"" + QByteArray(2047, 'x') + "\"\r\nLine1=\"" + QByteArray(953, 'x') + "\"\r\n",
      QString(2047, QLatin1Char('x')) + "\n" + QString(953, QLatin1Char('x'))},
+    {"a long paragraph of wide characters continues after a whole character", kWide,
+     "[DOCUMENT]\r\nLine0=\"" + kWide.first(1022).toUtf8() + "\"\r\nLine1=\"" + kWide.sliced(1022).toUtf8()
+         + "\"\r\n",
+     kWide.first(1022) + "\n" + kWide.sliced(1022)},
     {"empty document", "", "", ""},
 };
 

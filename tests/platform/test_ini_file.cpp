@@ -228,6 +228,10 @@ TEST_F(IniFileTest, WritesKeepEveryOtherLineByteForByte)
         IniFile ini(path());
         ini.writeString(c.section, c.key, c.value);
         EXPECT_EQ(readFile(path()), QByteArray(c.after));
+        // The same in memory.
+        IniText text(c.before);
+        text.writeString(c.section, c.key, c.value);
+        EXPECT_EQ(text.bytes(), QByteArray(c.after));
     }
 }
 
@@ -367,6 +371,9 @@ TEST_F(IniFileTest, WritesOnlyNamesAndValuesTheReaderGivesBack)
             EXPECT_THROW(ini.writeString(c.section, c.key, c.value), std::invalid_argument);
             EXPECT_THROW(ini.writeSection(c.section, {{c.key, c.value}}), std::invalid_argument);
             EXPECT_EQ(readFile(path()), before);  // byte for byte
+            IniText text(before);
+            EXPECT_THROW(text.writeStrings(c.section, {{"Y", "2"}, {c.key, c.value}}), std::invalid_argument);
+            EXPECT_EQ(text.bytes(), before) << "a refused write changed the text";
             continue;
         }
         ini.writeString(c.section, c.key, c.value);
