@@ -55,8 +55,8 @@ std::pair<qsizetype, qsizetype> utf8Size(QStringView text, qsizetype i)
 }
 
 // Adds a paragraph's lines as the file can hold them: no line breaks or NULs
-// (a pasted text may bring carriage returns), and no more UTF-8 bytes than a
-// value keeps.
+// (a pasted text may bring carriage returns), and a stored text no longer
+// than a value keeps.
 void appendStorable(QStringView paragraph, QStringList &lines)
 {
     QString cleaned;
@@ -77,6 +77,10 @@ void appendStorable(QStringView paragraph, QStringList &lines)
             bytes += size;
             n += step;
         }
+        // A marker that fills a whole value would not fit with its escape:
+        // its last "-" goes on to the next line.
+        if (bytes == IniText::MaxValueLength && storedText(rest.first(n).toString()).size() > bytes)
+            --n;
         lines << rest.first(n).toString();
         rest = rest.sliced(n);
     } while (!rest.isEmpty());

@@ -34,8 +34,9 @@ inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
 
 // The lines a text is stored as: one per paragraph, where an empty last
 // paragraph (the text ends with a line break) is not a line of its own, so
-// an empty text has none. A paragraph longer than a stored value can hold is
-// continued on the next line rather than cut.
+// an empty text has none. A paragraph whose stored text (its UTF-8 bytes,
+// with the backslash a marker gets) is longer than a value holds is
+// continued on the next line rather than cut: every line comes back whole.
 QStringList documentLines(const QString &plainText);
 
 // The keys and values of a section that holds the lines, as above.
