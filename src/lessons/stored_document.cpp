@@ -5,6 +5,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -25,13 +26,19 @@ bool isEscapedMarker(QByteArrayView text)
     return text == QByteArrayView(NoValueMarker);
 }
 
-// A line's text as stored, inside the quotes.
-QByteArray storedText(const QString &line)
+// A line as stored: its UTF-8 text inside double quotes, with one backslash
+// more in front when it is the end marker after backslashes.
+QByteArray storedValue(const QString &line)
 {
-    QByteArray text = line.toUtf8();
-    if (isEscapedMarker(text))
-        text.prepend('\\');
-    return text;
+    const QByteArray text = line.toUtf8();
+    const bool escaped = isEscapedMarker(text);
+    QByteArray value(text.size() + 2 + escaped, Qt::Uninitialized);
+    char *out = value.data();
+    *out++ = '"';
+    if (escaped)
+        *out++ = '\\';
+    *std::copy(text.cbegin(), text.cend(), out) = '"';
+    return value;
 }
 
 QByteArray unescaped(QByteArray value)
@@ -79,7 +86,7 @@ void appendStorable(QStringView paragraph, QStringList &lines)
         }
         // A marker that fills a whole value would not fit with its escape:
         // its last "-" goes on to the next line.
-        if (bytes == IniText::MaxValueLength && storedText(rest.first(n).toString()).size() > bytes)
+        if (bytes == IniText::MaxValueLength && isEscapedMarker(rest.first(n).toUtf8()))
             --n;
         lines << rest.first(n).toString();
         rest = rest.sliced(n);
@@ -125,7 +132,7 @@ QList<std::pair<QByteArray, QByteArray>> documentEntries(const QStringList &line
     QList<std::pair<QByteArray, QByteArray>> entries;
     entries.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
-        entries.append({lineKey(i), '"' + storedText(lines.at(i)) + '"'});
+        entries.append({lineKey(i), storedValue(lines.at(i))});
     return entries;
 }
 

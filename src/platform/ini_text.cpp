@@ -294,36 +294,44 @@ std::optional<int> IniText::parseInteger(QByteArrayView text)
 
 // New lines take the break of the text's first line (CR LF, LF or a lone
 // CR); a text without one gets the classic CR LF.
-QByteArray IniText::lineBreak() const
+QByteArrayView IniText::lineBreak() const
 {
     for (const Line &line : m_lines) {
         if (line.next > line.end)
-            return m_bytes.mid(line.end, line.next - line.end);
+            return QByteArrayView(m_bytes.constData() + line.end, line.next - line.end);
     }
     return "\r\n";
 }
 
-void IniText::replace(qsizetype from, qsizetype to, const QByteArray &with)
+void IniText::replace(qsizetype from, qsizetype to, std::initializer_list<QByteArrayView> with)
 {
-    QByteArray bytes = std::move(m_bytes);
-    bytes.replace(from, to - from, with);
+    qsizetype size = m_bytes.size() - (to - from);
+    for (QByteArrayView piece : with)
+        size += piece.size();
+    QByteArray bytes;
+    bytes.reserve(size);  // the new text in one allocation
+    bytes.append(m_bytes.constData(), from);
+    for (QByteArrayView piece : with)
+        bytes.append(piece);
+    bytes.append(m_bytes.constData() + to, m_bytes.size() - to);
     *this = IniText(std::move(bytes));
 }
 
 // A new section goes at the end, after a blank line.
-void IniText::appendSection(QByteArray block)
+void IniText::appendSection(QByteArrayView section, QByteArrayView keyLines)
 {
-    if (!m_bytes.isEmpty())
-        block.prepend(endsWithLineBreak(m_bytes) ? lineBreak() : lineBreak().repeated(2));
-    replace(m_bytes.size(), m_bytes.size(), block);
+    const QByteArrayView eol = lineBreak();
+    const bool empty = m_bytes.isEmpty();
+    replace(m_bytes.size(), m_bytes.size(),
+            {empty || endsWithLineBreak(m_bytes) ? QByteArrayView() : eol,  // ends the last line
+             empty ? QByteArrayView() : eol,                                 // the blank line
+             "[", section, "]", eol, keyLines});
 }
 
 void IniText::setEntry(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
     const Place place = find(section, key);
-    const QByteArray eol = lineBreak();
-    const QByteArray entry = key.toByteArray() + '=' + value.toByteArray();
-
+    const QByteArrayView eol = lineBreak();
     if (place.key >= 0) {
         // Only the value changes: the key keeps the spelling the text gives
         // it, and the blanks around "=" stay as they were.
@@ -331,15 +339,15 @@ void IniText::setEntry(QByteArrayView section, QByteArrayView key, QByteArrayVie
         qsizetype from = line.valueStart;
         while (from < line.end && isBlank(m_bytes.at(from)))
             ++from;
-        replace(from, line.end, value.toByteArray());
+        replace(from, line.end, {value});
     } else if (place.header >= 0) {
         const Line &after = m_lines[place.lastContent];
         if (after.next == after.end)  // the section's last line has no line break
-            replace(after.end, after.end, eol + entry);
+            replace(after.end, after.end, {eol, key, "=", value});
         else
-            replace(after.next, after.next, entry + eol);
+            replace(after.next, after.next, {key, "=", value, eol});
     } else {
-        appendSection('[' + section.toByteArray() + ']' + eol + entry + eol);
+        appendSection(section, key.toByteArray() + '=' + value.toByteArray() + eol.toByteArray());
     }
 }
 
@@ -379,24 +387,28 @@ bool IniText::writeSection(QByteArrayView section,
     const Place place = find(section, {});
     if (place.header < 0 && entries.isEmpty())
         return false;  // nothing to remove
-    const QByteArray eol = lineBreak();
-    QByteArray block;
-    if (!entries.isEmpty()) {
-        block = '[' + section.toByteArray() + ']' + eol;
-        for (const auto &[key, value] : entries) {
-            block += key;
-            block += '=';
-            block += value;
-            block += eol;
-        }
+    const QByteArrayView eol = lineBreak();
+    qsizetype size = 0;
+    for (const auto &[key, value] : entries)
+        size += key.size() + 1 + value.size() + eol.size();
+    QByteArray keyLines;
+    keyLines.reserve(size);
+    for (const auto &[key, value] : entries) {
+        keyLines += key;
+        keyLines += '=';
+        keyLines += value;
+        keyLines += eol;
     }
 
-    if (place.header >= 0) {
+    if (place.header < 0) {
+        appendSection(section, keyLines);
+    } else if (entries.isEmpty()) {
         // The section's lines up to its last non-blank one; blank lines
         // after it keep separating it from the next section.
-        replace(m_lines[place.header].start, m_lines[place.lastContent].next, block);
+        replace(m_lines[place.header].start, m_lines[place.lastContent].next, {});
     } else {
-        appendSection(block);
+        replace(m_lines[place.header].start, m_lines[place.lastContent].next,
+                {"[", section, "]", eol, keyLines});
     }
     return true;
 }

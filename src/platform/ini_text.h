@@ -5,6 +5,7 @@
 #include <QList>
 #include <QVarLengthArray>
 
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -115,12 +116,13 @@ private:
     Place find(QByteArrayView section, QByteArrayView key) const;
     // Sets one key's value, as writeString describes.
     void setEntry(QByteArrayView section, QByteArrayView key, QByteArrayView value);
-    // Replaces the bytes [from, to) and reads the text again.
-    void replace(qsizetype from, qsizetype to, const QByteArray &with);
-    // Adds a section's lines at the end.
-    void appendSection(QByteArray block);
-    // The break that new lines take.
-    QByteArray lineBreak() const;
+    // Replaces the bytes [from, to) with the pieces, one after the other,
+    // and reads the text again.
+    void replace(qsizetype from, qsizetype to, std::initializer_list<QByteArrayView> with);
+    // Adds a section with its key lines at the end.
+    void appendSection(QByteArrayView section, QByteArrayView keyLines);
+    // The break that new lines take (a view of the text, or CR LF).
+    QByteArrayView lineBreak() const;
     QByteArrayView nameOf(const Line &line) const;
 
     QByteArray m_bytes;
