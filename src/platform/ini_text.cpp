@@ -374,8 +374,13 @@ bool IniText::deleteKey(QByteArrayView section, QByteArrayView key)
     const Place place = find(section, key);
     if (place.key < 0)
         return false;
-    const Line &line = m_lines[place.key];
-    replace(line.start, line.next, {});
+    // Every line of the key goes, the last first (the lines before it keep
+    // their places): a second one would otherwise be read in its stead.
+    for (qsizetype i = place.end - 1; i >= place.key; --i) {
+        const Line &line = m_lines[i];
+        if (line.kind == Line::Key && sameName(nameOf(line), trimmed(key)))
+            replace(line.start, line.next, {});
+    }
     return true;
 }
 

@@ -75,7 +75,8 @@ public:
     // name or value refuses them all.
     void writeStrings(QByteArrayView section,
                       const QList<std::pair<QByteArray, QByteArray>> &entries);
-    // Removes a key; false, and nothing changes, when it is not there.
+    // Removes a key: every line of it in the section, so that it reads as
+    // missing. False, and nothing changes, when it is not there.
     bool deleteKey(QByteArrayView section, QByteArrayView key);
     // Replaces everything the section holds with these keys, in this order.
     // An empty list removes the section. False, and nothing changes, when

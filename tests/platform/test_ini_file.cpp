@@ -264,6 +264,12 @@ TEST_F(IniFileTest, DeletesOneKeyOnly)
     ini.deleteKey("D", "line1");
     ini.deleteKey("D", "Line7");  // absent: nothing happens
     EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n[E]\nLine1=c\n"));
+
+    // A key written twice goes with both lines: the second would be read.
+    ini = file("[D]\nLine0=a\nLine1=b\n; note\n line1 = hidden\n[E]\nLine1=c\n");
+    ini.deleteKey("D", "Line1");
+    EXPECT_EQ(ini.value("D", "Line1"), std::nullopt);
+    EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n; note\n[E]\nLine1=c\n"));
 }
 
 struct SectionCase {
