@@ -113,6 +113,8 @@ void requireEntries(QByteArrayView section, const QList<std::pair<QByteArray, QB
 // and writing agree on every text: a CR is never part of a name or value.
 IniText::IniText(QByteArray bytes) : m_bytes(std::move(bytes))
 {
+    static_assert(int(Line::Blank) == Parsed::Blank && int(Line::Other) == Parsed::Other
+                  && int(Line::Section) == Parsed::Section && int(Line::Key) == Parsed::Key);
     const char *data = m_bytes.constData();
     const qsizetype size = m_bytes.size();
     m_lines.reserve(m_bytes.count('\n') + m_bytes.count('\r') + 1);
@@ -374,13 +376,20 @@ bool IniText::deleteKey(QByteArrayView section, QByteArrayView key)
     const Place place = find(section, key);
     if (place.key < 0)
         return false;
-    // Every line of the key goes, the last first (the lines before it keep
-    // their places): a second one would otherwise be read in its stead.
-    for (qsizetype i = place.end - 1; i >= place.key; --i) {
+    // Every line of the key goes, in one pass: a second one would otherwise
+    // be read in its stead.
+    QByteArray bytes;
+    bytes.reserve(m_bytes.size());
+    qsizetype kept = 0;  // the bytes before it are in `bytes`
+    for (qsizetype i = place.key; i < place.end; ++i) {
         const Line &line = m_lines[i];
-        if (line.kind == Line::Key && sameName(nameOf(line), trimmed(key)))
-            replace(line.start, line.next, {});
+        if (line.kind == Line::Key && sameName(nameOf(line), trimmed(key))) {
+            bytes.append(m_bytes.constData() + kept, line.start - kept);
+            kept = line.next;
+        }
     }
+    bytes.append(m_bytes.constData() + kept, m_bytes.size() - kept);
+    *this = IniText(std::move(bytes));
     return true;
 }
 
