@@ -139,9 +139,9 @@ tsan: deps
 # each for FUZZ_SECONDS, starting from its committed seeds
 # (tests/fuzz/corpus/<harness>) and keeping what it finds in the build folder
 # (corpus/<harness>); an input that fails is saved as crashes/<harness>/crash-*.
-# The harnesses of FUZZ_FILE_HARNESSES go through real files, a few hundred
-# inputs a second: they run for FUZZ_FILE_SECONDS, a short run of the path
-# whose parsing the in-memory ones cover in depth.
+# The harnesses of FUZZ_FILE_HARNESSES go through real files, several times
+# slower than those in memory: they run for FUZZ_FILE_SECONDS, a short run of
+# the path whose parsing the in-memory ones cover in depth.
 # `make fuzz-replay` runs the committed seeds once.
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
