@@ -144,13 +144,18 @@ tsan: deps
 # each for FUZZ_SECONDS, starting from its committed seeds
 # (tests/fuzz/corpus/<harness>) and keeping what it finds in the build folder
 # (corpus/<harness>); an input that fails is saved as crashes/<harness>/crash-*.
+# The harnesses of FUZZ_FILE_HARNESSES go through real files, several times
+# slower than those in memory: they run for FUZZ_FILE_SECONDS, a short run of
+# the path whose parsing the in-memory ones cover in depth.
 # `make fuzz-replay` runs the committed seeds once.
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_FILE_SECONDS ?= 10
 # More libFuzzer flags, e.g. FUZZ_FLAGS="-fork=1 -ignore_crashes=1" to go on past a failing input.
 FUZZ_FLAGS ?=
-FUZZ_HARNESSES := fuzz_rtf_reader fuzz_ini_file fuzz_safe_format fuzz_course_outline fuzz_code_page \
-                  fuzz_stored_document
+FUZZ_HARNESSES := fuzz_rtf_reader fuzz_ini_text fuzz_ini_file fuzz_safe_format fuzz_course_outline \
+                  fuzz_code_page fuzz_stored_document
+FUZZ_FILE_HARNESSES := fuzz_ini_file
 FUZZ_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(SANITIZER_SUPPRESSIONS)/lsan.supp:print_suppressions=0 QT_QPA_PLATFORM=offscreen
 
@@ -170,8 +175,10 @@ fuzz-replay: fuzz-build
 fuzz: fuzz-build
 	@failed=""; for h in $(FUZZ_HARNESSES); do \
 	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$h $(FUZZ_BUILD_DIR)/crashes/$$h; \
-	  echo "== $$h: $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -max_total_time=$(FUZZ_SECONDS) -timeout=30 -print_final_stats=1 $(FUZZ_FLAGS) \
+	  seconds=$(FUZZ_SECONDS); \
+	  case " $(FUZZ_FILE_HARNESSES) " in *" $$h "*) seconds=$(FUZZ_FILE_SECONDS);; esac; \
+	  echo "== $$h: $$seconds s"; \
+	  $(FUZZ_ENV) $(FUZZ_BUILD_DIR)/$$h -max_total_time=$$seconds -timeout=30 -print_final_stats=1 $(FUZZ_FLAGS) \
 	    -artifact_prefix=$(FUZZ_BUILD_DIR)/crashes/$$h/ $(FUZZ_BUILD_DIR)/corpus/$$h tests/fuzz/corpus/$$h \
 	    2>&1 | tee $(FUZZ_BUILD_DIR)/crashes/$$h.log | grep -E '^(INFO: Seed|==|SUMMARY|stat::|Done|property|    #0)|ERROR' ; \
 	  [ "$${PIPESTATUS[0]}" -eq 0 ] || failed="$$failed $$h"; \

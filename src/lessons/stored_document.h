@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class CodePage;
 class IniFile;
@@ -30,16 +34,22 @@ inline constexpr char NoValueMarker[] = "--== NO VALUE ==--";
 
 // The lines a text is stored as: one per paragraph, where an empty last
 // paragraph (the text ends with a line break) is not a line of its own, so
-// an empty text has none. A paragraph longer than a stored value can hold is
-// continued on the next line rather than cut.
+// an empty text has none. A paragraph whose stored text (its UTF-8 bytes,
+// with the backslash a marker gets) is longer than a value holds is
+// continued on the next line rather than cut: every line comes back whole.
 QStringList documentLines(const QString &plainText);
 
-// Stores the lines as the section's Line0..Line(N-1), as above, replacing
-// whatever the section held, in one write. Throws IniWriteError when the
-// file refuses it.
+// The keys and values of a section that holds the lines, as above.
+QList<std::pair<QByteArray, QByteArray>> documentEntries(const QStringList &lines);
+// The lines a section holds, from its keys and values as the INI reader
+// gives them (IniText::readSection). Lines that are not UTF-8 (written in
+// the language's code page by an earlier edition) are read in that code page.
+QStringList documentFromEntries(const QList<std::pair<QByteArray, QByteArray>> &entries,
+                                const CodePage &codePage);
+
+// Stores the lines as the section's Line0..Line(N-1), replacing whatever the
+// section held, in one write. Throws IniWriteError when the file refuses it.
 void storeDocument(IniFile &file, QByteArrayView section, const QStringList &lines);
 
-// The stored lines, from one read of the file. Lines that are not UTF-8
-// (written in the language's code page by an earlier edition) are read in
-// that code page.
+// The stored lines, from one read of the file.
 QStringList loadDocument(const IniFile &file, QByteArrayView section, const CodePage &codePage);

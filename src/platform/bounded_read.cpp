@@ -47,19 +47,20 @@ ReadResult readBoundedFile(const QString &path, qint64 limit)
     if (st.st_size > limit)
         return {ReadStatus::TooLarge, {}};
 
-    // The file may grow while it is read: never more than the limit and one
-    // byte, which tells a file over the limit.
-    QByteArray bytes;
-    bytes.resize(static_cast<qsizetype>(st.st_size));
+    // Nothing is allocated beyond what is read, and nothing is read beyond
+    // the limit and one byte, which tells a file over the limit. The size
+    // the file reports may be stale (it grows or shrinks while it is read;
+    // a file of /proc reports none): the bytes are read into a buffer of
+    // that size first, and whatever follows is added as it comes.
+    QByteArray bytes(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
     qint64 filled = 0;
+    char chunk[16384];
     for (;;) {
-        if (filled == bytes.size()) {
-            if (filled > limit)
-                return {ReadStatus::TooLarge, {}};
-            bytes.resize(static_cast<qsizetype>(std::min(limit + 1, filled + 65536)));
-        }
-        const ssize_t n = ::read(file.fd, bytes.data() + filled,
-                                 static_cast<size_t>(bytes.size() - filled));
+        const bool inBuffer = filled < bytes.size();
+        const qint64 room = inBuffer ? bytes.size() - filled
+                                     : std::min<qint64>(sizeof chunk, limit + 1 - filled);
+        const ssize_t n = ::read(file.fd, inBuffer ? bytes.data() + filled : chunk,
+                                 static_cast<size_t>(room));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -67,11 +68,18 @@ ReadResult readBoundedFile(const QString &path, qint64 limit)
         }
         if (n == 0)
             break;
+        if (!inBuffer) {
+            bytes.reserve(static_cast<qsizetype>(filled + n));  // exactly: append would round up
+            bytes.append(chunk, static_cast<qsizetype>(n));
+        }
         filled += n;
+        if (filled > limit)
+            return {ReadStatus::TooLarge, {}};
     }
-    if (filled > limit)
-        return {ReadStatus::TooLarge, {}};
-    bytes.truncate(static_cast<qsizetype>(filled));
+    if (filled < bytes.size()) {  // the file shrank
+        bytes.truncate(static_cast<qsizetype>(filled));
+        bytes.squeeze();
+    }
     return {ReadStatus::Ok, bytes};
 }
 

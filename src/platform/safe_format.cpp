@@ -32,8 +32,11 @@ QString pad(QString text, int width, bool left)
 QString run(QStringView format, const QList<FormatArg> &args, QString *problem)
 {
     auto fail = [&](const QString &what) {
+        // A NUL of the format text shows as "\0": the message goes on past
+        // it where it is read as a C string (FormatError::what()).
         *problem = QStringLiteral("Format \"%1\" does not fit its arguments: %2")
-                       .arg(format.toString(), what);
+                       .arg(format.toString(), what)
+                       .replace(QChar(0), QLatin1String("\\0"));
         return QString();
     };
     QString out;

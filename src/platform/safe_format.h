@@ -23,8 +23,8 @@ public:
 //
 // A directive without an argument, an argument of the wrong kind, an argument
 // no directive uses, or anything else after "%" throws FormatError with a
-// message that names the format text. Nothing is ever read that was not
-// passed.
+// message that names the whole format text (a NUL in it shown as "\0").
+// Nothing is ever read that was not passed.
 QString safeFormat(QStringView format, const QList<FormatArg> &args);
 
 // The same check without formatting: empty when the format text fits

@@ -1,6 +1,7 @@
 // safeFormat on any format text and arguments: a text or FormatError, never
-// a crash or a read past the arguments; formatProblem agrees with it, and
-// formatOrVerbatim gives the format text itself when it does not fit.
+// a crash or a read past the arguments; formatProblem agrees with it (and is
+// the error's whole message), and formatOrVerbatim gives the format text
+// itself when it does not fit.
 
 #include "fuzz_support.h"
 #include "platform/safe_format.h"
@@ -28,8 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString text;
     try {
         text = safeFormat(format, args);
-    } catch (const FormatError &) {
+    } catch (const FormatError &e) {
         fits = false;
+        // The message is whole, also past a NUL of the format text.
+        FUZZ_CHECK(std::string(e.what()) == formatProblem(format, args).toStdString());
     }
     FUZZ_CHECK(formatProblem(format, args).isEmpty() == fits);
     FUZZ_CHECK(formatOrVerbatim(format, args) == (fits ? text : format));

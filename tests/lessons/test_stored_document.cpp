@@ -17,6 +17,13 @@ struct RoundTrip {
 };
 
 const QString kLong = QString(3000, QLatin1Char('x'));
+// The end marker after backslashes, n bytes in all.
+QString markerOfLength(int n)
+{
+    return QString(n - int(sizeof NoValueMarker - 1), QLatin1Char('\\')) + QLatin1String(NoValueMarker);
+}
+// A paragraph of two-byte and four-byte UTF-8 characters.
+const QString kWide = QString(1000, QChar(0x0439)) + QStringLiteral("\U0001F600").repeated(100);
 
 const RoundTrip kRoundTrips[] = {
     {"lines", "Dear Ann,\nthank you\nBob",
@@ -40,6 +47,16 @@ const RoundTrip kRoundTrips[] = {
     {"a paragraph longer than a value continues on the next line", kLong,
      "[DOCUMENT]\r\nLine0=\"" + QByteArray(2047, 'x') + "\"\r\nLine1=\"" + QByteArray(953, 'x') + "\"\r\n",
      QString(2047, QLatin1Char('x')) + "\n" + QString(953, QLatin1Char('x'))},
+    {"a marker one byte shorter than a value comes back as typed", markerOfLength(2046),
+     "[DOCUMENT]\r\nLine0=\"\\" + markerOfLength(2046).toUtf8() + "\"\r\n", markerOfLength(2046)},
+    {"a marker as long as a value: its escape does not fit, its last \"-\" goes on the next line",
+     markerOfLength(2047),
+     "[DOCUMENT]\r\nLine0=\"" + markerOfLength(2047).chopped(1).toUtf8() + "\"\r\nLine1=\"-\"\r\n",
+     markerOfLength(2047).chopped(1) + "\n-"},
+    {"a long paragraph of wide characters continues after a whole character", kWide,
+     "[DOCUMENT]\r\nLine0=\"" + kWide.first(1022).toUtf8() + "\"\r\nLine1=\"" + kWide.sliced(1022).toUtf8()
+         + "\"\r\n",
+     kWide.first(1022) + "\n" + kWide.sliced(1022)},
     {"empty document", "", "", ""},
 };
 

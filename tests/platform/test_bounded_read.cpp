@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -70,6 +71,34 @@ TEST_F(BoundedReadTest, ReadsOnlyRegularFilesUpToTheLimit)
         EXPECT_EQ(r.status, h.expected);
         EXPECT_TRUE(r.bytes.isEmpty());
     }
+}
+
+// A read keeps no more memory than the file and one byte, whatever size the
+// file reports: a file of /proc reports none and still reads whole, and over
+// the limit it is too large.
+TEST_F(BoundedReadTest, KeepsNoMoreThanItReads)
+{
+    writeFile(path(), "[A]\nKey=1\n");
+    const QString status = QStringLiteral("/proc/self/status");
+    ASSERT_EQ(QFileInfo(status).size(), 0) << "a file that reports its size";
+    const struct {
+        const char *name;
+        QString path;
+        qint64 limit;
+    } cases[] = {
+        {"a small file", path(), kLimit},
+        {"a file that reports no size", status, ReadLimit::LanguageFile},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ReadResult r = readBoundedFile(c.path, c.limit);
+        EXPECT_EQ(r.status, ReadStatus::Ok);
+        EXPECT_TRUE(r.bytes.endsWith('\n')) << "read whole";
+        EXPECT_LE(r.bytes.capacity(), r.bytes.size() + 1);
+    }
+    EXPECT_EQ(readBoundedFile(path(), kLimit).bytes, "[A]\nKey=1\n");
+    EXPECT_TRUE(readBoundedFile(status, ReadLimit::LanguageFile).bytes.startsWith("Name:"));
+    EXPECT_EQ(readBoundedFile(status, kLimit).status, ReadStatus::TooLarge);
 }
 
 // A file that is there but cannot be read reads as a missing one, and is

@@ -228,6 +228,10 @@ TEST_F(IniFileTest, WritesKeepEveryOtherLineByteForByte)
         IniFile ini(path());
         ini.writeString(c.section, c.key, c.value);
         EXPECT_EQ(readFile(path()), QByteArray(c.after));
+        // The same in memory.
+        IniText text(c.before);
+        text.writeString(c.section, c.key, c.value);
+        EXPECT_EQ(text.bytes(), QByteArray(c.after));
     }
 }
 
@@ -260,6 +264,12 @@ TEST_F(IniFileTest, DeletesOneKeyOnly)
     ini.deleteKey("D", "line1");
     ini.deleteKey("D", "Line7");  // absent: nothing happens
     EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n[E]\nLine1=c\n"));
+
+    // A key written twice goes with both lines: the second would be read.
+    ini = file("[D]\nLine0=a\nLine1=b\n; note\n line1 = hidden\n[E]\nLine1=c\n");
+    ini.deleteKey("D", "Line1");
+    EXPECT_EQ(ini.value("D", "Line1"), std::nullopt);
+    EXPECT_EQ(readFile(path()), QByteArray("[D]\nLine0=a\n; note\n[E]\nLine1=c\n"));
 }
 
 struct SectionCase {
@@ -367,6 +377,9 @@ TEST_F(IniFileTest, WritesOnlyNamesAndValuesTheReaderGivesBack)
             EXPECT_THROW(ini.writeString(c.section, c.key, c.value), std::invalid_argument);
             EXPECT_THROW(ini.writeSection(c.section, {{c.key, c.value}}), std::invalid_argument);
             EXPECT_EQ(readFile(path()), before);  // byte for byte
+            IniText text(before);
+            EXPECT_THROW(text.writeStrings(c.section, {{"Y", "2"}, {c.key, c.value}}), std::invalid_argument);
+            EXPECT_EQ(text.bytes(), before) << "a refused write changed the text";
             continue;
         }
         ini.writeString(c.section, c.key, c.value);

@@ -67,4 +67,27 @@ TEST(SafeFormat, ReportsDirectivesThatDoNotFitTheArguments)
     }
 }
 
+// The message names the whole format text also where it is read as a C
+// string: a NUL in it shows as "\0".
+TEST(SafeFormat, TheMessageShowsANulInTheFormatText)
+{
+    const struct {
+        QStringView format;
+        const char *message;
+    } cases[] = {
+        {QStringView(u"\0%", 2), "Format \"\\0%\" does not fit its arguments: a \"%\" at the end"},
+        {QStringView(u"a%\0b", 4), "Format \"a%\\0b\" does not fit its arguments: unknown directive \"%\\0\""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        try {
+            safeFormat(c.format, {});
+            ADD_FAILURE() << "no error";
+        } catch (const FormatError &e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+        EXPECT_EQ(formatProblem(c.format, {}), QString::fromUtf8(c.message));
+    }
+}
+
 }  // namespace

@@ -117,10 +117,11 @@ QList<Found> expectNamed(const QString &scene)
 {
     const QList<Found> found = shownTree();
     for (const Found &f : found) {
-        if (isInteractive(f.role))
+        if (isInteractive(f.role)) {
             EXPECT_FALSE(f.name.trimmed().isEmpty())
                 << scene.toStdString() << ": " << f.where.toStdString() << " (role 0x" << std::hex
                 << int(f.role) << ") has no name";
+        }
     }
     return found;
 }

@@ -191,7 +191,7 @@ void Checker::checkCharset(const QList<Entry> &entries)
     // reads as the program's fallback.
     m_cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
     const std::optional<QByteArray> raw = ini.value("LANGUAGE", "Charset");
-    if (raw && !IniFile::parseInteger(*raw))
+    if (raw && !IniText::parseInteger(*raw))
         keyProblem("LANGUAGE", "Charset",
                    QStringLiteral("\"%1\" is not a number").arg(QString::fromLatin1(*raw)));
     for (const Entry &e : entries) {
