@@ -526,7 +526,10 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
     ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Escape")}));
     ASSERT_TRUE(step("Escape closes the contents dialog and the page shows as before", [&] {
         shot = sway.screenshot(QStringLiteral("sway-contents-closed"));
-        return !viewNamed(sway.tree(), contents) && differing(shot.copy(page), before) == 0;
+        // The page itself, beside the info panel, whose buttons may show the
+        // keyboard's focus a moment later on a slow build.
+        const QRect stage(0, 0, page.width() - 250, page.height());
+        return !viewNamed(sway.tree(), contents) && differing(shot.copy(stage), before.copy(stage)) == 0;
     }));
     ASSERT_TRUE(step("T051 is still full screen", fullScreen));
     course->stop();
