@@ -229,16 +229,23 @@ std::optional<Page> photograph(Screen &r)
     return p;
 }
 
+// The pages at 1x on a 1024 x 768 screen at 96 dots per inch, the measure of
+// the others: photographed once for all the tests.
+const std::optional<Page> &pageAt1x()
+{
+    static const std::optional<Page> page = [] {
+        Screen r(1024, 768, 96, 1);
+        return photograph(r);
+    }();
+    return page;
+}
+
 TEST(HiDpi, At2xEveryPictureIsThe1xOneWithItsPixelsDoubled)
 {
-    std::optional<Page> one, two;
-    {
-        Screen r(1024, 768, 96, 1);
-        one = photograph(r);
-        ASSERT_TRUE(one);
-    }
+    const std::optional<Page> &one = pageAt1x();
+    ASSERT_TRUE(one);
     Screen r(2048, 1536, 192, 2, "Xft.dpi:\t192\n");
-    two = photograph(r);
+    const std::optional<Page> two = photograph(r);
     ASSERT_TRUE(two);
     EXPECT_FALSE(r.noticeSeen()) << "the display notice showed at 2x";
     EXPECT_EQ(r.d.windowTitled(QStringLiteral("Quillan 2"))->geometry, QRect(0, 0, 2048, 1536));
@@ -286,14 +293,10 @@ TEST(HiDpi, At2xEveryPictureIsThe1xOneWithItsPixelsDoubled)
 // at 96, and no notice shows.
 TEST(HiDpi, At144DotsPerInchTheInstructionsKeepTheirProportion)
 {
-    std::optional<Page> at96, at144;
-    {
-        Screen r(1024, 768, 96, 1);
-        at96 = photograph(r);
-        ASSERT_TRUE(at96);
-    }
+    const std::optional<Page> &at96 = pageAt1x();
+    ASSERT_TRUE(at96);
     Screen r(1024, 768, 144, 1, "Xft.dpi:\t144\n");
-    at144 = photograph(r);
+    const std::optional<Page> at144 = photograph(r);
     ASSERT_TRUE(at144);
     EXPECT_FALSE(r.noticeSeen()) << "the display notice showed at 144 dots per inch";
     const auto h96 = textHeights(at96->instructions), h144 = textHeights(at144->instructions);

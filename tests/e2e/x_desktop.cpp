@@ -371,13 +371,22 @@ QList<XWindowInfo> XDesktop::managedWindows()
     return result;
 }
 
-std::optional<XWindowInfo> XDesktop::managedWindowTitled(const QString &title)
+namespace {
+
+// The topmost of windows listed bottom to top that has the title.
+std::optional<XWindowInfo> topmostTitled(const QList<XWindowInfo> &windows, const QString &title)
 {
-    const QList<XWindowInfo> windows = managedWindows();
     for (auto w = windows.rbegin(); w != windows.rend(); ++w)
         if (w->title == title)
             return *w;
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<XWindowInfo> XDesktop::managedWindowTitled(const QString &title)
+{
+    return topmostTitled(managedWindows(), title);
 }
 
 unsigned long XDesktop::activeWindow()
@@ -462,11 +471,7 @@ void XDesktop::closeWindow(unsigned long window)
 
 std::optional<XWindowInfo> XDesktop::windowTitled(const QString &title)
 {
-    const QList<XWindowInfo> windows = topLevels();
-    for (auto w = windows.rbegin(); w != windows.rend(); ++w)
-        if (w->title == title)
-            return *w;
-    return std::nullopt;
+    return topmostTitled(topLevels(), title);
 }
 
 unsigned long XDesktop::inputFocus()
