@@ -1,5 +1,6 @@
 #include "lessons/hints.h"
 
+#include "platform/classic_window.h"
 #include "platform/components.h"
 #include "platform/period_look.h"
 
@@ -107,12 +108,9 @@ void THintOutline::paintEvent(QPaintEvent *)
 
 // --- THintBalloon -----------------------------------------------------------
 
-THintBalloon::THintBalloon()
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
-                           | Qt::WindowDoesNotAcceptFocus)
+THintBalloon::THintBalloon(QWidget *window) : QWidget(window)
 {
     setObjectName(QStringLiteral("hintBalloon"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setFont(balloonFont());
@@ -124,10 +122,8 @@ void THintBalloon::showAt(const QString &text, const QRect &control, std::initia
     const QFontMetrics fm(font());
     const QRect textRect = fm.boundingRect(QRect(0, 0, kTextWidth, 10000), Qt::TextWordWrap, text);
     const QSize body(textRect.width() + 2 * kPadX, textRect.height() + 2 * kPadY);
-    QScreen *screen = QGuiApplication::screenAt(control.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
+    // The window it stands in, in global coordinates.
+    const QRect area(parentWidget()->mapToGlobal(QPoint(0, 0)), parentWidget()->size());
 
     // For each side: where the tip is, and the window around body and tail.
     struct Place {
@@ -189,10 +185,11 @@ void THintBalloon::showAt(const QString &text, const QRect &control, std::initia
     }
     m_side = chosen->side;
     m_tip = chosen->tip;
+    m_tipHere = m_tip - chosen->window.topLeft();
     m_body = chosen->body.translated(-chosen->window.topLeft());
-    setGeometry(chosen->window);
-    // Without a compositor a window is a rectangle: the mask cuts the
-    // balloon's shape out of it, exactly what paintEvent covers.
+    setGeometry(QRect(parentWidget()->mapFromGlobal(chosen->window.topLeft()), chosen->window.size()));
+    // The mask cuts the balloon's shape out of its rectangle, exactly what
+    // paintEvent covers: the window under the rest shows through.
     QBitmap shape(size());
     shape.fill(Qt::color0);
     {
@@ -212,7 +209,7 @@ QPolygon THintBalloon::outline() const
     // The body's corners (inclusive pixels), the tail let into the edge that
     // faces the control: one side of the tail straight, at the tip, the
     // other slanting back to the body.
-    const QPoint tip = m_tip - pos();
+    const QPoint tip = m_tipHere;
     const QRect b = m_body;
     QPolygon poly;
     switch (m_side) {
@@ -415,8 +412,20 @@ bool THintController::show(const NextStep &step)
     m_outline->setTarget(target, place->inside);
     m_outline->raise();
     m_outline->show();
-    if (!m_balloon)
-        m_balloon = new THintBalloon;
+    // The balloon stands in the course window, beside a popup menu too; a
+    // window of its own (the system's print dialog) holds its own.
+    QWidget *stage = window;
+    if (window->windowType() == Qt::Popup) {
+        stage = courseWindow();
+        if (!stage && window->parentWidget())
+            stage = window->parentWidget()->window();
+        if (!stage)
+            stage = window;
+    }
+    if (!m_balloon || m_balloon->parentWidget() != stage) {
+        delete std::exchange(m_balloon, nullptr).data();
+        m_balloon = new THintBalloon(stage);
+    }
     const QRect global(window->mapToGlobal(target.topLeft()), target.size());
     // Beside a menu's item, so the menu stays readable; above or below
     // anything else.
@@ -435,6 +444,8 @@ bool THintController::show(const NextStep &step)
     } else {
         m_balloon->raise();
     }
+    // Above the spotlight too, whose ring may pass under it.
+    m_balloon->raise();
     m_showing = true;
     m_shown = step;
     if (!m_pulse.isActive())

@@ -59,17 +59,18 @@ private:
 };
 
 // The balloon beside the spotlight: the classic yellow tooltip balloon with
-// a tail pointing at the control and the hint's text. A tooltip window of
-// its own, so it can stand beside a popup menu or a dialog; it takes no
-// input and is never activated.
+// a tail pointing at the control and the hint's text. A child of the course
+// window (or of the window that holds the control, such as the system's
+// print dialog), cut to its shape, stacked above the dialogs drawn there;
+// it takes no click, no keyboard focus and no activation.
 class THintBalloon : public QWidget {
     Q_OBJECT
 public:
-    THintBalloon();
+    explicit THintBalloon(QWidget *window);
 
     enum class Side { Above, Below, Right, Left };  // where the balloon stands
     // Shows the text beside the control (global coordinates), the preferred
-    // sides first, inside the screen.
+    // sides first, inside its window.
     void showAt(const QString &text, const QRect &control, std::initializer_list<Side> sides);
     QString text() const { return m_text; }
     Side side() const { return m_side; }
@@ -87,6 +88,7 @@ private:
     QRect m_body;  // in the balloon's coordinates
     Side m_side = Side::Above;
     QPoint m_tip;  // global
+    QPoint m_tipHere;  // in the balloon's coordinates
 };
 
 // Watches a lesson page and brings the hint when the learner is stuck: the

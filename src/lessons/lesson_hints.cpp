@@ -10,6 +10,7 @@
 #include "lessons/frm_wordpad.h"
 #include "lessons/hints.h"
 #include "lessons/next_step.h"
+#include "platform/classic_window.h"
 #include "platform/components.h"
 #include "platform/image_widget.h"
 #include "platform/ini_file.h"
@@ -116,7 +117,7 @@ LessonView TfrmMain::observeLesson() const
     else if (qobject_cast<QMenu *>(QApplication::activePopupWidget()))
         v.menu = OpenMenu::Other;
 
-    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *modal = frontDialog();
     if (!modal) {
         v.dialog = OpenDialog::None;
     } else if (modal == frmOpnDlg) {
@@ -200,12 +201,12 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     case StepTarget::FileNameBox: return whole(dlg->edName);
     case StepTarget::FileConfirm: return whole(dlg->btnOpen);
     case StepTarget::QuestionNo: {
-        QWidget *modal = QApplication::activeModalWidget();
+        QWidget *modal = frontDialog();
         QPushButton *no = modal ? modal->findChild<QPushButton *>(QStringLiteral("btnNo")) : nullptr;
         return no ? std::optional(below(no)) : std::nullopt;
     }
     case StepTarget::PrintConfirm: {
-        auto *print = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        auto *print = qobject_cast<QPrintDialog *>(frontDialog());
         auto *buttons = print ? print->findChild<QDialogButtonBox *>() : nullptr;
         QPushButton *ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
         return ok ? std::optional(whole(ok)) : std::nullopt;

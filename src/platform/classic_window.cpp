@@ -4,6 +4,7 @@
 #include "platform/panel.h"
 #include "platform/period_look.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -11,8 +12,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -453,8 +457,8 @@ void TClassicWindow::beginDrag(int hitCode, QPoint globalPos)
 
 bool TClassicWindow::isActiveFrame() const
 {
-    if (moveTarget() != this)
-        return moveTarget()->isActiveWindow();
+    if (auto *dialog = qobject_cast<TClassicDialog *>(moveTarget()))
+        return dialog->isActiveWindow() && (!dialog->isInCourse() || frontDialog() == dialog);
     const QWidget *focus = QApplication::focusWidget();
     return focus && (focus == this || isAncestorOf(focus));
 }
@@ -557,7 +561,11 @@ void TClassicWindow::mouseMoveEvent(QMouseEvent *event)
         const QPoint d = event->globalPosition().toPoint() - m_dragStart;
         QRect g = m_dragGeometry;
         if (m_dragHit == Ht::HTCAPTION) {
-            moveTarget()->move(g.topLeft() + d);
+            QWidget *target = moveTarget();
+            if (auto *dialog = qobject_cast<TClassicDialog *>(target))
+                dialog->move(dialog->keptInside(g.topLeft() + d));
+            else
+                target->move(g.topLeft() + d);
             return;
         }
         const QSize minS = minimumSize(), maxS = maximumSize();
@@ -693,8 +701,147 @@ bool TClassicWindow::handleWindowKey(QKeyEvent *event)
     return false;
 }
 
+namespace {
+
+QPointer<QWidget> &courseWindowRef()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+// The course dialogs that show, in the order they appeared: the last is in
+// front.
+QList<QPointer<TClassicDialog>> &shownDialogs()
+{
+    static QList<QPointer<TClassicDialog>> dialogs;
+    return dialogs;
+}
+
+TClassicDialog *frontCourseDialog()
+{
+    const QList<QPointer<TClassicDialog>> &dialogs = shownDialogs();
+    for (auto it = dialogs.crbegin(); it != dialogs.crend(); ++it) {
+        if (*it && (*it)->isVisible() && (*it)->isInCourse())
+            return *it;
+    }
+    return nullptr;
+}
+
+bool isInside(const QWidget *dialog, const QObject *o)
+{
+    const auto *w = qobject_cast<const QWidget *>(o);
+    return w && (w == dialog || dialog->isAncestorOf(w));
+}
+
+// What a modal window would do for a dialog drawn inside the course window:
+// input meant for the rest of the course window (the page, the word
+// processor, the taskbar, the navigation buttons, their shortcuts) is
+// dropped while a course dialog is in front; its own controls, the popups
+// they open and other windows (the system's print dialog) get theirs. The
+// keyboard, moved out of the dialog by the program, goes back into it.
+class DialogGuard : public QObject {
+public:
+    explicit DialogGuard(QObject *parent) : QObject(parent)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [](QWidget *old, QWidget *now) {
+            TClassicDialog *front = frontCourseDialog();
+            if (!front || !now || now->window() != front->window() || isInside(front, now))
+                return;
+            if (old && isInside(front, old) && old->isVisible() && old->isEnabled())
+                old->setFocus(Qt::OtherFocusReason);
+            else
+                front->setFocus(Qt::OtherFocusReason);
+        });
+    }
+
+    // Put in front of the application's other event filters, so it is asked
+    // first.
+    static void stand()
+    {
+        static QPointer<DialogGuard> guard;
+        if (!guard)
+            guard = new DialogGuard(qApp);
+        qApp->installEventFilter(guard);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::HoverEnter:
+        case QEvent::HoverMove:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+        case QEvent::DragEnter:
+        case QEvent::Drop:
+            break;
+        case QEvent::Shortcut:
+            return blockedShortcut(watched);
+        default:
+            return false;
+        }
+        const TClassicDialog *front = frontCourseDialog();
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!front || !w)
+            return false;
+        return w->window() == front->window() && !isInside(front, w);
+    }
+
+private:
+    // A shortcut belongs to a widget (a button's mnemonic, a QShortcut's
+    // parent) or to an action shown in widgets; it works when one of them is
+    // in the dialog in front or in a window of its own (a popup menu).
+    static bool blockedShortcut(QObject *receiver)
+    {
+        const TClassicDialog *front = frontCourseDialog();
+        if (!front)
+            return false;
+        const auto allowed = [front](const QObject *o) {
+            const auto *w = qobject_cast<const QWidget *>(o);
+            return w && (w->window() != front->window() || isInside(front, w));
+        };
+        if (auto *action = qobject_cast<QAction *>(receiver)) {
+            const QList<QObject *> objects = action->associatedObjects();
+            return std::none_of(objects.begin(), objects.end(), allowed);
+        }
+        const QObject *owner = receiver;
+        while (owner && !owner->isWidgetType())
+            owner = owner->parent();
+        return !allowed(owner);
+    }
+};
+
+}  // namespace
+
+void setCourseWindow(QWidget *window)
+{
+    courseWindowRef() = window;
+}
+
+QWidget *courseWindow()
+{
+    QWidget *w = courseWindowRef();
+    return w && w->isVisible() ? w : nullptr;
+}
+
+QWidget *frontDialog()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    return frontCourseDialog();
+}
+
 TClassicDialog::TClassicDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_owner(parent)
 {
     setModal(true);
     m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
@@ -702,6 +849,11 @@ TClassicDialog::TClassicDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_frame);
+}
+
+TClassicDialog::~TClassicDialog()
+{
+    shownDialogs().removeAll(this);
 }
 
 void TClassicDialog::setClientSize(QSize size)
@@ -712,21 +864,158 @@ void TClassicDialog::setClientSize(QSize size)
 
 void TClassicDialog::centreOver(const QWidget *window)
 {
-    const QRect g = window->frameGeometry();
-    move(g.left() + (g.width() - width()) / 2, g.top() + (g.height() - height()) / 2);
+    m_placement = Placement::OverWindow;
+    m_centreOn = window;
+    place();
 }
 
 void TClassicDialog::centreOnScreen()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect desk = screen->geometry();
-        move(desk.left() + (desk.width() - width()) / 2, desk.top() + (desk.height() - height()) / 2);
+    m_placement = Placement::OnScreen;
+    m_centreOn = nullptr;
+    place();
+}
+
+void TClassicDialog::place()
+{
+    QRect over;
+    if (isInCourse()) {
+        // In the course window's coordinates: the window asked for, or the
+        // course window itself for the screen.
+        QWidget *host = parentWidget();
+        over = host->rect();
+        if (m_placement == Placement::OverWindow && m_centreOn && m_centreOn != host)
+            over = QRect(host->mapFromGlobal(m_centreOn->mapToGlobal(QPoint(0, 0))), m_centreOn->size());
+    } else if (m_placement == Placement::OverWindow && m_centreOn) {
+        over = m_centreOn->frameGeometry();
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        over = screen->geometry();
     }
+    if (m_placement == Placement::AsMoved || over.isEmpty())
+        return;
+    move(over.left() + (over.width() - width()) / 2, over.top() + (over.height() - height()) / 2);
+}
+
+QPoint TClassicDialog::keptInside(QPoint topLeft) const
+{
+    if (!isInCourse())
+        return topLeft;
+    const QRect area = parentWidget()->rect();
+    return QPoint(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - width())),
+                  std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+}
+
+void TClassicDialog::enterCourse()
+{
+    QWidget *host = courseWindow();
+    if (!host || host == this || isAncestorOf(host)) {
+        if (isInCourse()) {
+            // The course window is gone: a window of its own again.
+            setParent(m_owner, Qt::Dialog | Qt::FramelessWindowHint);
+            place();
+        }
+        return;
+    }
+    if (isInCourse() && parentWidget() == host)
+        return;
+    // Where the program moved it is taken in the course window's
+    // coordinates (the main window's, whose dialog it is).
+    const QPoint at = pos();
+    setParent(host, Qt::Widget);
+    move(at);
+    place();
+}
+
+void TClassicDialog::setVisible(bool visible)
+{
+    if (visible && isVisible()) {
+        QDialog::setVisible(true);
+        return;
+    }
+    if (visible) {
+        m_focusBefore = QApplication::focusWidget();
+        enterCourse();
+        // Where it was put (QDialog would otherwise centre a window by its own rule).
+        setAttribute(Qt::WA_Moved);
+        shownDialogs().removeAll(this);
+        shownDialogs().append(this);
+        QDialog::setVisible(true);
+        if (isInCourse()) {
+            DialogGuard::stand();
+            move(keptInside(pos()));
+            raise();
+            focusInside();
+        }
+        return;
+    }
+    const bool wasInCourse = isInCourse() && isVisible();
+    shownDialogs().removeAll(this);
+    QDialog::setVisible(false);
+    if (!wasInCourse)
+        return;
+    // The keyboard goes back to the dialog now in front, or to where it was.
+    if (TClassicDialog *front = frontCourseDialog())
+        front->focusInside();
+    else if (m_focusBefore && m_focusBefore->isVisible() && m_focusBefore->isEnabled()
+             && !isInside(this, m_focusBefore))
+        m_focusBefore->setFocus(Qt::OtherFocusReason);
+    else if (QWidget *left = QApplication::focusWidget(); left && isInside(this, left))
+        left->clearFocus();  // never on a control that no longer shows
+}
+
+void TClassicDialog::focusInside()
+{
+    QWidget *f = focusWidget();
+    if (!f || !isAncestorOf(f) || !f->isVisible() || !f->isEnabled() || f->focusPolicy() == Qt::NoFocus) {
+        f = nullptr;
+        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+        for (QPushButton *b : buttons) {
+            if (b->isDefault() && b->isVisible() && b->isEnabled())
+                f = b;
+        }
+    }
+    if (f)
+        f->setFocus(Qt::ActiveWindowFocusReason);
+    else if (!focusNextPrevChild(true))
+        setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool TClassicDialog::focusNextPrevChild(bool next)
+{
+    if (!isInCourse())
+        return QDialog::focusNextPrevChild(next);
+    // Round the dialog's own controls only, never out into the page.
+    QWidget *start = QApplication::focusWidget();
+    if (!start || !isInside(this, start))
+        start = this;
+    QWidget *w = start;
+    for (int guard = 0; guard < 10000; ++guard) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == start)
+            break;
+        if (w != this && isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisible()
+            && w->isEnabled() && !w->focusProxy()) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TClassicDialog::keyPressEvent(QKeyEvent *event)
+{
+    QDialog::keyPressEvent(event);
+    // A key the dialog does not use ends here, never reaching the page
+    // behind it.
+    if (isInCourse())
+        event->accept();
 }
 
 void TClassicDialog::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+    // A dialog drawn inside the course window is named as a window is.
+    setAccessibleName(caption);
     m_frame->setCaption(caption);
 }
 

@@ -91,8 +91,8 @@ struct CaptionButtonNames {
 // that sizes a sizeable window. Content goes into client().
 //
 // It can be a child widget (the word processor lives inside the main window,
-// above the page notebook) or fill a frameless top-level dialog
-// (TClassicDialog), which it then moves.
+// above the page notebook) or fill a dialog (TClassicDialog), which it then
+// moves.
 class TClassicWindow : public QWidget {
     Q_OBJECT
 public:
@@ -195,27 +195,66 @@ private:
     QMetaObject::Connection m_focusWatch;
 };
 
-// A modal dialog of the simulated desktop: a frameless top-level dialog filled
-// by a TClassicWindow of the dialog kind. Enter presses the default button,
-// Esc and the close box cancel.
+// The course's own surface: the main window, once it is set and showing.
+// A classic dialog shown while it is up is drawn inside it, as a child,
+// placed by the course and framed by it, whatever the display server does
+// with windows (none is needed, and a compositor that ignores where a window
+// asks to go has nothing to place).
+void setCourseWindow(QWidget *window);
+QWidget *courseWindow();
+
+// The dialog in front: a modal window of its own (the system's print
+// dialog, the language dialog), or else the course dialog shown last that is
+// still open; null when none is.
+QWidget *frontDialog();
+
+// A modal dialog of the simulated desktop, filled by a TClassicWindow of the
+// dialog kind. While the course window shows, it is a child of that window,
+// stacked above the page and any dialog under it: input reaches only the
+// dialog in front, its children and the popups they open (a combo box's list,
+// a menu), the keyboard stays inside it and Tab goes round its controls.
+// Otherwise (before the main window shows, or without one) it is a frameless
+// top-level modal window. exec() blocks and returns as for any dialog. Enter
+// presses the default button, Esc and the close box cancel.
 class TClassicDialog : public QDialog {
     Q_OBJECT
 public:
     explicit TClassicDialog(QWidget *parent = nullptr);
+    ~TClassicDialog() override;
 
     TClassicWindow *frame() const { return m_frame; }
     QWidget *client() const { return m_frame->client(); }
 
     // Sizes the dialog so its client area has this size.
     void setClientSize(QSize size);
-    // Centres the dialog over a window (the main window), or on the screen.
+    // Centres the dialog over a window (the main window), or on the screen
+    // (the course window when the dialog is drawn in it). Done again as the
+    // dialog shows, when it has moved into the course window since.
     void centreOver(const QWidget *window);
     void centreOnScreen();
     void setCaption(const QString &caption);
 
+    // Drawn inside the course window rather than as a window of its own.
+    bool isInCourse() const { return !isWindow(); }
+    // Where a drag of the title bar may take the dialog: inside the course
+    // window, all of it.
+    QPoint keptInside(QPoint topLeft) const;
+
+    void setVisible(bool visible) override;
+
 protected:
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void enterCourse();
+    void place();
+    void focusInside();
+
     TClassicWindow *m_frame;
+    QPointer<QWidget> m_owner;     // the parent it was made with
+    QPointer<QWidget> m_focusBefore;  // where the keyboard was when it showed
+    enum class Placement { AsMoved, OverWindow, OnScreen } m_placement = Placement::AsMoved;
+    QPointer<const QWidget> m_centreOn;
 };

@@ -4,6 +4,7 @@
 #include "lessons/frm_msg_dlg.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/classic_window.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
 #include "platform/error_report.h"
@@ -56,6 +57,8 @@ TfrmMain::~TfrmMain() = default;  // the language and progress files close with 
 
 void TfrmMain::createWindows()
 {
+    // The course's dialogs are drawn inside the main window once it shows.
+    setCourseWindow(this);
     // In the order of start-up, after the main window itself.
     frmContents = new TfrmContents(this);
     frmWordpad = new TfrmWordpad(imglButtons, this);

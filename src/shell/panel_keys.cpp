@@ -1,5 +1,7 @@
 #include "shell/panel_keys.h"
 
+#include "platform/classic_window.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -101,7 +103,7 @@ bool TPanelKeys::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
-    if (!w || w->window() != m_window || QApplication::activePopupWidget() || QApplication::activeModalWidget())
+    if (!w || w->window() != m_window || QApplication::activePopupWidget() || frontDialog())
         return false;
     // A key is looked at once: where it is sent first, the control with the
     // keyboard or, when none has it, the window.

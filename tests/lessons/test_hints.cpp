@@ -176,16 +176,32 @@ TEST(Hints, TheSpotlightPointsIntoTheOpenDialog)
     QString text;
     answer<TfrmOpnDlg>(
         [&](TfrmOpnDlg *d) {
+            QWidget *keyboard = QApplication::focusWidget();
             h->tmrHintWaitTimer();
             shown = h->isShowing() && h->shownStep().target == StepTarget::FileTypeBox;
             parent = h->outline() ? h->outline()->parentWidget() : nullptr;
             ring = h->outline() ? h->outline()->target() : QRect();
             text = h->balloon() ? h->balloon()->text() : QString();
+            // The balloon is drawn in the course window above the dialog it
+            // points into, and leaves the keyboard where it was.
+            THintBalloon *balloon = h->balloon();
+            EXPECT_TRUE(d->isAncestorOf(keyboard));
+            if (balloon) {
+                EXPECT_FALSE(balloon->isWindow());
+                EXPECT_EQ(balloon->parentWidget(), &m);
+                EXPECT_GT(m.children().indexOf(balloon), m.children().indexOf(d));
+                EXPECT_EQ(balloon->focusPolicy(), Qt::NoFocus);
+                EXPECT_TRUE(balloon->testAttribute(Qt::WA_TransparentForMouseEvents));
+                // Cut to its shape: the corner outside the rounded body shows through.
+                EXPECT_FALSE(balloon->mask().isEmpty());
+                EXPECT_NE(balloon->mask(), QRegion(balloon->rect()));
+            }
+            EXPECT_EQ(QApplication::focusWidget(), keyboard);
             d->reject();
         },
         [&] { QTest::mouseClick(m.frmWordpad->tbOpen, Qt::LeftButton); });
     EXPECT_TRUE(shown);
-    EXPECT_EQ(parent, m.frmOpnDlg);
+    EXPECT_EQ(parent, &m);  // the dialog is drawn in the main window, the ring over it
     EXPECT_EQ(ring, inWindow(m.frmOpnDlg->cbType));
     EXPECT_EQ(text, "Choose the type.");
     settle();

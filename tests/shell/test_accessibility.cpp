@@ -283,6 +283,11 @@ TEST(AccessibleTree, TheDialogsAndMenusAreNamed)
         [&](TfrmContents *d) {
             const QList<Found> found = expectNamed("contents dialog");
             expectObject(found, "contents dialog", "tvContents", QAccessible::Tree, "Contents");
+            // Drawn inside the main window, it is still a dialog named by its caption.
+            QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(d);
+            EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+            EXPECT_EQ(dialog->text(QAccessible::Name), "Contents");
+            EXPECT_EQ(dialog->parent(), QAccessible::queryAccessibleInterface(&m));
             walked = true;
             d->reject();
         },

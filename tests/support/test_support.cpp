@@ -26,8 +26,9 @@ ModalAnswerer::~ModalAnswerer()
 bool ModalAnswerer::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show) {
+        // A modal window, or a course dialog drawn inside the course window.
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->isWindow() && w->isModal()) {
+        if (w && w->isModal() && (w->isWindow() || qobject_cast<TClassicDialog *>(w))) {
             m_titles.append(w->windowTitle());
             QTimer::singleShot(0, w, [this, w] { m_answer(w); });
         }

@@ -11,8 +11,9 @@
 
 #include <functional>
 
-// Answers every modal window that is shown while it lives: answer runs inside
-// the window's own event loop, right after it appeared. Records what appeared.
+// Answers every modal window that is shown while it lives (a course dialog
+// drawn inside the course window too): answer runs inside the dialog's own
+// event loop, right after it appeared. Records what appeared.
 class ModalAnswerer : public QObject {
 public:
     explicit ModalAnswerer(std::function<void(QWidget *)> answer);

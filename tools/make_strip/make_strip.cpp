@@ -66,7 +66,7 @@ void showOver(QWidget *dialog, TfrmMain &main)
 void answerNextDialog(std::function<void(QDialog *)> answer)
 {
     QTimer::singleShot(0, qApp, [answer = std::move(answer)] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+        if (auto *dialog = qobject_cast<QDialog *>(frontDialog()))
             answer(dialog);
     });
 }
