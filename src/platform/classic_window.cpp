@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -733,92 +734,42 @@ bool isInside(const QWidget *dialog, const QObject *o)
     return w && (w == dialog || dialog->isAncestorOf(w));
 }
 
-// What a modal window would do for a dialog drawn inside the course window:
-// input meant for the rest of the course window (the page, the word
-// processor, the taskbar, the navigation buttons, their shortcuts) is
-// dropped while a course dialog is in front; its own controls, the popups
-// they open and other windows (the system's print dialog) get theirs. The
-// keyboard, moved out of the dialog by the program, goes back into it.
-class DialogGuard : public QObject {
-public:
-    explicit DialogGuard(QObject *parent) : QObject(parent)
-    {
-        connect(qApp, &QApplication::focusChanged, this, [](QWidget *old, QWidget *now) {
-            TClassicDialog *front = frontCourseDialog();
-            if (!front || !now || now->window() != front->window() || isInside(front, now))
-                return;
-            if (old && isInside(front, old) && old->isVisible() && old->isEnabled())
-                old->setFocus(Qt::OtherFocusReason);
-            else
-                front->setFocus(Qt::OtherFocusReason);
-        });
-    }
+// The keyboard, moved out of the dialog in front by the program, goes back
+// into it.
+void keepTheKeyboardInFront()
+{
+    static bool watching = false;
+    if (std::exchange(watching, true))
+        return;
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
+        TClassicDialog *front = frontCourseDialog();
+        if (!front || !now || now->window() != front->window() || isInside(front, now))
+            return;
+        if (old && isInside(front, old) && old->isVisible() && old->isEnabled())
+            old->setFocus(Qt::OtherFocusReason);
+        else
+            front->focusInside();
+    });
+}
 
-    // Put in front of the application's other event filters, so it is asked
-    // first.
-    static void stand()
-    {
-        static QPointer<DialogGuard> guard;
-        if (!guard)
-            guard = new DialogGuard(qApp);
-        qApp->installEventFilter(guard);
+// A shortcut belongs to a widget (a button's mnemonic, a QShortcut's parent)
+// or to an action shown in widgets; it works when one of them is in the
+// dialog in front or in a window of its own (a popup menu).
+bool blockedShortcut(const TClassicDialog *front, QObject *receiver)
+{
+    const auto allowed = [front](const QObject *o) {
+        const auto *w = qobject_cast<const QWidget *>(o);
+        return w && (w->window() != front->window() || isInside(front, w));
+    };
+    if (auto *action = qobject_cast<QAction *>(receiver)) {
+        const QList<QObject *> objects = action->associatedObjects();
+        return std::none_of(objects.begin(), objects.end(), allowed);
     }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::ContextMenu:
-        case QEvent::HoverEnter:
-        case QEvent::HoverMove:
-        case QEvent::TouchBegin:
-        case QEvent::TabletPress:
-        case QEvent::DragEnter:
-        case QEvent::Drop:
-            break;
-        case QEvent::Shortcut:
-            return blockedShortcut(watched);
-        default:
-            return false;
-        }
-        const TClassicDialog *front = frontCourseDialog();
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (!front || !w)
-            return false;
-        return w->window() == front->window() && !isInside(front, w);
-    }
-
-private:
-    // A shortcut belongs to a widget (a button's mnemonic, a QShortcut's
-    // parent) or to an action shown in widgets; it works when one of them is
-    // in the dialog in front or in a window of its own (a popup menu).
-    static bool blockedShortcut(QObject *receiver)
-    {
-        const TClassicDialog *front = frontCourseDialog();
-        if (!front)
-            return false;
-        const auto allowed = [front](const QObject *o) {
-            const auto *w = qobject_cast<const QWidget *>(o);
-            return w && (w->window() != front->window() || isInside(front, w));
-        };
-        if (auto *action = qobject_cast<QAction *>(receiver)) {
-            const QList<QObject *> objects = action->associatedObjects();
-            return std::none_of(objects.begin(), objects.end(), allowed);
-        }
-        const QObject *owner = receiver;
-        while (owner && !owner->isWidgetType())
-            owner = owner->parent();
-        return !allowed(owner);
-    }
-};
+    const QObject *owner = receiver;
+    while (owner && !owner->isWidgetType())
+        owner = owner->parent();
+    return !allowed(owner);
+}
 
 }  // namespace
 
@@ -840,6 +791,51 @@ QWidget *frontDialog()
     return frontCourseDialog();
 }
 
+bool frontDialogBlocks(QObject *receiver, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        break;
+    default:
+        return false;
+    }
+    const TClassicDialog *front = frontCourseDialog();
+    if (!front)
+        return false;
+    if (event->type() == QEvent::Shortcut)
+        return blockedShortcut(front, receiver);
+    auto *w = qobject_cast<QWidget *>(receiver);
+    if (!w)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride && isInside(front, w)) {
+        // A plain key (Enter, Esc, Space, a letter) is the dialog's
+        // control's own, never a shortcut of the page behind; the dialog's
+        // mnemonics take Alt.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    return w->window() == front->window() && !isInside(front, w);
+}
+
 TClassicDialog::TClassicDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_owner(parent)
 {
@@ -849,6 +845,16 @@ TClassicDialog::TClassicDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_frame);
+    // Where the keyboard was in the dialog, to give it back there when the
+    // dialog comes in front again.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        // Only while it is in front: a dialog under another keeps its own.
+        if (now && isAncestorOf(now) && (!isInCourse() || frontCourseDialog() == this)) {
+            m_lastFocus = now;
+            if (isInCourse())
+                showDefault(now);
+        }
+    });
 }
 
 TClassicDialog::~TClassicDialog()
@@ -934,6 +940,11 @@ void TClassicDialog::setVisible(bool visible)
     }
     if (visible) {
         m_focusBefore = QApplication::focusWidget();
+        // The control the program gave the keyboard to (or the one that had
+        // it when the dialog last showed), as a window keeps it; a new
+        // parent would forget it.
+        if (QWidget *wanted = focusWidget(); wanted && isAncestorOf(wanted))
+            m_lastFocus = wanted;
         enterCourse();
         // Where it was put (QDialog would otherwise centre a window by its own rule).
         setAttribute(Qt::WA_Moved);
@@ -941,15 +952,19 @@ void TClassicDialog::setVisible(bool visible)
         shownDialogs().append(this);
         QDialog::setVisible(true);
         if (isInCourse()) {
-            DialogGuard::stand();
+            keepTheKeyboardInFront();
             move(keptInside(pos()));
             raise();
+            chooseDefault();
             focusInside();
+            showDefault(QApplication::focusWidget());
         }
         return;
     }
     const bool wasInCourse = isInCourse() && isVisible();
     shownDialogs().removeAll(this);
+    if (wasInCourse)
+        showDefault(nullptr);  // as the program left it, for the next show
     QDialog::setVisible(false);
     if (!wasInCourse)
         return;
@@ -963,18 +978,43 @@ void TClassicDialog::setVisible(bool visible)
         left->clearFocus();  // never on a control that no longer shows
 }
 
+// A dialog that is a window has Qt keep its default button: the one the
+// program chose, or the first that may be one; any such button while it has
+// the keyboard. Drawn inside the course window, the dialog keeps it itself.
+void TClassicDialog::chooseDefault()
+{
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    m_mainDefault = nullptr;
+    for (QPushButton *b : buttons) {
+        if (b->isDefault())
+            m_mainDefault = b;
+    }
+    for (QWidget *w = nextInFocusChain(); !m_mainDefault && w && w != this; w = w->nextInFocusChain()) {
+        auto *b = qobject_cast<QPushButton *>(w);
+        if (b && isAncestorOf(b) && b->autoDefault() && b->focusPolicy() != Qt::NoFocus)
+            m_mainDefault = b;
+    }
+}
+
+void TClassicDialog::showDefault(QWidget *focus)
+{
+    auto *onButton = qobject_cast<QPushButton *>(focus);
+    QPushButton *target = onButton && isAncestorOf(onButton) && onButton->autoDefault()
+                              ? onButton
+                              : m_mainDefault.data();
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    for (QPushButton *b : buttons) {
+        if (b->isDefault() != (b == target))
+            b->setDefault(b == target);
+    }
+}
+
 void TClassicDialog::focusInside()
 {
-    QWidget *f = focusWidget();
-    if (!f || !isAncestorOf(f) || !f->isVisible() || !f->isEnabled() || f->focusPolicy() == Qt::NoFocus) {
-        f = nullptr;
-        const QList<QPushButton *> buttons = findChildren<QPushButton *>();
-        for (QPushButton *b : buttons) {
-            if (b->isDefault() && b->isVisible() && b->isEnabled())
-                f = b;
-        }
-    }
-    if (f)
+    // As a window does when it becomes active: the control that had the
+    // keyboard in it, or else the first one in the tab order.
+    QWidget *f = m_lastFocus;
+    if (f && isAncestorOf(f) && f->isVisible() && f->isEnabled() && f->focusPolicy() != Qt::NoFocus)
         f->setFocus(Qt::ActiveWindowFocusReason);
     else if (!focusNextPrevChild(true))
         setFocus(Qt::ActiveWindowFocusReason);
@@ -1004,6 +1044,15 @@ bool TClassicDialog::focusNextPrevChild(bool next)
 
 void TClassicDialog::keyPressEvent(QKeyEvent *event)
 {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isInCourse() && enter && event->modifiers() == Qt::NoModifier && m_mainDefault
+        && m_mainDefault->isVisible()) {
+        // Enter in a control that does not take it presses the default button.
+        if (m_mainDefault->isEnabled())
+            m_mainDefault->click();
+        event->accept();
+        return;
+    }
     QDialog::keyPressEvent(event);
     // A key the dialog does not use ends here, never reaching the page
     // behind it.

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QPointer>
+#include <QPushButton>
 #include <QRect>
 #include <QWidget>
 
@@ -208,6 +209,15 @@ QWidget *courseWindow();
 // still open; null when none is.
 QWidget *frontDialog();
 
+// What a modal window does for a dialog drawn inside the course window:
+// while a course dialog is in front, input meant for the rest of the course
+// window (the page, the word processor, the taskbar, the navigation buttons,
+// their shortcuts) is dropped, before it can move the keyboard; the dialog's
+// own controls, the popups they open and other windows (the system's print
+// dialog) get theirs. True for an event to drop; the application asks before
+// it delivers any event.
+bool frontDialogBlocks(QObject *receiver, QEvent *event);
+
 // A modal dialog of the simulated desktop, filled by a TClassicWindow of the
 // dialog kind. While the course window shows, it is a child of that window,
 // stacked above the page and any dialog under it: input reaches only the
@@ -241,6 +251,10 @@ public:
     QPoint keptInside(QPoint topLeft) const;
 
     void setVisible(bool visible) override;
+    // Gives the keyboard to the dialog as a window that becomes active
+    // takes it: to the control that last had it there, or the first in the
+    // tab order.
+    void focusInside();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -249,12 +263,15 @@ protected:
 
 private:
     void enterCourse();
+    void chooseDefault();
+    void showDefault(QWidget *focus);
     void place();
-    void focusInside();
 
     TClassicWindow *m_frame;
     QPointer<QWidget> m_owner;     // the parent it was made with
     QPointer<QWidget> m_focusBefore;  // where the keyboard was when it showed
+    QPointer<QWidget> m_lastFocus;    // where it was last inside the dialog
+    QPointer<QPushButton> m_mainDefault;  // pressed by Enter elsewhere in it
     enum class Placement { AsMoved, OverWindow, OnScreen } m_placement = Placement::AsMoved;
     QPointer<const QWidget> m_centreOn;
 };

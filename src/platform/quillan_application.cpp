@@ -1,6 +1,7 @@
 #include "platform/quillan_application.h"
 
 #include "platform/accessibility.h"
+#include "platform/classic_window.h"
 #include "platform/error_box.h"
 #include "platform/error_report.h"
 #include "platform/period_look.h"
@@ -154,6 +155,8 @@ QuillanApplication::~QuillanApplication()
 bool QuillanApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
+        if (frontDialogBlocks(receiver, event))
+            return true;
         return QApplication::notify(receiver, event);
     } catch (...) {
         reportCurrentException();

@@ -113,12 +113,12 @@ TEST(CourseDialogs, EnterTakesEscAndTheCloseBoxCancel)
         std::function<void(TfrmContents &)> close;
         int result;
     } cases[] = {
-        {"Enter", [](TfrmContents &d) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+        {"Enter", [](TfrmContents &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
          QDialog::Accepted},
-        {"Esc", [](TfrmContents &d) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+        {"Esc", [](TfrmContents &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
          QDialog::Rejected},
         {"close box", [](TfrmContents &d) { clickCloseBox(&d); }, QDialog::Rejected},
-        {"Alt+F4", [](TfrmContents &d) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::AltModifier); },
+        {"Alt+F4", [](TfrmContents &) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::AltModifier); },
          QDialog::Rejected},
     };
     CourseFixture f({}, progressWith(5));
