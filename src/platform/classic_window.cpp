@@ -734,6 +734,20 @@ bool isInside(const QWidget *dialog, const QObject *o)
     return w && (w == dialog || dialog->isAncestorOf(w));
 }
 
+QPointer<QWidget> &keyboardOutsideDialogsRef()
+{
+    static QPointer<QWidget> widget;
+    return widget;
+}
+
+// Where the keyboard was last outside the course dialogs: where it goes back
+// when the last of them closes. (The program may give it to a control of a
+// dialog about to show, before it shows.)
+QWidget *keyboardOutsideDialogs()
+{
+    return keyboardOutsideDialogsRef();
+}
+
 // The keyboard, moved out of the dialog in front by the program, goes back
 // into it.
 void keepTheKeyboardInFront()
@@ -742,6 +756,11 @@ void keepTheKeyboardInFront()
     if (std::exchange(watching, true))
         return;
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *now) {
+        bool inDialog = false;
+        for (QWidget *w = now; w && !inDialog; w = w->parentWidget())
+            inDialog = qobject_cast<TClassicDialog *>(w) != nullptr;
+        if (now && !inDialog)
+            keyboardOutsideDialogsRef() = now;
         TClassicDialog *front = frontCourseDialog();
         if (!front || !now || now->window() != front->window() || isInside(front, now))
             return;
@@ -776,6 +795,7 @@ bool blockedShortcut(const TClassicDialog *front, QObject *receiver)
 void setCourseWindow(QWidget *window)
 {
     courseWindowRef() = window;
+    keepTheKeyboardInFront();
 }
 
 QWidget *courseWindow()
@@ -939,7 +959,7 @@ void TClassicDialog::setVisible(bool visible)
         return;
     }
     if (visible) {
-        m_focusBefore = QApplication::focusWidget();
+        m_focusBefore = keyboardOutsideDialogs();
         // The control the program gave the keyboard to (or the one that had
         // it when the dialog last showed), as a window keeps it; a new
         // parent would forget it.
@@ -952,7 +972,6 @@ void TClassicDialog::setVisible(bool visible)
         shownDialogs().append(this);
         QDialog::setVisible(true);
         if (isInCourse()) {
-            keepTheKeyboardInFront();
             move(keptInside(pos()));
             raise();
             chooseDefault();
@@ -963,8 +982,6 @@ void TClassicDialog::setVisible(bool visible)
     }
     const bool wasInCourse = isInCourse() && isVisible();
     shownDialogs().removeAll(this);
-    if (wasInCourse)
-        showDefault(nullptr);  // as the program left it, for the next show
     QDialog::setVisible(false);
     if (!wasInCourse)
         return;
@@ -976,6 +993,9 @@ void TClassicDialog::setVisible(bool visible)
         m_focusBefore->setFocus(Qt::OtherFocusReason);
     else if (QWidget *left = QApplication::focusWidget(); left && isInside(this, left))
         left->clearFocus();  // never on a control that no longer shows
+    // The default button as the program left it, for the next show (a
+    // button that lost the keyboard has dropped it meanwhile).
+    showDefault(nullptr);
 }
 
 // A dialog that is a window has Qt keep its default button: the one the
