@@ -503,34 +503,57 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
     before = last;
     ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Return")}));
     const QString contents = english("PAGES", "T004Name", "Contents");
-    // It shows when it is drawn: a window of its own that has drawn itself
-    // (sway puts it where it likes), or a change over the page.
-    ASSERT_TRUE(step("the contents dialog shows", [&] {
+    // The dialog is drawn inside the course's window, where the course puts
+    // it: centred over the page beside the info panel, above the taskbar,
+    // with the keyboard (Escape reaches it). Sway sees no window of its own.
+    const QSize notebook(kScreen.width() - 250, kScreen.height() - kTaskbar);
+    const QPoint placed((notebook.width() - 400) / 2, (notebook.height() - 450) / 2);
+    std::optional<QRect> dialog;
+    ASSERT_TRUE(step("the contents dialog shows over the page, where the course puts it", [&] {
         shot = sway.screenshot(QStringLiteral("sway-contents"));
-        return differing(shot.copy(page), before) > 20000;
+        dialog = dialogInFront(shot);
+        return dialog && dialog->topLeft() == placed;
     }));
-    // Where the dialog is a window of its own, sway's default configuration
-    // does not give it the keyboard (the program asks, and sway only marks
-    // a window that asks as urgent): the learner clicks on it first, which
-    // sway's focus command stands for here. A dialog inside the course's
-    // window needs nothing.
-    if (const std::optional<QJsonObject> dialog = viewNamed(sway.tree(), contents);
-        dialog && !dialog->value(QStringLiteral("focused")).toBool()) {
-        const QRect r = rectOf(*dialog);
-        std::printf("The contents dialog is a window of its own at %d,%d %dx%d, without the keyboard\n", r.x(),
-                    r.y(), r.width(), r.height());
-        ASSERT_TRUE(sway.run({QStringLiteral("swaymsg"), QStringLiteral("-s"), sway.ipc(),
-                              QStringLiteral("[title=\"") + contents + QStringLiteral("\"] focus")}));
-        ASSERT_TRUE(step("the contents dialog has the keyboard", [&] { return focused(contents); }));
-    }
+    // Its client area of 392 x 423 in a 3 pixel border, under an 18 pixel
+    // caption and its line.
+    EXPECT_EQ(dialog->size(), QSize(392 + 6, 423 + 3 + 3 + 18 + 1));
+    EXPECT_FALSE(viewNamed(sway.tree(), contents)) << describeViews(sway.tree());
+    ASSERT_TRUE(step("the course keeps the keyboard", [&] { return focused(title); }));
     ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Escape")}));
     ASSERT_TRUE(step("Escape closes the contents dialog and the page shows as before", [&] {
         shot = sway.screenshot(QStringLiteral("sway-contents-closed"));
         // The page itself, beside the info panel, whose buttons may show the
         // keyboard's focus a moment later on a slow build.
         const QRect stage(0, 0, page.width() - 250, page.height());
-        return !viewNamed(sway.tree(), contents) && differing(shot.copy(stage), before.copy(stage)) == 0;
+        return differing(shot.copy(stage), before.copy(stage)) == 0;
     }));
     ASSERT_TRUE(step("T051 is still full screen", fullScreen));
+    course->stop();
+
+    // A learner who waits on T051 is shown Start: the ring round the Start
+    // button and the balloon above it, drawn inside the course's window.
+    course = sway.start({kProgram, QStringLiteral("--hint-delay"), QStringLiteral("2"), QStringLiteral("QL2Eng.ini")},
+                        {QStringLiteral("QT_QPA_PLATFORM=wayland"), QStringLiteral("XDG_CONFIG_HOME=") + config});
+    ASSERT_TRUE(step("the title page is full screen again", fullScreen));
+    ASSERT_TRUE(step("the course has the keyboard again", [&] { return focused(title); }));
+    ASSERT_TRUE(sway.key({QStringLiteral("-k"), QStringLiteral("Return")}));
+    constexpr unsigned kSpotlight = 0xFF0000, kBalloon = 0xFFFFE1;
+    const QRect start(3, kScreen.height() - kTaskbar + 1, 56, 22);
+    ASSERT_TRUE(step("the spotlight rings the Start button and the balloon stands above it", [&] {
+        shot = sway.screenshot(QStringLiteral("sway-hint-T051"));
+        if ((shot.pixel(start.center().x(), start.top() - 4) & 0xFFFFFF) != kSpotlight
+            || (shot.pixel(start.right() + 4, start.center().y()) & 0xFFFFFF) != kSpotlight)
+            return false;
+        const QImage above = shot.copy(0, start.top() - 80, 300, 70);
+        for (int y = 0; y < above.height(); ++y)
+            for (int x = 0; x < above.width(); ++x)
+                if ((above.pixel(x, y) & 0xFFFFFF) == kBalloon)
+                    return true;
+        return false;
+    }));
+    QList<QJsonObject> views;
+    collectViews(sway.tree(), views);
+    EXPECT_EQ(views.size(), 1) << "the hint is a window of its own: " << describeViews(sway.tree());
+    ASSERT_TRUE(step("T051 is still full screen with the hint", fullScreen));
     course->stop();
 }

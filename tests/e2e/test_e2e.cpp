@@ -112,31 +112,6 @@ QPoint clientOrigin(const QRect &dialog)
     return dialog.topLeft() + QPoint(3, 3 + 18 + 1);
 }
 
-// The course draws its dialogs inside its own window, so the screen shows
-// them: the dialog in front is the one frame of 3 pixels (light grey, white,
-// face) around an active caption (navy at its left). The word processor's
-// frame is 4 pixels wide and its caption is grey while a dialog is in front.
-std::optional<QRect> dialogInFront(const QImage &screen)
-{
-    constexpr QRgb kLight = 0xFFDFDFDF;
-    const auto at = [&](int x, int y) { return screen.pixel(x, y) | 0xFF000000u; };
-    const QRgb navy = 0xFF000000u | kNavy, face = 0xFF000000u | kFace, white = 0xFF000000u | kWhite;
-    for (int y = 3; y < screen.height() - 3; ++y) {
-        for (int x = 3; x < screen.width() - 3; ++x) {
-            if (at(x, y) != navy || at(x - 1, y) != face || at(x - 2, y) != white || at(x - 3, y) != kLight
-                || at(x, y - 1) != face || at(x, y - 2) != white || at(x, y - 3) != kLight)
-                continue;
-            int right = x;
-            while (right < screen.width() && at(right, y) != face)
-                ++right;
-            int bottom = y - 3;
-            while (bottom < screen.height() && at(x - 3, bottom) == kLight)
-                ++bottom;
-            return QRect(QPoint(x - 3, y - 3), QPoint(right + 2, bottom));
-        }
-    }
-    return std::nullopt;
-}
 
 // The program on the desktop, with a configuration folder of its own where
 // its progress file lives. Printing goes to the PDF queue that `make test`

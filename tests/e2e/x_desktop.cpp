@@ -561,3 +561,24 @@ QString saveScreenshot(XDesktop &desktop, const QString &name)
            << (seen ? seen() : std::string("-")) << "; " << desktop.describe()
            << "; screenshot " << shot.toStdString();
 }
+
+std::optional<QRect> dialogInFront(const QImage &screen)
+{
+    constexpr QRgb kLight = 0xFFDFDFDF, navy = 0xFF000080, face = 0xFFC0C0C0, white = 0xFFFFFFFF;
+    const auto at = [&](int x, int y) { return screen.pixel(x, y) | 0xFF000000u; };
+    for (int y = 3; y < screen.height() - 3; ++y) {
+        for (int x = 3; x < screen.width() - 3; ++x) {
+            if (at(x, y) != navy || at(x - 1, y) != face || at(x - 2, y) != white || at(x - 3, y) != kLight
+                || at(x, y - 1) != face || at(x, y - 2) != white || at(x, y - 3) != kLight)
+                continue;
+            int right = x;
+            while (right < screen.width() && at(right, y) != face)
+                ++right;
+            int bottom = y - 3;
+            while (bottom < screen.height() && at(x - 3, bottom) == kLight)
+                ++bottom;
+            return QRect(QPoint(x - 3, y - 3), QPoint(right + 2, bottom));
+        }
+    }
+    return std::nullopt;
+}

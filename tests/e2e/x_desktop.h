@@ -153,3 +153,10 @@ QString shotPath(const QString &name);
 QString saveScreenshot(XDesktop &desktop, const QString &name);
 
 std::string hexColour(unsigned rgb);
+
+// The course draws its dialogs inside its own window, so the screen shows
+// them: the dialog in front is the one frame of 3 pixels (light grey, white,
+// face) around an active caption (navy at its left). The word processor's
+// frame is 4 pixels wide and its caption is grey while a dialog is in front.
+// Its outer rectangle, or none.
+std::optional<QRect> dialogInFront(const QImage &screen);
