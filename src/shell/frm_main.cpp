@@ -22,7 +22,6 @@
 #include "shell/progress.h"
 
 #include <QCloseEvent>
-#include <QEventLoopLocker>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -235,17 +234,14 @@ QString TfrmMain::langText(QByteArrayView section, QByteArrayView key,
 
 void TfrmMain::FormShow()
 {
-    // The display warning may close before the main window shows: that is
-    // not the last window closing, and the program goes on.
-    const QEventLoopLocker keepRunning;
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect desk = screen->geometry();
 
     // 1. The course needs 800 x 600 of its pixels, each drawn as a whole
-    // square of the display's pixels.
+    // square of the display's pixels; if not, the learner is told once the
+    // course shows (7).
     const DisplayScale scale = displayScale(screen);
-    if (!displayIsSuitable(desk.size(), scale.course, scale.shown))
-        showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
+    const bool displaySuitable = displayIsSuitable(desk.size(), scale.course, scale.shown);
 
     // 2. The screen's size, for now: where a window manager or compositor
     // gives the window full screen, it keeps that size; where one gives it
@@ -273,6 +269,15 @@ void TfrmMain::FormShow()
     // while it is active; on Wayland the toplevel's full-screen state. With
     // no window manager it simply keeps the screen's geometry.
     showFullScreen();
+
+    // 7. The display notice, drawn over the title page like every dialog of
+    // the course; the page's countdown waits until it is closed.
+    if (!displaySuitable) {
+        const bool counting = tmrTimer->enabled();
+        tmrTimer->setEnabled(false);
+        showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
+        tmrTimer->setEnabled(counting);
+    }
 
     // Once the title page is up, the credits' thumbnails are read behind it.
     QTimer::singleShot(1000, this, [this] {
