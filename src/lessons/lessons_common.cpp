@@ -77,12 +77,17 @@ void TfrmMain::bindWordpadLesson(void (TfrmMain::*hook)(QObject *, TMessage &, b
                 });
 }
 
-void TfrmMain::prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)())
+void TfrmMain::placeStartMenu(TImage *menu)
 {
     // The menu's bottom three rows fall below the notebook, where the strip
     // on the taskbar continues them.
-    m_page.setPicture(menu, imgStart->picture());
     menu->move(0, nbMain->height() - menu->height() + 3);
+}
+
+void TfrmMain::prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)())
+{
+    m_page.setPicture(menu, imgStart->picture());
+    placeStartMenu(menu);
     m_page.onLeave([this, menu] {
         menu->hide();
         ReleaseStartButton();  // a menu left open goes with its page

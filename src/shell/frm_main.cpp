@@ -296,6 +296,11 @@ void TfrmMain::layoutCourse()
     const QRect client = pnMain->clientRect();
     frmWordpad->setMaximumSize(
         wordpadMaxSize(QSize(client.width() - pnControl->width(), client.height() - pnTaskbar->height())));
+    // The Start menus stand on the taskbar, wherever it now is.
+    for (TImage *menu : {imgT051Start, imgT057Start}) {
+        if (menu)
+            placeStartMenu(menu);
+    }
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *)

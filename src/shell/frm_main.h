@@ -312,6 +312,7 @@ private:
     void showDesktop(TImage *image);
     // A Start-menu lesson: the menu picture on its page and the Start button.
     void prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)());
+    void placeStartMenu(TImage *menu);
     void showWordpadForLesson();
     // A click that arrives while a change of page runs waits for its end:
     // true when it was kept for then.

@@ -1,5 +1,6 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/components.h"
+#include "platform/image_widget.h"
 #include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "shell/frm_main.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTest>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -127,8 +129,11 @@ TEST(MainWindow, LaysTheCourseOutAgainInTheSizeItGets)
     EXPECT_EQ(m.frmWordpad->maximumSize(), notebook + QSize(4, 4));
 
     f.goTo(1);
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);  // the Start menu open as the window shrinks
     ASSERT_TRUE(shrink());
     EXPECT_EQ(m.pnTaskbar->geometry(), QRect(0, given.height() - 28, given.width(), 28));
+    EXPECT_TRUE(m.imgT051Start->isVisible());
+    EXPECT_EQ(m.imgT051Start->geometry(), QRect(0, notebook.height() - 224 + 3, 152, 224));
     EXPECT_EQ(m.nbMain->size(), notebook);
     EXPECT_EQ(m.pnControl->geometry(), QRect(notebook.width(), 0, 250, notebook.height()));
     EXPECT_EQ(m.Panel1->geometry(), QRect(1, notebook.height() - 26, 248, 25));
