@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QStackedWidget>
 
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -91,6 +92,17 @@ void TfrmMain::prepareCreditsPage()
     imgQL2End->setPixmap(crispPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png")))));
     if (!m_creditsStrip.valid())  // the page came before the worker started
         prefetchCreditsStrip();
+    // The thumbnails are first shown by the first tick, three seconds on:
+    // the page does not wait for a worker that is still reading them.
+    takeCreditsStrip(false);
+}
+
+void TfrmMain::takeCreditsStrip(bool wait)
+{
+    if (!m_creditsStrip.valid())
+        return;
+    if (!wait && m_creditsStrip.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
     picClip->setPicture(m_creditsStrip.get());
 }
 
@@ -128,6 +140,7 @@ void TfrmMain::EnterT003()
 
 void TfrmMain::CreditsTimerTick()
 {
+    takeCreditsStrip(true);
     // The left panel goes forwards through the thumbnails, the right one
     // backwards; the left one dissolves first.
     hfFade1->setPicFrom(hfFade1->PicTo());

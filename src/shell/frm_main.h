@@ -280,6 +280,9 @@ private:
     void createCreditsPage();
     void prefetchCreditsStrip();
     void prepareCreditsPage();
+    // The thumbnails read by the worker go to the picture clip once they are
+    // there, or (wait) as soon as the worker is done.
+    void takeCreditsStrip(bool wait);
     void createCompletionPanel();
 
     // Accessibility (accessible_course.cpp): names and roles for what shows
