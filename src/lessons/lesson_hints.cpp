@@ -96,7 +96,7 @@ LessonView TfrmMain::observeLesson() const
     const int page = currentPage();
     v.page = page;
     v.taskDone = FTaskDone;
-    const TImage *startMenu = page == Page::T051 ? imgT051Start : page == Page::T057 ? imgT057Start : nullptr;
+    const TImage *startMenu = startMenuOf(page);
     v.startMenuOpen = startMenu && startMenu->isVisible();
 
     // The innermost menu that matters: a submenu of Accessories still shows

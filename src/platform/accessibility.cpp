@@ -60,6 +60,10 @@ public:
             s.invisible = true;
         if (m_widget && !m_widget->isEnabled())
             s.disabled = true;
+        if (const AccessiblePart *p = part(); p && p->focused) {
+            s.focusable = true;
+            s.focused = p->focused();
+        }
         return s;
     }
 
@@ -228,6 +232,19 @@ TAccessibleDescription::TAccessibleDescription(QWidget *widget) : QObject(widget
 void TAccessibleDescription::nameChanged()
 {
     QAccessibleEvent event(parent(), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TAccessibleDescription::partFocused(int index)
+{
+    if (index < 0 || index >= int(parts.size()))
+        return;
+    // The parts come after the widget's child widgets.
+    QAccessibleInterface *widget = QAccessible::queryAccessibleInterface(parent());
+    if (!widget)
+        return;
+    QAccessibleEvent event(parent(), QAccessible::Focus);
+    event.setChild(widget->childCount() - int(parts.size()) + index);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -28,6 +28,8 @@ struct AccessiblePart {
     // What the part's press action does (the part is a control); none for
     // a part that only shows something.
     std::function<void()> press;
+    // For a part the keyboard can be on (a menu's row): whether it is now.
+    std::function<bool()> focused;
 };
 
 class TAccessibleDescription : public QObject {
@@ -46,6 +48,8 @@ public:
 
     // Tells assistive technology that the name or a part's name changed.
     void nameChanged();
+    // Tells it that the keyboard is now on the part (its index in parts).
+    void partFocused(int index);
 };
 
 // The description of the widget, made on first use. Attaching it to a widget

@@ -155,7 +155,8 @@ void TClassicWindow::describeFrame()
                                    return;
                                sendMessage(Msg::WM_SYSCOMMAND, buttonCommand(code),
                                            pointParam(mapToGlobal(r.center())));
-                           }});
+                           },
+                           {}});
     };
     if (m_kind == Kind::Sizeable) {
         button(Ht::HTMINBUTTON, [] { return buttonNames().minimize; });

@@ -93,7 +93,8 @@ void TfrmMain::describeControls()
             d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, [band] { return band; },
                                [menu, band] {
                                    menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
-                               }});
+                               },
+                               [this, menu, row] { return menu->hasFocus() && FStartRow == row; }});
         }
     }
 

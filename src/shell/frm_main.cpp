@@ -9,6 +9,7 @@
 #include "platform/components.h"
 #include "platform/error_report.h"
 #include "platform/image_list.h"
+#include "platform/image_widget.h"
 #include "platform/ini_file.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
@@ -45,11 +46,16 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
     FormCreate();
     createWindows();
     describeControls();
-    // F6 from the panel goes back to the word processor's text when the
-    // keyboard had no other place on the desktop.
+    // F6 from the panel goes back to the control the lesson starts with when
+    // the keyboard had no other place on the desktop: Start on a Start-menu
+    // lesson (the menu itself while it is open), else the word processor's
+    // text.
     m_panelKeys = new TPanelKeys(this, {tbBack, tbForward, tbContents, tbExit}, [this]() -> QWidget * {
+        if (TImage *menu = liveStartMenu())
+            return menu->isVisible() ? static_cast<QWidget *>(menu) : sbStart;
         return frmWordpad->isVisible() ? frmWordpad->reWPad : nullptr;
     });
+    createStartMenuKeys();
 }
 
 TfrmMain::~TfrmMain() = default;  // the language and progress files close with it

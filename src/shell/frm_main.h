@@ -19,6 +19,7 @@
 
 class IniFile;
 class QDateTime;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -127,6 +128,17 @@ public:
     // Redraws the menu picture on the image with the row at y highlighted;
     // returns the row (1 to 7) or -1.
     int StartMenuHitTest(TImage *menu, int y);
+    // The Start menu by keyboard (start_menu_keys.cpp): the menu of a page
+    // (T051, T057), that menu while Start takes input on the page shown,
+    // whether a key is the menu's, the key itself, a row highlighted (0 for
+    // none; a focus change on the row while the menu has the keyboard), and
+    // the menu closed as Start closes it.
+    TImage *startMenuOf(int page) const;
+    TImage *liveStartMenu() const;
+    bool startMenuWantsKey(const QKeyEvent *event) const;
+    bool startMenuKeyPress(const QKeyEvent *event);
+    void highlightStartRow(TImage *menu, int row);
+    void closeStartMenu(TImage *menu);
     // Opens or closes the Start menu shown by the image.
     void StartButtonToggle(TImage *menu);
     // Leaving a Start-menu lesson: the button comes up, whatever was open.
@@ -276,6 +288,7 @@ private:
     QToolButton *createNavButton(const char *name, const char *icon);
     void createTaskbar();
     void createStartMenus();
+    void createStartMenuKeys();
     void createLessonPages();
     void createCreditsPage();
     void prefetchCreditsStrip();
@@ -380,6 +393,8 @@ private:
     std::optional<int> m_hintDelay;
     // The keyboard's way to the navigation buttons (Tab, Shift+Tab, F6).
     TPanelKeys *m_panelKeys = nullptr;
+    int FStartRow = 0;                  // the Start menu's highlighted row, 0 for none
+    bool m_submenuByKeyboard = false;   // a Start submenu opening from a key
 
     // What the page showing has changed on the shared controls.
     TPageScope m_page;

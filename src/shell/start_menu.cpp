@@ -13,3 +13,34 @@ int startMenuRow(int y)
         return 7;
     return -1;
 }
+
+StartMenuStep startMenuKey(int row, int key, QChar letter, QStringView letters)
+{
+    using A = StartMenuStep::Action;
+    const bool none = row < 1 || row > StartMenuRows;
+    switch (key) {
+    case Qt::Key_Down:
+        return {A::Highlight, none || row == StartMenuRows ? 1 : row + 1};
+    case Qt::Key_Up:
+        return {A::Highlight, none || row == 1 ? StartMenuRows : row - 1};
+    case Qt::Key_Home:
+        return {A::Highlight, 1};
+    case Qt::Key_End:
+        return {A::Highlight, StartMenuRows};
+    case Qt::Key_Right:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return none ? StartMenuStep{} : StartMenuStep{A::Open, row};
+    case Qt::Key_Left:
+    case Qt::Key_Escape:
+        return {A::Close, 0};
+    default:
+        break;
+    }
+    if (!letter.isNull()) {
+        const qsizetype at = letters.indexOf(letter, 0, Qt::CaseInsensitive);
+        if (at >= 0 && at < StartMenuRows)
+            return {A::Open, int(at) + 1};
+    }
+    return {};
+}

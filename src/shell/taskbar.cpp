@@ -21,6 +21,8 @@
 #include <QStackedWidget>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // A taskbar button: a raised button with its glyph and caption at the left
@@ -101,7 +103,8 @@ void TfrmMain::createTaskbar()
     sbStart->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     sbStart->setFont(periodFont(QStringLiteral("Tahoma"), 11, true));
     sbStart->setCheckable(true);
-    sbStart->setFocusPolicy(Qt::NoFocus);
+    // Reached by keyboard (F6), never by a click.
+    sbStart->setFocusPolicy(Qt::TabFocus);
     sbStart->setGeometry(0, 0, 56, 22);
     connect(sbStart, &QToolButton::clicked, this, [this] { sbStartOnClick(); });
 
@@ -198,6 +201,7 @@ int TfrmMain::StartMenuHitTest(TImage *menu, int y)
         p.fillRect(QRect(StartMenuItemLeft, top, 126, 29), highlight);
         p.drawPixmap(StartMenuItemLeft, top, imgStartItemsS[row - 1]->picture());
     }
+    FStartRow = std::max(row, 0);  // the keys go on from where the pointer is
     p.end();
     menu->update();
     return row;

@@ -6,6 +6,7 @@
 #include "shell/start_menu.h"
 #include "support/course_fixture.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -119,6 +120,106 @@ TEST(StartMenu, SubmenusHoldTheirItems)
     EXPECT_EQ(m.sbStart->pos(), QPoint(0, 0));  // at the toolbar's origin
     EXPECT_TRUE(m.sbStart->font().bold());
     EXPECT_FALSE(m.sbStart->icon().isNull());
+}
+
+// A key as the learner presses it: to the control with the keyboard, or to
+// the window when none has it.
+void press(TfrmMain &m, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : static_cast<QWidget *>(&m), key, modifiers);
+}
+
+TEST(StartMenu, TheKeyboardOpensTheMenuAndMovesItsHighlight)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    TImage *menu = m.imgT051Start;
+    press(m, Qt::Key_Escape, Qt::ControlModifier);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_TRUE(m.sbStart->isChecked());
+    EXPECT_TRUE(menu->hasFocus());
+    EXPECT_TRUE(highlighted(menu, 1));
+
+    press(m, Qt::Key_Down);
+    press(m, Qt::Key_Down);
+    EXPECT_TRUE(highlighted(menu, 3));
+    EXPECT_FALSE(highlighted(menu, 1));
+    press(m, Qt::Key_Up);
+    EXPECT_TRUE(highlighted(menu, 2));
+    // The keys go on from the row the pointer is on.
+    moveOver(menu, 100, 200);
+    press(m, Qt::Key_Down);
+    EXPECT_TRUE(highlighted(menu, 1));
+
+    // Esc closes it, the keyboard on Start, where Enter opens it again; the
+    // Windows key closes it as it opens it.
+    press(m, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(m.sbStart->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), m.sbStart);
+    press(m, Qt::Key_Return);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(highlighted(menu, 1));
+    press(m, Qt::Key_Super_L);
+    EXPECT_FALSE(menu->isVisible());
+
+    // Opened by the pointer, Esc closes it too.
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    press(m, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+TEST(StartMenu, T051IsDoneByKeyboardAlone)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    // F6 from the panel lands on Start.
+    m.tbContents->setFocus(Qt::TabFocusReason);
+    press(m, Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), m.sbStart);
+
+    QAction *firstShown = nullptr;
+    PopupDriver driver({[&](QMenu *programs) {
+                            firstShown = programs->activeAction();
+                            QTest::keyClick(programs, Qt::Key_Right);  // Accessories
+                        },
+                        [](QMenu *accessories) {
+                            QTest::keyClick(accessories, Qt::Key_Up);  // round to the last, Wordpad
+                            QTest::keyClick(accessories, Qt::Key_Return);
+                        }});
+    press(m, Qt::Key_Return);  // Start
+    ASSERT_TRUE(m.imgT051Start->isVisible());
+    press(m, Qt::Key_Right);  // Programs
+    EXPECT_EQ(firstShown, m.pmStart->actions().first());
+    EXPECT_EQ(m.currentPage(), 2);
+    EXPECT_EQ(f.storedMaxIndex(), "2");
+}
+
+TEST(StartMenu, LeftClosesASubmenuBackToItsRow)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    PopupDriver driver({[](QMenu *programs) { QTest::keyClick(programs, Qt::Key_Left); }});
+    press(m, Qt::Key_Escape, Qt::ControlModifier);
+    press(m, Qt::Key_P);  // Programs by its letter
+    EXPECT_EQ(driver.shown().size(), 1);
+    EXPECT_FALSE(m.pmStart->isVisible());
+    EXPECT_TRUE(m.imgT051Start->isVisible());
+    // The keyboard is back in the picture once the window is active again
+    // (a desktop gives it back when the popup goes; the headless one is told).
+    m.activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != &m; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(m.imgT051Start->hasFocus());
+    EXPECT_TRUE(highlighted(m.imgT051Start, 1));
 }
 
 TEST(StartMenu, LeavingThePageWithTheMenuOpenClosesItFully)
