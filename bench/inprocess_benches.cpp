@@ -256,7 +256,7 @@ void fadeStep(benchmark::State &state)
         fade->setPicTo(main.picClip->GraphicColRow(2, 0));
         settle();
         const double s = seconds([&] { fade->Dissolve(); });
-        state.SetIterationTime(s / std::max(fade->lastRunRepaints(), 1));
+        state.SetIterationTime(s / std::max(fade->lastRunSteps(), 1));
     }
 }
 

@@ -64,6 +64,24 @@ qint64 cpuTicks(pid_t pid)
     return fields.at(11).toLongLong() + fields.at(12).toLongLong();
 }
 
+// How many times a process's live threads have been put on a core: every
+// wake-up of a thread counts once. Unlike the CPU share, this does not depend
+// on how much a switch into the kernel costs on the machine at the moment.
+qint64 wakeUps(pid_t pid)
+{
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    qint64 sum = 0;
+    bool any = false;
+    for (const QString &t : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile f(tasks.filePath(t + QStringLiteral("/schedstat")));
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        sum += f.readAll().trimmed().split(' ').value(2).toLongLong();
+        any = true;
+    }
+    return any ? sum : -1;
+}
+
 // A connection to the desktop that sees every top-level window created and
 // mapped, and every drawing into them (DAMAGE).
 class WindowWatch {
@@ -198,7 +216,8 @@ void runStartupComparison(const StartupCompareOptions &options, BenchResults &re
         QStringLiteral("x_startup/bare/peak_rss"),    QStringLiteral("x_startup/quillan2/peak_rss"),
         QStringLiteral("x_startup/ratio/map"),        QStringLiteral("x_startup/ratio/first_frame"),
         QStringLiteral("x_startup/ratio/peak_rss"),   QStringLiteral("x_cpu/quillan2/T054_idle"),
-        QStringLiteral("x_cpu/quillan2/T003_credits")};
+        QStringLiteral("x_cpu/quillan2/T003_credits"),
+        QStringLiteral("x_cpu/quillan2/T054_idle_wakeups"), QStringLiteral("x_cpu/quillan2/T003_credits_wakeups")};
     const auto skipAll = [&](const QString &why) {
         std::fprintf(stderr, "start-up comparison skipped: %s\n", qPrintable(why));
         for (const QString &n : names) {
@@ -277,8 +296,9 @@ void runStartupComparison(const StartupCompareOptions &options, BenchResults &re
             int maxIndex;
             QString code;
             QList<double> percent;
+            QList<double> wakeUps;
         };
-        CpuPage pages[] = {{4, QStringLiteral("T054"), {}}, {10, QStringLiteral("T003"), {}}};
+        CpuPage pages[] = {{4, QStringLiteral("T054"), {}, {}}, {10, QStringLiteral("T003"), {}, {}}};
         for (int run = 0; run < options.cpuRuns; ++run) {
             for (CpuPage &page : pages) {
                 QTemporaryDir config;
@@ -299,9 +319,11 @@ void runStartupComparison(const StartupCompareOptions &options, BenchResults &re
                 // The page settles (its first fade tick comes after 3 s).
                 std::this_thread::sleep_for(std::chrono::milliseconds(1500));
                 const qint64 before = cpuTicks(child->pid());
+                const qint64 wokenBefore = wakeUps(child->pid());
                 const Clock::time_point t0 = Clock::now();
                 std::this_thread::sleep_for(std::chrono::seconds(options.cpuSeconds));
                 const qint64 after = cpuTicks(child->pid());
+                const qint64 wokenAfter = wakeUps(child->pid());
                 const double wall = msSince(t0, Clock::now()) / 1000.0;
                 if (!options.shotsDir.isEmpty()) {
                     QDir().mkpath(options.shotsDir);
@@ -312,12 +334,18 @@ void runStartupComparison(const StartupCompareOptions &options, BenchResults &re
                     continue;
                 const double pct = 100.0 * double(after - before) / double(ticksPerSecond) / wall;
                 page.percent << pct;
-                std::fprintf(stderr, "quillan2 on %s: %.2f %% of a core\n", qPrintable(page.code), pct);
+                if (wokenBefore >= 0 && wokenAfter >= 0)
+                    page.wakeUps << double(wokenAfter - wokenBefore) / wall;
+                std::fprintf(stderr, "quillan2 on %s: %.2f %% of a core, %.0f wake-ups a second\n",
+                             qPrintable(page.code), pct, page.wakeUps.isEmpty() ? 0.0 : page.wakeUps.last());
             }
         }
         const QString window = QStringLiteral("utime+stime over %1 s, % of one core").arg(options.cpuSeconds);
         results.add(figure(names[9], QStringLiteral("%"), pages[0].percent, window));
         results.add(figure(names[10], QStringLiteral("%"), pages[1].percent, window));
+        const QString woken = QStringLiteral("threads put on a core, per second over %1 s").arg(options.cpuSeconds);
+        results.add(figure(names[11], QStringLiteral("/s"), pages[0].wakeUps, woken));
+        results.add(figure(names[12], QStringLiteral("/s"), pages[1].wakeUps, woken));
     } catch (const std::exception &e) {
         skipAll(QString::fromLocal8Bit(e.what()));
     }

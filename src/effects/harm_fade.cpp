@@ -5,8 +5,11 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QThread>
 
+#include <algorithm>
+#include <chrono>
 #include <span>
 #include <utility>
 
@@ -63,7 +66,11 @@ private:
 
 } // namespace
 
-THarmFade::THarmFade(QWidget *parent) : QWidget(parent)
+THarmFade::THarmFade(QWidget *parent)
+    : QWidget(parent), m_clock([] {
+          using namespace std::chrono;
+          return qint64(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+      })
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -178,6 +185,7 @@ void THarmFade::Dissolve()
 
     QPointer<THarmFade> self(this);
     RunningFlag running(this, m_running);
+    m_runSteps = 0;
     m_runRepaints = 0;
 
     OnBegin();
@@ -214,6 +222,7 @@ bool THarmFade::runDissolve()
 
     std::span<const HarmFade::PixelPos> rest(order);
     const qint64 batches = plan.repaints();
+    m_lastRepaint.reset();
     for (qint64 b = 0; b < batches; ++b) {
         const auto count = size_t(b < plan.fullBatches ? plan.batchSize : plan.remainder);
         // The copy refuses when an event handled meanwhile resized the panel;
@@ -221,7 +230,7 @@ bool THarmFade::runDissolve()
         if (!HarmFade::copyPixels(m_target, m_display, rest.first(count)))
             break;
         rest = rest.subspan(count);
-        if (!showStep())
+        if (!showStep(b == batches - 1))
             return false;
     }
     return true;
@@ -230,10 +239,11 @@ bool THarmFade::runDissolve()
 bool THarmFade::runCrossFade()
 {
     m_start = m_display.copy();
+    m_lastRepaint.reset();
     for (int e = 0; e <= m_blendRate; ++e) {
         if (!HarmFade::blendImages(m_start, m_target, m_display, HarmFade::blendWeight(e, m_blendRate)))
             break;
-        if (!showStep())
+        if (!showStep(e == m_blendRate))
             return false;
     }
     return true;
@@ -249,15 +259,29 @@ void THarmFade::prepareReturn()
     m_reversed = true;
 }
 
-bool THarmFade::showStep()
+bool THarmFade::showStep(bool last)
 {
     QPointer<THarmFade> self(this);
-    repaint();
-    ++m_runRepaints;
+    const qint64 now = m_clock();
+    if (last || !m_lastRepaint || now - *m_lastRepaint >= frameMs()) {
+        m_lastRepaint = now;
+        repaint();
+        ++m_runRepaints;
+    } else {
+        update();
+    }
+    ++m_runSteps;
     OnRepaint();
     if (self && m_processMsgs)
         QCoreApplication::processEvents();
     return !self.isNull();
+}
+
+qint64 THarmFade::frameMs() const
+{
+    const QScreen *s = screen();
+    const qreal hz = s && s->refreshRate() > 0 ? s->refreshRate() : 60.0;
+    return qint64(1000.0 / std::clamp(hz, 24.0, 500.0));
 }
 
 void THarmFade::paintEvent(QPaintEvent *)

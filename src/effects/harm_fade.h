@@ -7,10 +7,16 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 // The fade panel: a picture that changes into another with a random-pixel
 // dissolve. Every pixel of the new picture replaces the old one exactly once,
-// in a shuffled order, in equal batches, and the panel is repainted at once
-// after each batch. Optionally it runs back to the first picture afterwards,
+// in a shuffled order, in equal batches, and each batch is shown at once:
+// the panel is repainted synchronously, except that a batch coming within one
+// frame of the screen after the last repaint only marks the panel dirty (no
+// screen shows two pictures in one frame, and each repaint is a round trip to
+// the display server). The last batch is always repainted. Optionally it runs back to the first picture afterwards,
 // by the same dissolve or by a cross-fade in weighted steps.
 //
 // The panel paints its whole rectangle itself from its display bitmap and
@@ -47,7 +53,7 @@ public:
     Event<> OnEnd;
     // At the end of every Reset.
     Event<> OnReset;
-    // After every immediate repaint of a run: each dissolve batch and each
+    // After every step of a run is shown: each dissolve batch and each
     // cross-fade step.
     Event<> OnRepaint;
 
@@ -112,13 +118,18 @@ public:
     // Where the shuffled order draws its random numbers; the default is a
     // generator seeded from the clock at the start of every run.
     void setRandomSource(HarmFade::RandomSource source) { m_random = std::move(source); }
+    // The clock that spaces the repaints of a run, in milliseconds; the
+    // default is a monotonic clock. Tests stop it or move it on by hand.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
     // What the panel shows, and PicTo rendered at the panel's size.
     const QImage &displayImage() const { return m_display; }
     const QImage &targetImage() const { return m_target; }
-    // Whether a dissolve is running, and how many immediate repaints the last
-    // (or the running) dissolve has made, its return run included.
+    // Whether a dissolve is running, and how many steps the last (or the
+    // running) dissolve has shown, its return run included, and how many of
+    // them it repainted synchronously.
     bool running() const { return m_running; }
+    int lastRunSteps() const { return m_runSteps; }
     int lastRunRepaints() const { return m_runRepaints; }
 
 protected:
@@ -135,9 +146,12 @@ private:
     bool runCrossFade();
     // Swaps pictures and colours for a return run, forcing StretchToFit.
     void prepareReturn();
-    // Repaints at once, then handles pending events if ProcessMsgs is set.
-    // False when the panel was destroyed meanwhile.
-    bool showStep();
+    // Shows a step (see the class comment; `last` always repaints), then
+    // handles pending events if ProcessMsgs is set. False when the panel was
+    // destroyed meanwhile.
+    bool showStep(bool last);
+    // One frame of the panel's screen, in milliseconds.
+    qint64 frameMs() const;
     void resizeForPicture(const QSize &size);
 
     TPicture m_picFrom;
@@ -159,7 +173,10 @@ private:
     bool m_savedStretch = true;
 
     HarmFade::RandomSource m_random;
+    std::function<qint64()> m_clock;
+    std::optional<qint64> m_lastRepaint;  // within the running step sequence
     bool m_running = false;
     bool m_inReset = false;
+    int m_runSteps = 0;
     int m_runRepaints = 0;
 };

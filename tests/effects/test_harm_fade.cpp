@@ -96,7 +96,7 @@ TEST(HarmFade, CreditsPanelDissolvesIn125BatchesOf204AndOneOf30)
     std::vector<int> expected(125, 204);
     expected.push_back(30);
     EXPECT_EQ(batches, expected);
-    EXPECT_EQ(fade.lastRunRepaints(), 126);
+    EXPECT_EQ(fade.lastRunSteps(), 126);
     ASSERT_EQ(rec.log.size(), 128u);
     EXPECT_EQ(rec.log.front(), "begin");
     EXPECT_EQ(rec.log.back(), "end");
@@ -372,6 +372,66 @@ TEST(HarmFade, PaintsTheDisplayAndKeepsItWhenShown)
     fade->resize(60, 50);
     EXPECT_EQ(fade->displayImage().size(), QSize(60, 50));
     EXPECT_TRUE(solid(fade->displayImage(), qRgb(0, 0, 0)));
+}
+
+} // namespace
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(HarmFade, StepsWithinOneFrameOfTheLastRepaintWaitForTheNext)
+{
+    struct Row {
+        const char *name;
+        qint64 msPerStep; // how far the clock moves for each step
+        bool reverse;     // a cross-fade back follows the dissolve
+        int repaints;
+    };
+    // The credits panel's 126 steps; a cross-fade back adds 33.
+    const Row rows[] = {
+        {"all in one frame: the first and the last batch", 0, false, 2},
+        {"a frame apart: every batch", 20, false, 126},
+        {"every third batch a frame (16 ms) on", 6, false, 43},
+        {"the return run paints its first and last step too", 0, true, 4},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        QWidget page;
+        page.resize(200, 150);
+        auto *fade = new THarmFade(&page);
+        fade->resize(185, 138);
+        fade->setAutoReverse(r.reverse);
+        fade->setSwapDelay(0);
+        qint64 now = 1000;
+        fade->setClock([&] { return now; });
+        fade->OnRepaint.bind([&] { now += r.msPerStep; });
+        page.show();
+        QCoreApplication::processEvents();
+        PaintCounter counter;
+        fade->installEventFilter(&counter);
+        fade->setPicTo(pattern(185, 138, 9));
+        QCoreApplication::processEvents(); // the reset's own repaint request
+
+        counter.paints = 0;
+        fade->Dissolve();
+        EXPECT_EQ(counter.paints, r.repaints);
+        EXPECT_EQ(fade->lastRunRepaints(), r.repaints);
+        EXPECT_EQ(fade->lastRunSteps(), r.reverse ? 126 + 33 : 126);
+        // The last step is always painted: the panel ends showing its picture.
+        if (!r.reverse) {
+            EXPECT_EQ(rgb32(fade->grab().toImage()), pattern(185, 138, 9));
+        }
+    }
 }
 
 } // namespace
