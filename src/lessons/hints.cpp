@@ -1,5 +1,6 @@
 #include "lessons/hints.h"
 
+#include "platform/accessibility.h"
 #include "platform/classic_window.h"
 #include "platform/components.h"
 #include "platform/period_look.h"
@@ -114,10 +115,19 @@ THintBalloon::THintBalloon(QWidget *window) : QWidget(window)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setFont(balloonFont());
+    // A screen reader reads the hint out when the balloon appears, as it
+    // reads a page's instructions: a notification with the hint's text.
+    TAccessibleDescription &d = describeAccessible(this);
+    d.role = QAccessible::Notification;
+    d.name = [this] { return m_text; };
 }
 
 void THintBalloon::showAt(const QString &text, const QRect &control, std::initializer_list<Side> sides)
 {
+    // A new text appears anew (a screen reader reads what appears); the
+    // same text moved to follow its control is not read again.
+    if (text != m_text)
+        hide();
     m_text = text;
     const QFontMetrics fm(font());
     const QRect textRect = fm.boundingRect(QRect(0, 0, kTextWidth, 10000), Qt::TextWordWrap, text);

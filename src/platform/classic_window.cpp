@@ -145,7 +145,10 @@ void TClassicWindow::describeFrame()
     // buttons, which the frame draws, as buttons that press as a click does:
     // the hook sees the hit test and the command first.
     TAccessibleDescription &d = describeAccessible(this);
-    d.role = m_kind == Kind::Sizeable ? QAccessible::Window : QAccessible::Client;
+    // It always lives inside the course's own window: a named pane of it,
+    // not a window of its own (a screen reader ignores the focus in a window
+    // that never becomes active).
+    d.role = m_kind == Kind::Sizeable ? QAccessible::Pane : QAccessible::Client;
     d.name = [this] { return caption(); };
     const auto button = [this, &d](int code, std::function<QString()> name) {
         d.parts.push_back({QAccessible::PushButton, std::move(name), [this, code] { return buttonRect(code); },

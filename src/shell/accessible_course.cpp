@@ -19,6 +19,8 @@
 #include "platform/image_widget.h"
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
+#include "platform/safe_format.h"
+#include "shell/pages.h"
 #include "shell/start_menu.h"
 
 #include <QLabel>
@@ -52,6 +54,11 @@ QString TfrmMain::accessibleText(const char *key, const char *fallback) const
 
 void TfrmMain::describeControls()
 {
+    // The course's own window: a frame known by its title.
+    TAccessibleDescription &frame = describeAccessible(this);
+    frame.role = QAccessible::Window;
+    frame.name = [this] { return windowTitle(); };
+
     // The navigation buttons show pictures only.
     tbBack->setAccessibleName(accessibleText("tbBack", "Back"));
     tbForward->setAccessibleName(accessibleText("tbForward", "Forward"));
@@ -119,8 +126,9 @@ void TfrmMain::describeControls()
     imgT001Logo->setAccessibleName(accessibleText("imgT001Logo", "Quillan 2"));
     imgQL2End->setAccessibleName(accessibleText("imgQL2End", "Quillan 2"));
 
-    // The word processor's text area.
+    // The word processor's text area, and the picture of its format bar.
     frmWordpad->reWPad->setAccessibleName(accessibleText("reWPad", "Document"));
+    frmWordpad->Image3->setAccessibleName(accessibleText("Image3", "Format bar"));
 
     // The caption buttons of every window in the classic frame.
     TClassicWindow::setCaptionButtonNames({accessibleText("captionMinimize", "Minimize"),
@@ -160,12 +168,17 @@ QString TfrmMain::instructionsTitle(const QString &name) const
 void TfrmMain::announceInstructions(const QString &name)
 {
     const QString title = instructionsTitle(name);
-    const QString text = reMain->document()->toPlainText().simplified();
     reMain->setAccessibleName(title);
     pnInstructions->hide();
     pnInstructions->setAccessibleName(title);
-    pnInstructions->setAccessibleDescription(text);
     // Shown once the page is set up (the events waiting now run first), so
-    // the notification comes after whatever the page's set-up focused.
-    QTimer::singleShot(0, pnInstructions, [w = pnInstructions] { w->show(); });
+    // the notification comes after whatever the page's set-up focused. The
+    // title page's countdown line is read once with it, as it stands then.
+    QTimer::singleShot(0, pnInstructions, [this, text = instructionsToSpeak(title, reMain->document()->toPlainText()),
+                                           countdown = name == QLatin1String("T001")]() mutable {
+        if (countdown && currentPage() == Page::T001)
+            text += QLatin1Char(' ') + formatOrVerbatim(FCountdownFormat, {FStep});
+        pnInstructions->setAccessibleDescription(text.trimmed());
+        pnInstructions->show();
+    });
 }

@@ -7,6 +7,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTreeWidgetItemIterator>
 
 TfrmContents::TfrmContents(QWidget *parent) : TClassicDialog(parent)
 {
@@ -69,6 +70,7 @@ void TfrmContents::fill(const ContentsTree &tree)
         item->setIcon(0, imglTreeIcons->icon(e.icon, QIcon::Selected));
         item->setData(0, PageIndexRole, e.pageIndex);
         item->setData(0, IconIndexRole, e.icon);
+        describeEntry(item);
         items.append(item);
     }
     tvContents->expandAll();
@@ -77,13 +79,24 @@ void TfrmContents::fill(const ContentsTree &tree)
     tvContents->setFocus();
 }
 
-void TfrmContents::setCaptions(const QString &caption, const QString &ok, const QString &cancel)
+void TfrmContents::setCaptions(const QString &caption, const QString &ok, const QString &cancel,
+                               const QString &completed)
 {
+    m_completedText = completed;
+    for (QTreeWidgetItemIterator it(tvContents); *it; ++it)
+        describeEntry(*it);
     setCaption(caption);
     gbCnt->setTitle(caption);
     tvContents->setAccessibleName(caption);  // the tree is what the box holds
     btnCntOK->setText(ok);
     btnCntCancel->setText(cancel);
+}
+
+void TfrmContents::describeEntry(QTreeWidgetItem *item) const
+{
+    // The ticked pictures: a completed chapter (1) and a completed lesson (3).
+    const int icon = item->data(0, IconIndexRole).toInt();
+    item->setData(0, Qt::AccessibleDescriptionRole, icon == 1 || icon == 3 ? m_completedText : QString());
 }
 
 int TfrmContents::selectedPageIndex() const

@@ -22,7 +22,9 @@ public:
     // Clears the tree and builds it from the entries, expanded; pre-selects
     // the tree's pre-selected entry (through the veto) and takes the focus.
     void fill(const ContentsTree &tree);
-    void setCaptions(const QString &caption, const QString &ok, const QString &cancel);
+    // The captions, and what a screen reader adds to a completed entry
+    // (its description; the picture of a tick says it to the eye).
+    void setCaptions(const QString &caption, const QString &ok, const QString &cancel, const QString &completed);
     // Page index of the selected entry, -1 when nothing is selected.
     int selectedPageIndex() const;
 
@@ -37,6 +39,10 @@ public:
     QPushButton *btnCntOK = nullptr;
     QPushButton *btnCntCancel = nullptr;
     TImageList *imglTreeIcons = nullptr;
+
+private:
+    void describeEntry(QTreeWidgetItem *item) const;
+    QString m_completedText;
 };
 
 // Item data of the tree's entries.

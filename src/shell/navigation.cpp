@@ -90,8 +90,8 @@ void TfrmMain::tbContentsClick()
     tmrTimer->setEnabled(false);
 
     const QString caption = langText("PAGES", "T004Name", "Contents");
-    dlg.setCaptions(caption, langText("LABELS", "btnT004OK", "OK"),
-                    langText("LABELS", "btnT004Cancel", "Cancel"));
+    dlg.setCaptions(caption, langText("LABELS", "btnT004OK", "OK"), langText("LABELS", "btnT004Cancel", "Cancel"),
+                    accessibleText("tvContentsCompleted", "completed"));
     LoadPageInfo(QStringLiteral("T004"));
 
     const bool ok = dlg.exec() == QDialog::Accepted;

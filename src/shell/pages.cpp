@@ -29,3 +29,21 @@ QString pageCode(int index)
     const PageInfo *info = pageInfo(index);
     return info ? QString::fromLatin1(info->code) : QString();
 }
+
+QString instructionsToSpeak(const QString &title, const QString &plainText)
+{
+    const QString text = plainText.trimmed();
+    const qsizetype end = text.indexOf(QLatin1Char('\n'));
+    const auto bare = [](QString s) {
+        s = s.simplified();
+        while (!s.isEmpty() && (s.back().isPunct() || s.back().isSpace()))
+            s.chop(1);
+        return s;
+    };
+    const QString heading = bare(text.left(end < 0 ? text.size() : end));
+    const QString name = bare(title);
+    const bool repeats = !heading.isEmpty() && !name.isEmpty()
+                         && (name.startsWith(heading, Qt::CaseInsensitive)
+                             || heading.startsWith(name, Qt::CaseInsensitive));
+    return (repeats ? (end < 0 ? QString() : text.mid(end + 1)) : text).simplified();
+}

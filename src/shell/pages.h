@@ -24,3 +24,9 @@ const PageInfo *pageInfo(int index);
 
 // The page code of an index; empty outside 0..10.
 QString pageCode(int index);
+
+// What a screen reader reads of a page's instructions after their title: the
+// text as one line, without its first paragraph when that is the page's
+// heading and says what the title says (the one begins with the other,
+// letter case and closing punctuation aside), so the title is not read twice.
+QString instructionsToSpeak(const QString &title, const QString &plainText);

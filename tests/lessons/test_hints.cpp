@@ -8,6 +8,7 @@
 #include "shell/pages.h"
 #include "support/course_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -26,6 +27,18 @@ namespace {
 
 const QByteArray kHints = "[HINTS]\r\nT051Start=Click Start.\r\nT051Programs=Point at Programs.\r\n"
                           "T051Accessories=Point at Accessories.\r\nT052FileType=Choose the type.\r\n";
+
+// Counts the times a widget is shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget *w) { w->installEventFilter(this); }
+    int shows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        shows += event->type() == QEvent::Show;
+        return false;
+    }
+};
 
 // Lets the hint look at the page after what just happened, as the event
 // loop does.
@@ -67,6 +80,11 @@ TEST(Hints, TheWaitBringsTheHintAFollowedStepMovesItAnotherStepHidesIt)
     EXPECT_EQ(h->balloon()->text(), "Click Start.");
     EXPECT_NE(QApplication::activeWindow(), h->balloon());
     EXPECT_FALSE(h->tmrHintWait->enabled());
+    // A screen reader reads the hint as it appears: a notification.
+    QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(h->balloon());
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->text(QAccessible::Name), "Click Start.");
+    ShowCounter appeared(h->balloon());
 
     // Start, as the spotlight says: it moves on to the Programs row.
     QTest::mouseClick(m.sbStart, Qt::LeftButton);
@@ -74,6 +92,9 @@ TEST(Hints, TheWaitBringsTheHintAFollowedStepMovesItAnotherStepHidesIt)
     ASSERT_TRUE(h->isShowing());
     EXPECT_EQ(h->shownStep().target, StepTarget::StartMenuPrograms);
     EXPECT_EQ(h->balloon()->text(), "Point at Programs.");
+    // The new hint appears anew, so it is read out too.
+    EXPECT_EQ(appeared.shows, 1);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(h->balloon())->text(QAccessible::Name), "Point at Programs.");
 
     // Pointing at Programs opens its menu: the spotlight goes into it.
     QMenu *programs = nullptr;

@@ -10,6 +10,7 @@
 #include "platform/error_box.h"
 #include "platform/image_widget.h"
 #include "platform/rich_edit.h"
+#include "platform/tree_view.h"
 #include "shell/frm_contents.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
@@ -17,6 +18,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -24,6 +26,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
@@ -187,7 +190,7 @@ TEST(AccessibleTree, EveryControlOnEveryPageHasANameAndItsRole)
         }
         if (pageInfo(page)->wordpadStage) {
             expectObject(found, scene, "sbWPad", QAccessible::PushButton, m.frmWordpad->caption());
-            expectObject(found, scene, "frmWordpad", QAccessible::Window, m.frmWordpad->caption());
+            expectObject(found, scene, "frmWordpad", QAccessible::Pane, m.frmWordpad->caption());
             // The caption buttons follow the frame's one child, its client area.
             expectObject(found, scene, "frmWordpad/child 1", QAccessible::PushButton, "Minimize");
             expectObject(found, scene, "frmWordpad/child 2", QAccessible::PushButton, "Maximize");
@@ -409,6 +412,62 @@ TEST(Announcement, EveryPageShowsItsInstructionsAsANotificationAndKeepsTheKeyboa
                          [&] { QTest::mouseClick(m.tbContents, Qt::LeftButton); });
     QApplication::processEvents();
     EXPECT_EQ(appearances.shown, (QStringList{"Contents: Page T004", "Typing text: Page T054"}));
+}
+
+TEST(Announcement, WhatTheEyeReadsTheEarHearsOnce)
+{
+    CourseFixture f({"[PAGES]\nT051Name=Starting Wordpad from the Start menu\n"
+                     "[LABELS]\nlbT001Time=The course begins in %d. Press Enter.\n"},
+                    progressWith(Page::T053));
+    const auto writeInfo = [&](const char *code, const QByteArray &rtf) {
+        QFile file(f.infoDir() + QLatin1String(code) + ".rtf");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(rtf);
+    };
+    writeInfo("T001", "{\\rtf1\\ansi Welcome to Quillan 2\\par Read this first.\\par}");
+    writeInfo("T051", "{\\rtf1\\ansi Starting Wordpad\\par Click Start.\\par}");
+    f.start();
+    TfrmMain &m = f.main();
+    QApplication::processEvents();
+    QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(m.pnInstructions);
+
+    // The title page: its heading is the title, read once, and the
+    // countdown line is read once with the instructions.
+    EXPECT_EQ(notice->text(QAccessible::Name), "Welcome to Quillan 2");
+    EXPECT_EQ(notice->text(QAccessible::Description), "Read this first. The course begins in 30. Press Enter.");
+    m.tmrTimerT001Timer();
+    EXPECT_EQ(notice->text(QAccessible::Description), "Read this first. The course begins in 30. Press Enter.")
+        << "the ticking line is not read again";
+
+    // A lesson whose heading is the start of its title.
+    f.goTo(Page::T051);
+    QApplication::processEvents();
+    EXPECT_EQ(notice->text(QAccessible::Name), "Starting Wordpad from the Start menu");
+    EXPECT_EQ(notice->text(QAccessible::Description), "Click Start.");
+
+    // The course's window is a frame known by its title; the word processor
+    // a named pane of it, not a window of its own; its format bar is named.
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&m);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Quillan 2");
+    f.goTo(Page::T052);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m.frmWordpad)->role(), QAccessible::Pane);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m.frmWordpad->Image3)->text(QAccessible::Name), "Format bar");
+
+    // The contents: a completed lesson says so.
+    answer<TfrmContents>(
+        [&](TfrmContents *d) {
+            QStringList said;
+            for (QTreeWidgetItemIterator it(d->tvContents); *it; ++it) {
+                if ((*it)->childCount() == 0)
+                    said << (*it)->text(0) + ": " + (*it)->data(0, Qt::AccessibleDescriptionRole).toString();
+            }
+            EXPECT_TRUE(said.contains("Starting Wordpad from the Start menu: completed")) << said.join(" | ").toStdString();
+            EXPECT_TRUE(said.contains("T052: completed")) << said.join(" | ").toStdString();
+            EXPECT_TRUE(said.contains("T053: ")) << said.join(" | ").toStdString();
+            d->reject();
+        },
+        [&] { QTest::mouseClick(m.tbContents, Qt::LeftButton); });
 }
 
 // Keys as the keyboard sends them: to the control with the focus, or to the
