@@ -139,6 +139,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
+        if (m_description && m_description->active)
+            s.active = m_description->active();
         if (m_description && m_description->checked) {
             s.checkable = true;
             s.checked = m_description->checked();

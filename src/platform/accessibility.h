@@ -45,6 +45,10 @@ public:
     // that stays down (a taskbar button), whether it is down now.
     std::function<void()> press;
     std::function<bool()> checked;
+    // A widget that acts as a window of its own inside its window (a dialog
+    // drawn in the course window): whether it is the active one now. A
+    // screen reader ignores the focus in a dialog that is not active.
+    std::function<bool()> active;
 
     // Tells assistive technology that the name or a part's name changed.
     void nameChanged();

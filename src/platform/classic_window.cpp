@@ -864,6 +864,11 @@ TClassicDialog::TClassicDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_owner(parent)
 {
     setModal(true);
+    // Drawn inside the course window, it is no window of its own, so it is
+    // told to be the active one while it is in front there.
+    TAccessibleDescription &d = describeAccessible(this);
+    d.role = QAccessible::Dialog;
+    d.active = [this] { return isActiveWindow() && (!isInCourse() || frontCourseDialog() == this); };
     m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
     m_frame->setObjectName(QStringLiteral("frame"));
     auto *layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include "shell/pages.h"
 #include "support/course_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -178,6 +179,10 @@ TEST(CourseDialogs, AnErrorBoxOverTheContentsDialogStandsInFrontUntilItCloses)
             EXPECT_EQ(box.geometry().center() / 2, m.rect().center() / 2);  // centred, to the pixel pair
             EXPECT_TRUE(box.frame()->isActiveFrame());
             EXPECT_FALSE(contents.frame()->isActiveFrame());
+            // No window of its own, the front dialog is still told to be the
+            // active one: a screen reader follows the focus only there.
+            EXPECT_TRUE(QAccessible::queryAccessibleInterface(&box)->state().active);
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(&contents)->state().active);
             EXPECT_TRUE(box.isAncestorOf(QApplication::focusWidget()));
             // The dialog under it takes no click now.
             QTest::mouseClick(contents.btnCntCancel, Qt::LeftButton);
@@ -190,6 +195,7 @@ TEST(CourseDialogs, AnErrorBoxOverTheContentsDialogStandsInFrontUntilItCloses)
         EXPECT_EQ(frontDialog(), &contents);
         EXPECT_EQ(QApplication::focusWidget(), keyboard);
         EXPECT_TRUE(contents.frame()->isActiveFrame());
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&contents)->state().active);
     });
 }
 
