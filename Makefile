@@ -13,7 +13,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx1
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
             xvfb libxtst-dev tesseract-ocr tesseract-ocr-eng \
             xfwm4 tint2 sway wtype grim qt6-wayland \
-            dbus-daemon at-spi2-core libatspi2.0-dev pkg-config \
+            dbus-daemon at-spi2-core libatspi2.0-dev pkg-config orca speech-dispatcher openbox \
             desktop-file-utils appstream man-db
 # What `make package` needs besides: the package's library dependencies come
 # from dpkg-shlibdeps (dpkg-dev, which finds the programs with file), and
