@@ -106,7 +106,7 @@ void TfrmMain::frmWPadT052Show()
     frmWordpad->setStateNormal();
 }
 
-bool TfrmMain::lessonHook(QObject *sender, TMessage &msg, bool &handled, bool closable)
+bool TfrmMain::lessonHook(QObject *sender, TMessage &msg, bool &handled, bool closable, bool menuBarKeys)
 {
     switch (msg.Msg) {
     case Msg::WM_NCHITTEST: {
@@ -121,10 +121,12 @@ bool TfrmMain::lessonHook(QObject *sender, TMessage &msg, bool &handled, bool cl
     }
     case Msg::WM_SYSCOMMAND:
         // Compared as a whole: a click on the menu bar comes as
-        // SC_MOUSEMENU + HTMENU and still opens the menu.
+        // SC_MOUSEMENU + HTMENU and still opens the menu. The keyboard's
+        // menu command carries its key: a space (Alt+Space) is the window
+        // menu, none or a letter the menu bar.
         handled = msg.WParam == Sc::SC_MINIMIZE || msg.WParam == Sc::SC_MOUSEMENU
-                  || msg.WParam == Sc::SC_KEYMENU || msg.WParam == Sc::SC_DEFAULT
-                  || (!closable && msg.WParam == Sc::SC_CLOSE);
+                  || (msg.WParam == Sc::SC_KEYMENU && (!menuBarKeys || msg.LParam == ' '))
+                  || msg.WParam == Sc::SC_DEFAULT || (!closable && msg.WParam == Sc::SC_CLOSE);
         return msg.WParam == Sc::SC_CLOSE;
     default:
         return false;
@@ -145,9 +147,14 @@ void TfrmMain::whHookT057BeforeMessage(QObject *sender, TMessage &msg, bool &han
     }
 }
 
+void TfrmMain::whHookT058BeforeMessage(QObject *sender, TMessage &msg, bool &handled)
+{
+    lessonHook(sender, msg, handled, false, true);
+}
+
 void TfrmMain::whHookT059BeforeMessage(QObject *sender, TMessage &msg, bool &handled)
 {
-    if (!lessonHook(sender, msg, handled, true))
+    if (!lessonHook(sender, msg, handled, true, true))
         return;
     // Closing is the last step of the exercise: only with the comments saved.
     if (FExerciseState != T059State::CommentsSaved)

@@ -102,7 +102,7 @@ void TfrmMain::EnterT058()
     TfrmWordpad *wp = frmWordpad;
     m_page.setEnabled({pnTaskbar}, false);
     showDesktop(imgT058Desktop);
-    bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
+    bindWordpadLesson(&TfrmMain::whHookT058BeforeMessage);
     wp->setCaption(kMyDocumentCaption);
     loadMyDocument();
     wp->reWPad->setReadOnly(true);

@@ -117,9 +117,13 @@ public:
     // standard one: no minimising, closing or window menu; moving, sizing
     // and maximising stay. T057's lets the window close and then hands the
     // learner the taskbar; T059's lets it close once the comments are saved,
-    // which completes the course.
+    // which completes the course. T058's and T059's let the menu bar open by
+    // keyboard (Alt, Alt+letter): Print has no shortcut, and a learner
+    // without a pointer prints through File. The window menu (Alt+Space)
+    // stays shut everywhere.
     void whHookT052BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
     void whHookT057BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
+    void whHookT058BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
     void whHookT059BeforeMessage(QObject *sender, TMessage &msg, bool &handled);
     // The taskbar button follows the word processor when it shows.
     void frmWPadT052Show();
@@ -343,7 +347,7 @@ private:
     // The final exercise's end: the panel, the completion text, F3.
     void CompleteCourse();
     // The shared part of the lesson hooks; true for a close command.
-    bool lessonHook(QObject *sender, TMessage &msg, bool &handled, bool closable);
+    bool lessonHook(QObject *sender, TMessage &msg, bool &handled, bool closable, bool menuBarKeys = false);
     // Empties the word processor and shows the saved "My Document" in it.
     void loadMyDocument();
     // Stores the word processor's text in the section; false (the learner

@@ -135,42 +135,46 @@ TEST(LessonT056, ARefusedWriteIsReportedAndNothingElseChanges)
     EXPECT_FALSE(saveAs(f, QStringLiteral("My Document")));
 }
 
-// What the lesson hooks of T057 and T059 swallow. Both let the close button
-// answer; T059 refuses the close command itself until the comments are saved.
-TEST(LessonHooks, T057AndT059KeepOnlyTheCloseButtonAlive)
+// What the lesson hooks of T057, T058 and T059 swallow. T057 and T059 let
+// the close button answer; T059 refuses the close command itself until the
+// comments are saved. T058 and T059 let the menu bar open by keyboard (a
+// learner without a pointer prints through File); the window menu stays shut.
+TEST(LessonHooks, T057ToT059KeepOnlyTheCloseButtonAndTheMenuBarAlive)
 {
     const struct {
         const char *name;
         unsigned msg;
         quintptr wParam;
+        qintptr lParam;
         int hitAt;  // for hit tests: the place asked about
-        bool swallowedOnT057;
-        bool swallowedOnT059;
+        bool swallowed[3];  // on T057, T058, T059
     } cases[] = {
-        {"window-menu icon", Msg::WM_NCHITTEST, 0, Ht::HTSYSMENU, true, true},
-        {"minimise button", Msg::WM_NCHITTEST, 0, Ht::HTMINBUTTON, true, true},
-        {"close button", Msg::WM_NCHITTEST, 0, Ht::HTCLOSE, false, false},
-        {"maximise button", Msg::WM_NCHITTEST, 0, Ht::HTMAXBUTTON, false, false},
-        {"caption", Msg::WM_NCHITTEST, 0, Ht::HTCAPTION, false, false},
-        {"minimise", Msg::WM_SYSCOMMAND, Sc::SC_MINIMIZE, 0, true, true},
-        {"window menu by mouse", Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU, 0, true, true},
-        {"window menu by keyboard", Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 0, true, true},
-        {"default command", Msg::WM_SYSCOMMAND, Sc::SC_DEFAULT, 0, true, true},
-        {"close", Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, 0, false, true},
-        {"close, other bits", Msg::WM_SYSCOMMAND, Sc::SC_CLOSE + 1, 0, false, false},
-        {"move", Msg::WM_SYSCOMMAND, Sc::SC_MOVE + Ht::HTCAPTION, 0, false, false},
-        {"maximise", Msg::WM_SYSCOMMAND, Sc::SC_MAXIMIZE, 0, false, false},
-        {"menu bar click", Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU + Ht::HTMENU, 0, false, false},
+        {"window-menu icon", Msg::WM_NCHITTEST, 0, 0, Ht::HTSYSMENU, {true, true, true}},
+        {"minimise button", Msg::WM_NCHITTEST, 0, 0, Ht::HTMINBUTTON, {true, true, true}},
+        {"close button", Msg::WM_NCHITTEST, 0, 0, Ht::HTCLOSE, {false, true, false}},
+        {"maximise button", Msg::WM_NCHITTEST, 0, 0, Ht::HTMAXBUTTON, {false, false, false}},
+        {"caption", Msg::WM_NCHITTEST, 0, 0, Ht::HTCAPTION, {false, false, false}},
+        {"minimise", Msg::WM_SYSCOMMAND, Sc::SC_MINIMIZE, 0, 0, {true, true, true}},
+        {"window menu by mouse", Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU, 0, 0, {true, true, true}},
+        {"window menu by keyboard (Alt+Space)", Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, ' ', 0, {true, true, true}},
+        {"menu bar by keyboard (Alt)", Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 0, 0, {true, false, false}},
+        {"menu bar by keyboard (Alt+F)", Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 'f', 0, {true, false, false}},
+        {"default command", Msg::WM_SYSCOMMAND, Sc::SC_DEFAULT, 0, 0, {true, true, true}},
+        {"close", Msg::WM_SYSCOMMAND, Sc::SC_CLOSE, 0, 0, {false, true, true}},
+        {"close, other bits", Msg::WM_SYSCOMMAND, Sc::SC_CLOSE + 1, 0, 0, {false, false, false}},
+        {"move", Msg::WM_SYSCOMMAND, Sc::SC_MOVE + Ht::HTCAPTION, 0, 0, {false, false, false}},
+        {"maximise", Msg::WM_SYSCOMMAND, Sc::SC_MAXIMIZE, 0, 0, {false, false, false}},
+        {"menu bar click", Msg::WM_SYSCOMMAND, Sc::SC_MOUSEMENU + Ht::HTMENU, 0, 0, {false, false, false}},
     };
-    for (int page : {7, 9}) {
+    for (int page : {7, 8, 9}) {
         CourseFixture f({}, progressWith(9) + kMyDocument);
         f.start();
         f.goTo(page);
         TfrmMain &m = f.main();
         TfrmWordpad *wp = m.frmWordpad;
         for (const auto &c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (page == 7 ? " on T057" : " on T059"));
-            TMessage msg{c.msg, c.wParam, 0, 0};
+            SCOPED_TRACE(std::string(c.name) + " on T05" + std::to_string(page));
+            TMessage msg{c.msg, c.wParam, c.lParam, 0};
             if (c.msg == Msg::WM_NCHITTEST) {
                 const QPoint at = c.hitAt == Ht::HTCAPTION ? wp->captionRect().center()
                                   : c.hitAt == Ht::HTSYSMENU ? QPoint(10, 10)
@@ -181,9 +185,11 @@ TEST(LessonHooks, T057AndT059KeepOnlyTheCloseButtonAlive)
             bool handled = false;
             if (page == 7)
                 m.whHookT057BeforeMessage(wp, msg, handled);
+            else if (page == 8)
+                m.whHookT058BeforeMessage(wp, msg, handled);
             else
                 m.whHookT059BeforeMessage(wp, msg, handled);
-            EXPECT_EQ(handled, page == 7 ? c.swallowedOnT057 : c.swallowedOnT059);
+            EXPECT_EQ(handled, c.swallowed[page - 7]);
         }
     }
 }
