@@ -47,6 +47,14 @@ bool TRichEdit::event(QEvent *event)
 
 void TRichEdit::keyPressEvent(QKeyEvent *event)
 {
+    // A command's key that comes here found its command disabled (nothing
+    // selected to copy, nothing to paste) or taken by the lesson: it does
+    // nothing, as on the desktop the word processor simulates. The edit's
+    // own handling would paste, cut or undo past the lesson.
+    if (isCommandKey(event)) {
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     const bool typing = !isReadOnly() && !text.isEmpty() && text.at(0).isPrint()
                         && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

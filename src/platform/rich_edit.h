@@ -33,6 +33,8 @@ public:
     // paragraph is not a line of its own.
     int LineCount() const;
 
+    // The keys of the commands that own them (Ctrl+C, Ctrl+V, ...): the edit
+    // leaves them to the shortcuts and never acts on them itself.
     void setCommandShortcuts(const QList<QKeySequence> &keys) { m_commandKeys = keys; }
 
 protected:

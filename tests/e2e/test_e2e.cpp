@@ -578,6 +578,139 @@ TEST(EndToEnd, TheWholeCourseByMouseAndKeyboard)
             << "window title \"" << title.toStdString() << "\"";
 }
 
+// A learner without a pointer: the whole course by keys alone, no pointer
+// event at all, the progress file checked after each lesson. F6 goes
+// between the course's buttons and the practice desktop; from the desktop
+// it lands on the first available button (Back once there is one), so F6,
+// Tab and Enter is Forward.
+TEST(EndToEnd, TheWholeCourseByKeyboardAlone)
+{
+    if (std::system("lpstat -p QuillanPDF >/dev/null 2>&1") != 0)
+        FAIL() << "the print queue QuillanPDF is missing: `make test` sets it up";
+    XDesktop d(1024, 768, 96);
+    Course course(d, {QStringLiteral("QL2Eng.ini"), QStringLiteral("--hint-delay"), QStringLiteral("0")});
+    Learner l(d, course, kXga);
+    const auto popups = [&] {
+        int n = 0;
+        for (const XWindowInfo &w : d.topLevels())
+            n += w.overrideRedirect;
+        return n;
+    };
+    const auto menusOpen = [&](int n) {
+        return l.wait(std::to_string(n) + " menus are open", [&] { return popups() == n; },
+                      [&] { return std::to_string(popups()) + " are"; });
+    };
+    const auto forwardByKeys = [&](const std::string &step) {
+        return l.nextPage(step + ": F6, Tab to Forward, Enter", [&] {
+            d.key(XK_F6);
+            d.key(XK_Tab);
+            d.key(XK_Return);
+        });
+    };
+
+    XWindowInfo main;
+    ASSERT_TRUE(l.window(QStringLiteral("Quillan 2"), &main));
+    ASSERT_TRUE(l.nextPage("Enter on the title page", [&] { d.key(XK_Return); }));
+    ASSERT_TRUE(l.progressReaches(1));
+
+    // T051: Ctrl+Esc opens the Start menu on Programs; Right opens Programs
+    // on Accessories, Right again Accessories on Games; Up wraps to Wordpad.
+    d.key(XK_Escape, {XK_Control_L});
+    ASSERT_TRUE(l.startMenuOpens());
+    d.key(XK_Right);
+    ASSERT_TRUE(menusOpen(1));
+    d.key(XK_Right);
+    ASSERT_TRUE(menusOpen(2));
+    d.key(XK_Up);
+    ASSERT_TRUE(l.nextPage("T051: Enter on Wordpad", [&] { d.key(XK_Return); }));
+    ASSERT_TRUE(l.progressReaches(2));
+
+    // T052: Ctrl+O, the name typed, Enter.
+    d.key(XK_o, {XK_Control_L});
+    ASSERT_TRUE(l.dialog(QStringLiteral("Open")));
+    ASSERT_TRUE(l.nextPage("T052: Document2 opened", [&] { d.type(QStringLiteral("Document2\n")); }));
+    ASSERT_TRUE(l.progressReaches(3));
+
+    // T053: a change, Ctrl+N, No.
+    d.key(XK_End, {XK_Control_L});
+    d.type(QStringLiteral(" Ann"));
+    d.key(XK_n, {XK_Control_L});
+    ASSERT_TRUE(l.dialog(QStringLiteral("Warning")));
+    d.key(XK_Tab);
+    ASSERT_TRUE(l.nextPage("T053: No", [&] { d.key(XK_Return); }));
+    ASSERT_TRUE(l.progressReaches(4));
+
+    // T054: five lines typed.
+    d.type(QStringLiteral("Bread\nMilk\nApples\nCheese\nTea"));
+    ASSERT_TRUE(l.progressReaches(5));
+    ASSERT_TRUE(forwardByKeys("T054"));
+
+    // T055: F6 back into the text; the last word selected, copied, pasted
+    // at the end of its line.
+    d.key(XK_F6);
+    d.key(XK_End, {XK_Control_L});
+    d.key(XK_Left, {XK_Control_L, XK_Shift_L});
+    d.key(XK_c, {XK_Control_L});
+    d.key(XK_End);
+    d.type(QStringLiteral(" "));
+    d.key(XK_v, {XK_Control_L});
+    ASSERT_TRUE(l.progressReaches(6));
+    ASSERT_TRUE(forwardByKeys("T055"));
+
+    // T056: F6 back into the text, Ctrl+S, the name, Enter.
+    d.key(XK_F6);
+    d.key(XK_s, {XK_Control_L});
+    ASSERT_TRUE(l.dialog(QStringLiteral("Save")));
+    d.type(QStringLiteral("My Document\n"));
+    ASSERT_TRUE(l.progressReaches(7));
+    ASSERT_TRUE(forwardByKeys("T056"));
+
+    // T057: Alt+F4 closes the word processor; then Ctrl+Esc, Documents,
+    // Right (on Document2), Down to My Document, Enter.
+    d.key(XK_F6);
+    d.key(XK_F4, {XK_Alt_L});
+    ASSERT_TRUE(l.wordpadHidden("T057: after Alt+F4"));
+    d.key(XK_Escape, {XK_Control_L});
+    ASSERT_TRUE(l.startMenuOpens());
+    d.key(XK_Down);
+    d.key(XK_Right);
+    ASSERT_TRUE(menusOpen(1));
+    d.key(XK_Down);
+    ASSERT_TRUE(l.nextPage("T057: Enter on My Document", [&] { d.key(XK_Return); }));
+    ASSERT_TRUE(l.progressReaches(8));
+
+    // T058: F6 into the word processor, Alt+F, down to Print..., Enter, and
+    // Enter in the print dialog.
+    d.key(XK_F6);
+    d.key(XK_F6);
+    d.key(XK_f, {XK_Alt_L});
+    ASSERT_TRUE(menusOpen(1));
+    for (int i = 0; i < 5; ++i)  // New, Open..., Save, Save As..., Print...
+        d.key(XK_Down);
+    d.key(XK_Return);
+    ASSERT_TRUE(l.window(QStringLiteral("Print")));
+    d.key(XK_Return);
+    ASSERT_TRUE(l.gone(QStringLiteral("Print")));
+    ASSERT_TRUE(l.progressReaches(9));
+    ASSERT_TRUE(forwardByKeys("T058"));
+
+    // T059: a new document, the comments typed and saved, Alt+F4: done.
+    d.key(XK_F6);
+    d.key(XK_n, {XK_Control_L});
+    d.type(QStringLiteral("A good course."));
+    d.key(XK_s, {XK_Control_L});
+    ASSERT_TRUE(l.dialog(QStringLiteral("Save")));
+    d.type(QStringLiteral("Comments\n"));
+    ASSERT_TRUE(l.dialogGone(QStringLiteral("Save")));
+    ASSERT_TRUE(l.nextPage("T059: Alt+F4 ends the course", [&] { d.key(XK_F4, {XK_Alt_L}); }));
+    ASSERT_TRUE(l.progressReaches(10));
+    EXPECT_EQ(course.document("COMMENTS"), QStringList{QStringLiteral("A good course.")});
+
+    // On to the credits, on black.
+    ASSERT_TRUE(forwardByKeys("the completion page"));
+    ASSERT_TRUE(l.pixelIs("the credits page shows on black", QPoint(512, 767 - 14), {kBlack}));
+}
+
 // A learner who waits on T051 is shown the Start button: a red ring around
 // it and the yellow balloon above it. Clicking Start moves the ring on to
 // the Programs row of the menu.

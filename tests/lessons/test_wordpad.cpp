@@ -219,6 +219,25 @@ TEST(Wordpad, ADisabledButtonLeavesItsCommandToMenuAndShortcut)
     EXPECT_NE(wp.tbCut->grab().toImage(), cutEnabled);
 }
 
+// A command's key whose command is disabled does nothing: the edit's own
+// paste or cut would get past the lesson (T055 counts only its own paste).
+TEST(Wordpad, TheKeyOfADisabledCommandDoesNothing)
+{
+    WordpadFixture w(5);
+    TfrmWordpad &wp = w.wp();
+    for (auto [key, action] : {std::pair{Qt::Key_V, static_cast<QAction *>(wp.aPaste)},
+                               std::pair{Qt::Key_X, static_cast<QAction *>(wp.aCut)}}) {
+        wp.reWPad->setPlainText(QStringLiteral("hello world"));
+        wp.reWPad->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        action->setEnabled(false);
+        QTest::keyClick(wp.reWPad, key, Qt::ControlModifier);
+        EXPECT_EQ(wp.reWPad->toPlainText(), "hello world") << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(QApplication::clipboard()->text(), "pasted");
+    }
+    EXPECT_EQ(w.f.storedMaxIndex(), "9");
+}
+
 TEST(Wordpad, MenusHoldTheirItemsInOrder)
 {
     WordpadFixture w;
