@@ -555,5 +555,49 @@ TEST(Desktops, OnAWaylandCompositorTheCourseIsFullScreenWithItsTaskbar)
     collectViews(sway.tree(), views);
     EXPECT_EQ(views.size(), 1) << "the hint is a window of its own: " << describeViews(sway.tree());
     ASSERT_TRUE(step("T051 is still full screen with the hint", fullScreen));
+
+    // On by keyboard alone, as the compositor gives the test no pointer:
+    // T051 through the Start menu, T052 through Ctrl+O and the Open dialog,
+    // T053 through the save-changes question. Each key waits for the
+    // picture to settle after the one before.
+    const auto keys = [&](const std::string &what, const QStringList &wtypeArgs) {
+        if (!sway.key(wtypeArgs))
+            return ::testing::AssertionFailure() << what << ": wtype failed";
+        QImage previous;
+        return step(what + " settles", [&] {
+            const QImage now = sway.screenshot(QStringLiteral("sway-keys")).copy(page);
+            const bool same = !previous.isNull() && now == previous;
+            previous = now;
+            return same;
+        });
+    };
+    const auto k = [](const char *key) { return QStringList{QStringLiteral("-k"), QString::fromLatin1(key)}; };
+    const auto ctrl = [](const char *key) {
+        return QStringList{QStringLiteral("-M"), QStringLiteral("ctrl"), QStringLiteral("-k"), QString::fromLatin1(key),
+                           QStringLiteral("-m"), QStringLiteral("ctrl")};
+    };
+    const auto reached = [&](int maxIndex) {
+        return step("the progress file records page " + std::to_string(maxIndex), [&] {
+            return IniFile(config + QStringLiteral("/QL2Dusr.qlu")).readInteger("USERINFO", "MaxIndex", -1) == maxIndex;
+        });
+    };
+    ASSERT_TRUE(keys("Ctrl+Esc opens the Start menu", ctrl("Escape")));
+    ASSERT_TRUE(keys("Right opens Programs", k("Right")));
+    ASSERT_TRUE(keys("Right opens Accessories", k("Right")));
+    ASSERT_TRUE(keys("Up wraps to Wordpad", k("Up")));
+    ASSERT_TRUE(sway.key(k("Return")));
+    ASSERT_TRUE(reached(2));
+    ASSERT_TRUE(keys("Ctrl+O opens the Open dialog", ctrl("o")));
+    ASSERT_TRUE(step("the Open dialog shows", [&] { return dialogInFront(sway.screenshot(QStringLiteral("sway-open"))).has_value(); }));
+    ASSERT_TRUE(sway.key({QStringLiteral("Document2"), QStringLiteral("-k"), QStringLiteral("Return")}));
+    ASSERT_TRUE(reached(3));
+    ASSERT_TRUE(keys("Ctrl+End", ctrl("End")));
+    ASSERT_TRUE(keys("a name typed", {QStringLiteral(" Ann")}));
+    ASSERT_TRUE(keys("Ctrl+N asks to save the changes", ctrl("n")));
+    ASSERT_TRUE(step("the question shows", [&] { return dialogInFront(sway.screenshot(QStringLiteral("sway-question"))).has_value(); }));
+    ASSERT_TRUE(keys("Tab to No", k("Tab")));
+    ASSERT_TRUE(sway.key(k("Return")));
+    ASSERT_TRUE(reached(4));
+    ASSERT_TRUE(step("T054 is full screen", fullScreen));
     course->stop();
 }
