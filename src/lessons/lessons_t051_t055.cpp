@@ -18,6 +18,7 @@
 #include "platform/tool_bar.h"
 #include "shell/pages.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTextDocument>
@@ -29,6 +30,13 @@ void TfrmMain::EnterT051()
     // processor. The taskbar takes input.
     prepareStartMenu(imgT051Start, &TfrmMain::sbStartT051Click);
     m_page.bind(mupuStartWordpad->OnExecute, [this] { mupuStartWordpadT051Click(); });
+    // The keyboard starts on Start when it is nowhere yet (coming from the
+    // title page): a screen reader then says where the learner is, and
+    // follows the Start menu that Ctrl+Esc opens from there. A learner on
+    // the navigation buttons stays there.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus == this)
+        sbStart->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMain::EnterT052()

@@ -87,6 +87,14 @@ public:
         const QStringList said = sinceMark();
         return std::any_of(said.cbegin(), said.cend(), [&](const QString &s) { return s.contains(text); });
     }
+    // Whether something said since the mark is exactly the text (a menu
+    // row's name, with or without its closing full stop).
+    bool saidExactlySinceMark(const QString &text)
+    {
+        const QStringList said = sinceMark();
+        return std::any_of(said.cbegin(), said.cend(),
+                           [&](const QString &s) { return s == text || s == text + QLatin1Char('.'); });
+    }
     QString transcript() { return QStringLiteral("\n  ") + (read(), m_said.join(QStringLiteral("\n  "))); }
     const QStringList &all()
     {
@@ -186,6 +194,14 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
             });
     };
     ASSERT_TRUE(heard("Orca starts", {QStringLiteral("Screen reader on")}, 30s));
+    const auto heardRow = [&](const std::string &step, const QString &row) {
+        return waitFor(
+            d, step, [&] { return speech.saidExactlySinceMark(row); }, 15s,
+            [&] {
+                return "expected to hear the row \"" + row.toStdString()
+                       + "\"; Orca said since the step began:" + speech.sinceMark().join(QStringLiteral(" | ")).toStdString();
+            });
+    };
 
     // The program: fresh, with the hint after 2 seconds of nothing done.
     QTemporaryDir config;
@@ -212,17 +228,25 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
     d.key(XK_Return);
     ASSERT_TRUE(page(QStringLiteral("T051"), packText("T051Name")));
     ASSERT_TRUE(heard("the hint appears", {QStringLiteral("notification ") + packText("T051Start")}));
-    // F6 goes from the course's buttons to the desktop and back: on the
-    // buttons first (the keyboard is in neither yet), then on Start.
+    // The keyboard starts on Start: Ctrl+Esc opens the menu on Programs,
+    // Esc closes it again.
+    speech.mark();
+    d.key(XK_Escape, {XK_Control_L});
+    ASSERT_TRUE(heardRow("Ctrl+Esc opens the Start menu on Programs", QStringLiteral("Programs")));
+    speech.mark();
+    d.key(XK_Escape);
+    ASSERT_TRUE(heard("Esc closes it, back on Start", {QStringLiteral("Start push button")}));
+    // F6 goes from the desktop to the course's buttons and back to Start.
     speech.mark();
     d.key(XK_F6);
     ASSERT_TRUE(heard("F6 goes to the course's buttons", {QStringLiteral("Contents push button")}));
     speech.mark();
     d.key(XK_F6);
     ASSERT_TRUE(heard("F6 again lands on Start", {QStringLiteral("Start push button")}));
+    // Enter on Start opens it too.
     speech.mark();
     d.key(XK_Return);
-    ASSERT_TRUE(heard("the Start menu opens on Programs", {QStringLiteral("Programs")}));
+    ASSERT_TRUE(heardRow("the Start menu opens on Programs", QStringLiteral("Programs")));
     const struct {
         unsigned long key;
         const char *row;
@@ -231,7 +255,7 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
     for (const auto &r : rows) {
         speech.mark();
         d.key(r.key);
-        ASSERT_TRUE(heard(std::string("the highlight on ") + r.row, {QString::fromLatin1(r.row)}));
+        ASSERT_TRUE(heardRow(std::string("the highlight on ") + r.row, QString::fromLatin1(r.row)));
     }
     speech.mark();
     d.key(XK_Return);
