@@ -864,12 +864,12 @@ TClassicDialog::TClassicDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_owner(parent)
 {
     setModal(true);
+    m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
     // Drawn inside the course window, it is no window of its own, so it is
-    // told to be the active one while it is in front there.
+    // told to be the active one while its frame shows active.
     TAccessibleDescription &d = describeAccessible(this);
     d.role = QAccessible::Dialog;
-    d.active = [this] { return isActiveWindow() && (!isInCourse() || frontCourseDialog() == this); };
-    m_frame = new TClassicWindow(TClassicWindow::Kind::Dialog, this);
+    d.active = [this] { return m_frame->isActiveFrame(); };
     m_frame->setObjectName(QStringLiteral("frame"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
