@@ -1,5 +1,7 @@
 #include "platform/tree_view.h"
 
+#include <QAccessible>
+
 TTreeView::TTreeView(QWidget *parent) : QTreeWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,4 +65,20 @@ void TTreeView::keyPressEvent(QKeyEvent *event)
 {
     QTreeWidget::keyPressEvent(event);
     keepCurrentOnSelection();
+}
+
+void TTreeView::focusInEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusInEvent(event);
+    if (!QAccessible::isActive())
+        return;
+    // After the tree's own focus change, which Qt reports once this returns:
+    // the row is the last focus a screen reader hears of.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus() && currentIndex().isValid())
+                currentChanged(currentIndex(), currentIndex());  // reports the row as the focus
+        },
+        Qt::QueuedConnection);
 }

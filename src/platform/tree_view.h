@@ -25,6 +25,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // On arriving, a screen reader hears the row the keyboard is on, not
+    // only "tree": Qt announces the row only when it changes.
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     bool allows(QTreeWidgetItem *node) const;

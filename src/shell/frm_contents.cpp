@@ -73,9 +73,15 @@ void TfrmContents::fill(const ContentsTree &tree)
         describeEntry(item);
         items.append(item);
     }
-    tvContents->expandAll();
-    if (tree.preselect >= 0)
-        tvContents->selectNode(items[tree.preselect]);
+    // Only the chapters are opened: Qt's expandAll() also marks every lesson,
+    // a leaf, as expanded, and a screen reader then says "expanded" on each.
+    for (QTreeWidgetItem *item : std::as_const(items))
+        item->setExpanded(item->childCount() > 0);
+    // The current lesson is selected when it may be chosen again; when not,
+    // the keyboard still starts on it, so that a screen reader says where
+    // the learner is in the course.
+    if (tree.preselect >= 0 && !tvContents->selectNode(items[tree.preselect]))
+        tvContents->setCurrentItem(items[tree.preselect], 0, QItemSelectionModel::NoUpdate);
     tvContents->setFocus();
 }
 

@@ -2,7 +2,9 @@
 // what Orca says, read from its debug log (the SPEECH OUTPUT lines; speech
 // goes to speech-dispatcher's silent module). The learner uses keys only:
 // the title page, then T051 through the Start menu, T052 through Ctrl+O and
-// the Open dialog, T053 through the save-changes question.
+// the Open dialog, T053 through the save-changes question; "Where am I" in
+// the dialog and in the document; on T054 the contents, a completed lesson
+// read as completed.
 //
 // The desktop: Xvfb at 96 dpi, a private session bus, the AT-SPI bus
 // launcher and openbox on it, HOME and the XDG folders in a temporary
@@ -154,7 +156,10 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
     ASSERT_TRUE(writeFile(home + QStringLiteral("/.asoundrc"), "pcm.!default { type null }\n"));
     ASSERT_TRUE(writeFile(home + QStringLiteral("/.config/speech-dispatcher/speechd.conf"),
                           "AddModule \"dummy\" \"sd_dummy\" \"\"\nDefaultModule dummy\n"));
-    const QString log = root.path() + QStringLiteral("/orca.log");
+    // Orca's debug log stays beside the screenshots, for a failed step.
+    const QString shots = QFileInfo(shotPath(QStringLiteral("orca"))).absolutePath();
+    const QString log = shots + QStringLiteral("/orca-debug.log");
+    QFile::remove(log);
 
     const QString socket = runtime + QStringLiteral("/bus");
     const QString busAddress = QStringLiteral("unix:path=") + socket;
@@ -266,6 +271,11 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
     speech.mark();
     d.key(XK_o, {XK_Control_L});
     ASSERT_TRUE(heard("the Open dialog", {QStringLiteral("Open dialog"), QStringLiteral("File name: text")}));
+    // "Where am I" (keypad Enter) names the field the keyboard is in, with
+    // its underlined letter, which only that command says.
+    speech.mark();
+    d.key(XK_KP_Enter);
+    ASSERT_TRUE(heard("where am I: in the Open dialog's name field", {QStringLiteral("File name: text"), QStringLiteral("Alt+n")}));
     speech.mark();
     d.type(QStringLiteral("Document2\n"));
 
@@ -280,6 +290,9 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
         d, "the name is typed and echoed", [&] { return speech.sinceMark().count(QStringLiteral("n")) >= 2; }, 15s,
         [&] { return "Orca said:" + speech.sinceMark().join(QStringLiteral(" | ")).toStdString(); }));
     speech.mark();
+    d.key(XK_KP_Enter);  // where am I
+    ASSERT_TRUE(heardRow("where am I: in the document", QStringLiteral("Document text")));
+    speech.mark();
     d.key(XK_n, {XK_Control_L});
     ASSERT_TRUE(heard("the save-changes question", {QStringLiteral("Warning dialog"), QStringLiteral("Save changes to Document2?"),
                                                     QStringLiteral("Yes push button")}));
@@ -288,10 +301,26 @@ TEST(Orca, ABlindLearnerHearsTheCourseAndFinishesT051ToT053ByKeyboard)
     ASSERT_TRUE(heard("Tab in the question", {QStringLiteral("No push button")}));
     speech.mark();
     d.key(XK_Return);
+    // T054: the contents, by F6, Tab and Enter, open on this lesson; the
+    // one before is read as completed.
     ASSERT_TRUE(page(QStringLiteral("T054"), packText("T054Name")));
+    speech.mark();
+    d.key(XK_F6);
+    ASSERT_TRUE(heard("F6 goes to the course's buttons", {QStringLiteral("Back push button")}));
+    speech.mark();
+    d.key(XK_Tab);
+    ASSERT_TRUE(heard("Tab to Contents", {QStringLiteral("Contents push button")}));
+    speech.mark();
+    d.key(XK_Return);
+    ASSERT_TRUE(heard("the contents, on the lesson the learner is in",
+                      {QStringLiteral("Contents tree"), packText("T054Name")}));
+    speech.mark();
+    d.key(XK_Up);
+    ASSERT_TRUE(heardRow("Up: the lesson before", packText("T053Name")));
+    ASSERT_TRUE(heard("the lesson is read as completed", {QStringLiteral("completed")}));
 
     // What was said, for the record (the build folder's e2e-shots/).
-    writeFile(QFileInfo(shotPath(QStringLiteral("orca"))).absolutePath() + QStringLiteral("/orca-transcript.txt"),
+    writeFile(shots + QStringLiteral("/orca-transcript.txt"),
               speech.all().join(QLatin1Char('\n')).toUtf8() + '\n');
 
     quillan.stop();

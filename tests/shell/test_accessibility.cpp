@@ -454,17 +454,24 @@ TEST(Announcement, WhatTheEyeReadsTheEarHearsOnce)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(m.frmWordpad)->role(), QAccessible::Pane);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(m.frmWordpad->Image3)->text(QAccessible::Name), "Format bar");
 
-    // The contents: a completed lesson says so.
+    // The contents: a completed lesson says so; a lesson is a leaf, never
+    // "expanded", and a chapter is.
     answer<TfrmContents>(
         [&](TfrmContents *d) {
             QStringList said;
-            for (QTreeWidgetItemIterator it(d->tvContents); *it; ++it) {
-                if ((*it)->childCount() == 0)
-                    said << (*it)->text(0) + ": " + (*it)->data(0, Qt::AccessibleDescriptionRole).toString();
+            QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(d->tvContents);
+            for (int i = 0; i < tree->childCount(); ++i) {
+                QAccessibleInterface *c = tree->child(i);
+                if (c->role() != QAccessible::TreeItem)
+                    continue;
+                said << c->text(QAccessible::Name) + ": " + c->text(QAccessible::Description)
+                            + (c->state().expanded ? " (expanded)" : "");
             }
-            EXPECT_TRUE(said.contains("Starting Wordpad from the Start menu: completed")) << said.join(" | ").toStdString();
-            EXPECT_TRUE(said.contains("T052: completed")) << said.join(" | ").toStdString();
-            EXPECT_TRUE(said.contains("T053: ")) << said.join(" | ").toStdString();
+            const std::string all = said.join(" | ").toStdString();
+            EXPECT_TRUE(said.contains("Starting Wordpad from the Start menu: completed")) << all;
+            EXPECT_TRUE(said.contains("T052: completed")) << all;
+            EXPECT_TRUE(said.contains("T053: ")) << all;
+            EXPECT_TRUE(said.contains("T050:  (expanded)")) << all;
             d->reject();
         },
         [&] { QTest::mouseClick(m.tbContents, Qt::LeftButton); });

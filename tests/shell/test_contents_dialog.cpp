@@ -100,6 +100,7 @@ TEST(ContentsDialog, CompletedLessonsCanBeChosenAndOkJumpsThere)
         EXPECT_EQ(findEntry(d.tvContents, "T055")->data(0, IconIndexRole).toInt(), 2);
         EXPECT_EQ(findEntry(d.tvContents, "T054")->data(0, IconIndexRole).toInt(), 3);
         EXPECT_EQ(selectedText(d.tvContents), "");
+        EXPECT_EQ(d.tvContents->currentItem(), findEntry(d.tvContents, "T055")) << "the keyboard starts on it";
         clickEntry(d.tvContents, "Opening a document");
         EXPECT_EQ(selectedText(d.tvContents), "Opening a document");
         // The selected entry's icon is drawn as it is, not tinted.
