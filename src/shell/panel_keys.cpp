@@ -20,12 +20,12 @@ bool takesTab(const QWidget *w)
     return false;
 }
 
-bool isPress(int key)
+}  // namespace
+
+bool pressesButton(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
-
-}  // namespace
 
 TPanelKeys::TPanelKeys(QWidget *window, QList<QToolButton *> buttons, std::function<QWidget *()> desktop)
     : QObject(window), m_window(window), m_buttons(std::move(buttons)), m_desktop(std::move(desktop))
@@ -114,7 +114,7 @@ bool TPanelKeys::eventFilter(QObject *watched, QEvent *event)
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (type == QEvent::ShortcutOverride) {
         // Enter on a button presses the button, not the window's Enter.
-        if (isButton(focus) && isPress(key->key()) && modifiers == Qt::NoModifier) {
+        if (isButton(focus) && pressesButton(key->key()) && modifiers == Qt::NoModifier) {
             key->accept();
             return true;
         }
@@ -150,7 +150,7 @@ bool TPanelKeys::handleKey(QWidget *focus, int key, Qt::KeyboardModifiers modifi
         focusButton(back ? available(int(m_buttons.size()) - 1, -1) : available(0, 1));
         return true;
     }
-    if (onButton && isPress(key) && modifiers == Qt::NoModifier) {
+    if (onButton && pressesButton(key) && modifiers == Qt::NoModifier) {
         static_cast<QToolButton *>(focus)->click();
         return true;
     }

@@ -9,6 +9,9 @@
 class QToolButton;
 class QWidget;
 
+// Whether the key presses the button that has the focus: Enter or Space.
+bool pressesButton(int key);
+
 // The keyboard's way to the info panel's navigation buttons, for a learner
 // who works without a pointer:
 // - Tab and Shift+Tab go round the buttons that are available, except in a

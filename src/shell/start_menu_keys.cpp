@@ -10,6 +10,7 @@
 #include "platform/panel.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
+#include "shell/panel_keys.h"
 #include "shell/start_menu.h"
 
 #include <QAction>
@@ -26,11 +27,6 @@ bool opensStartMenu(int key, Qt::KeyboardModifiers modifiers)
 {
     return (key == Qt::Key_Escape && modifiers == Qt::ControlModifier) || key == Qt::Key_Meta
            || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
-}
-
-bool pressesButton(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
 // Looks at the main window's keys before anything else does, once each:
