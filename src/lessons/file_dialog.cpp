@@ -4,6 +4,7 @@
 
 #include "lessons/file_table.h"
 #include "lessons/frm_opn_dlg.h"
+#include "platform/desktop_words.h"
 #include "platform/image_list.h"
 
 #include <QComboBox>
@@ -25,6 +26,7 @@ void TfrmMain::FillFileList(QListWidget *list, const QDateTime &now)
         auto *item = new QListWidgetItem(row.caption, list);
         item->setIcon(imglDesktopS->icon(row.imageIndex));
         item->setData(FileImageIndexRole, row.imageIndex);
+        item->setData(FileWordRole, row.word);
         item->setData(FileDetailsRole, QStringList{row.size, row.typeName, row.modified});
     }
     // A fresh list has no selection; the dialog hears of that once, which
@@ -35,15 +37,16 @@ void TfrmMain::FillFileList(QListWidget *list, const QDateTime &now)
         dialog->lvFilesSelectItem(list, nullptr, false);
 }
 
-bool TfrmMain::ShowFileDialog(const QString &captionWord, FileDialogMode mode)
+bool TfrmMain::ShowFileDialog(FileDialogMode mode)
 {
+    const bool open = mode == FileDialogMode::OpenDocument2;
     TfrmOpnDlg *dlg = frmOpnDlg;
     // The type box and the list agree: the first type.
     dlg->cbType->setCurrentIndex(0);
     FFileType = 0;
     FillFileList(dlg->lvFiles);
-    dlg->setCaption(captionWord);
-    dlg->btnOpen->setText(captionWord);
+    dlg->setCaption(desktopWord(open ? "OpenCaption" : "SaveCaption"));
+    dlg->btnOpen->setText(desktopWord(open ? "ButtonOpen" : "ButtonSave"));
     dlg->Tag = mode;
     // The check runs even when the box was empty already: the mode may
     // have changed since the last showing.

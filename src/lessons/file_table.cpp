@@ -1,5 +1,6 @@
 #include "lessons/file_table.h"
 
+#include "platform/desktop_words.h"
 #include "shell/pages.h"
 
 #include <QLocale>
@@ -11,15 +12,22 @@ QString twoDigits(int n)
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// Only a to z change: the name check leaves every other character alone, so
-// an accented or non-Latin letter never matches by accident.
-QString upperAscii(QString s)
+// Letters match whatever their case ("my document", "MY DOCUMENT"), in any
+// script; nothing else is forgiven (no trimming, no extension). A letter
+// matches another only when both have the same small and the same capital
+// form, so that a look-alike (the long s, the dotless i, the Kelvin sign)
+// never passes for a plain letter.
+bool sameName(const QString &typed, const QString &expected)
 {
-    for (QChar &c : s) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - ('a' - 'A'));
+    if (typed.size() != expected.size())
+        return false;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QChar a = typed[i];
+        const QChar b = expected[i];
+        if (a != b && (a.toLower() != b.toLower() || a.toUpper() != b.toUpper()))
+            return false;
     }
-    return s;
+    return true;
 }
 
 }  // namespace
@@ -32,30 +40,23 @@ QList<FileRow> fileTableRows(int filter, int pageIndex, const QDateTime &now,
     const bool all = filter == 2;
 
     QList<FileRow> rows;
-    const auto add = [&rows](bool listed, FileRow row) {
+    const DesktopWords &w = desktopWords();
+    // A file named by a desktop word, of a type named by another.
+    const auto add = [&](bool listed, const char *name, const char *size, const char *type, QString modified,
+                         int icon) {
         if (listed)
-            rows.append(std::move(row));
+            rows.append({w.text(name), QString::fromLatin1(size), w.text(type), std::move(modified), icon, name});
     };
-    add(wordpad, {QStringLiteral("Document1"), QStringLiteral("32KB"),
-                  QStringLiteral("WordPad Document"), QStringLiteral("27.12.1999 14:23"),
-                  WordpadDocumentIcon});
-    add(text, {QStringLiteral("Document2"), QStringLiteral("2KB"), QStringLiteral("Text Document"),
-               QStringLiteral("23.12.1999 11:52"), TextDocumentIcon});
-    add(wordpad, {QStringLiteral("Document3"), QStringLiteral("12KB"),
-                  QStringLiteral("WordPad Document"), QStringLiteral("21.12.1999 13:20"),
-                  WordpadDocumentIcon});
-    add(text, {QStringLiteral("Document4"), QStringLiteral("23KB"), QStringLiteral("Text Document"),
-               QStringLiteral("27.12.1999 14:24"), TextDocumentIcon});
+    add(wordpad, "Document1", "32KB", "TypeWordpad", QStringLiteral("27.12.1999 14:23"), WordpadDocumentIcon);
+    add(text, "Document2", "2KB", "TypeText", QStringLiteral("23.12.1999 11:52"), TextDocumentIcon);
+    add(wordpad, "Document3", "12KB", "TypeWordpad", QStringLiteral("21.12.1999 13:20"), WordpadDocumentIcon);
+    add(text, "Document4", "23KB", "TypeText", QStringLiteral("27.12.1999 14:24"), TextDocumentIcon);
     // The learner's own document, saved in T056, exists from T057 on.
-    add(wordpad && pageIndex >= Page::T057,
-        {QStringLiteral("My Document"), QStringLiteral("1KB"), QStringLiteral("Wordpad Document"),
-         fileDateText(now, timeSeparator), WordpadDocumentIcon});
-    add(all, {QStringLiteral("Picture1"), QStringLiteral("13KB"), QStringLiteral("Bitmap Image"),
-              QStringLiteral("29.12.1999 19:24"), BitmapImageIcon});
-    add(all, {QStringLiteral("Picture2"), QStringLiteral("110KB"), QStringLiteral("Bitmap Image"),
-              QStringLiteral("28.12.1999 12:36"), BitmapImageIcon});
-    add(all, {QStringLiteral("Picture3"), QStringLiteral("53KB"), QStringLiteral("Bitmap Image"),
-              QStringLiteral("26.12.1999 1:13"), BitmapImageIcon});
+    add(wordpad && pageIndex >= Page::T057, "MyDocument", "1KB", "TypeWordpadSaved", fileDateText(now, timeSeparator),
+        WordpadDocumentIcon);
+    add(all, "Picture1", "13KB", "TypeBitmap", QStringLiteral("29.12.1999 19:24"), BitmapImageIcon);
+    add(all, "Picture2", "110KB", "TypeBitmap", QStringLiteral("28.12.1999 12:36"), BitmapImageIcon);
+    add(all, "Picture3", "53KB", "TypeBitmap", QStringLiteral("26.12.1999 1:13"), BitmapImageIcon);
     return rows;
 }
 
@@ -93,11 +94,11 @@ QString expectedFileName(FileDialogMode mode)
 {
     switch (mode) {
     case FileDialogMode::OpenDocument2:
-        return QStringLiteral("DOCUMENT2");
+        return desktopWord("Document2");
     case FileDialogMode::SaveMyDocument:
-        return QStringLiteral("MY DOCUMENT");
+        return desktopWord("MyDocument");
     case FileDialogMode::SaveComments:
-        return QStringLiteral("COMMENTS");
+        return desktopWord("Comments");
     default:
         return {};
     }
@@ -110,5 +111,5 @@ bool fileNameAccepted(FileDialogMode mode, const QString &name, int typeIndex)
         return false;
     if (mode != FileDialogMode::OpenDocument2 && typeIndex != 0)
         return false;  // saving needs the WordPad type
-    return upperAscii(name) == expected;
+    return sameName(name, expected);
 }

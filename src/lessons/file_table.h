@@ -5,17 +5,20 @@
 #include <QString>
 
 // The simulated Open/Save dialog's one folder, "My Documents": a fixed table
-// of files, filtered by the file type chosen, and the check of the name the
-// learner typed against the name the lesson expects. No real file is touched.
+// of files (named in the language's desktop words), filtered by the file
+// type chosen, and the check of the name the learner typed against the name
+// the lesson expects. No real file is touched.
 
 // One file of the folder: caption, the detail texts (size, type name, date
-// modified) and the icon's index into the desktop image lists.
+// modified), the icon's index into the desktop image lists, and the desktop
+// word that names it (the lessons know a file by it, in any language).
 struct FileRow {
     QString caption;
     QString size;
     QString typeName;
     QString modified;
     int imageIndex = -1;
+    QByteArray word;
 
     bool operator==(const FileRow &) const = default;
 };
@@ -46,11 +49,11 @@ QString systemTimeSeparator();
 // Comments (T059). None, and any other value, accepts no name.
 enum class FileDialogMode : int { None = 0, OpenDocument2 = 1, SaveMyDocument = 2, SaveComments = 3 };
 
-// The name the mode expects ("DOCUMENT2", "MY DOCUMENT", "COMMENTS"); empty
-// for None.
+// The name the mode expects, in the language's desktop words (Document2,
+// MyDocument, Comments); empty for None.
 QString expectedFileName(FileDialogMode mode);
 
-// The name check: the name with its ASCII letters upper-cased must equal the
-// mode's name exactly (no trimming, no extension); saving also needs the
-// first file type.
+// The name check: the name must be the mode's name, letters in either case
+// (a letter matches only one with the same small and capital forms; no
+// trimming, no extension); saving also needs the first file type.
 bool fileNameAccepted(FileDialogMode mode, const QString &name, int typeIndex);

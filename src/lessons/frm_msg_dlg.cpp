@@ -1,5 +1,7 @@
 #include "lessons/frm_msg_dlg.h"
 
+#include "platform/desktop_words.h"
+
 #include "platform/period_look.h"
 
 #include <QKeyEvent>
@@ -29,7 +31,7 @@ TfrmMsgDlg::TfrmMsgDlg(QWidget *parent) : TClassicDialog(parent)
     lbText->setWordWrap(true);
     lbText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    btnDlg1 = new QPushButton(QStringLiteral("&Yes"), c);
+    btnDlg1 = new QPushButton(desktopWord("ButtonYes"), c);
     btnDlg1->setObjectName(QStringLiteral("btnDlg1"));
     btnDlg1->setGeometry(244, 76, 75, 23);
     btnDlg1->setDefault(true);
@@ -38,7 +40,7 @@ TfrmMsgDlg::TfrmMsgDlg(QWidget *parent) : TClassicDialog(parent)
         accept();
     });
 
-    btnDlg2 = new QPushButton(QStringLiteral("&No"), c);
+    btnDlg2 = new QPushButton(desktopWord("ButtonNo"), c);
     btnDlg2->setObjectName(QStringLiteral("btnDlg2"));
     btnDlg2->setGeometry(324, 76, 75, 23);
     connect(btnDlg2, &QPushButton::clicked, this, [this] {

@@ -1,5 +1,7 @@
 #include "lessons/frm_opn_dlg.h"
 
+#include "platform/desktop_words.h"
+
 #include "lessons/file_table.h"
 #include "platform/image_list.h"
 #include "platform/panel.h"
@@ -18,7 +20,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     : TClassicDialog(parent), m_largeImages(largeImages), m_smallImages(smallImages)
 {
     setObjectName(QStringLiteral("frmOpnDlg"));
-    setCaption(QStringLiteral("Open"));
+    setCaption(desktopWord("OpenCaption"));
     setFont(periodFont(QStringLiteral("MS Sans Serif"), 11));
     setClientSize(QSize(417, 237));
     QWidget *c = client();
@@ -28,7 +30,8 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     Image1->setGeometry(0, 0, 417, 31);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/open_folder_bar.png"))));
-    Image1->setAccessibleName(QStringLiteral("Look in: My Documents"));  // a picture of the bar
+    // A picture of the bar.
+    Image1->setAccessibleName(desktopWords().plain("LookIn") + QLatin1Char(' ') + desktopWord("MyDocuments"));
 
     lvFiles = new QListWidget(c);
     lvFiles->setObjectName(QStringLiteral("lvFiles"));
@@ -44,7 +47,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     lvFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lvFiles->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lvFiles->setSpacing(0);
-    lvFiles->setAccessibleName(QStringLiteral("My Documents"));  // the folder it lists
+    lvFiles->setAccessibleName(desktopWord("MyDocuments"));  // the folder it lists
     // A double click anywhere in the list confirms, on an item or not.
     lvFiles->viewport()->installEventFilter(this);
     connect(lvFiles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -55,7 +58,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
                     lvFilesSelectItem(lvFiles, lvFiles->item(i.row()), true);
             });
 
-    Label1 = new QLabel(QStringLiteral("File &name:"), c);
+    Label1 = new QLabel(desktopWord("FileName"), c);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 182);
     Label1->adjustSize();
@@ -66,7 +69,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     connect(edName, &QLineEdit::textChanged, this, [this] { edNameChange(); });
     Label1->setBuddy(edName);
 
-    Label2 = new QLabel(QStringLiteral("Files of &type:"), c);
+    Label2 = new QLabel(desktopWord("FilesOfType"), c);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->move(8, 207);
     Label2->adjustSize();
@@ -74,8 +77,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     cbType = new QComboBox(c);
     cbType->setObjectName(QStringLiteral("cbType"));
     cbType->setGeometry(80, 204, 233, 21);
-    cbType->addItems({QStringLiteral("WordPad Document (*.doc)"),
-                      QStringLiteral("Text Document (*.txt)"), QStringLiteral("All Documents (*.*)")});
+    cbType->addItems({desktopWord("FilterWordpad"), desktopWord("FilterText"), desktopWord("FilterAll")});
     // A choice made by the learner (list, keys or wheel; never the program).
     connect(cbType, &QComboBox::activated, this, [this] { cbTypeClick(); });
     Label2->setBuddy(cbType);
@@ -88,13 +90,13 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     // is never disabled and never looks disabled.
     keepLookWhenDisabled(pnOpen);
 
-    btnOpen = new QPushButton(QStringLiteral("&Open"), pnOpen);
+    btnOpen = new QPushButton(desktopWord("ButtonOpen"), pnOpen);
     btnOpen->setObjectName(QStringLiteral("btnOpen"));
     btnOpen->setGeometry(0, 0, 75, 23);
     btnOpen->setDefault(true);
     connect(btnOpen, &QPushButton::clicked, this, [this] { btnOpenClick(); });
 
-    Button2 = new QPushButton(QStringLiteral("Cancel"), c);
+    Button2 = new QPushButton(desktopWord("ButtonCancel"), c);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(332, 206, 75, 23);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

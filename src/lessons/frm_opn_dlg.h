@@ -17,6 +17,7 @@ class TPanel;
 // type name, date modified) and the icon's index into the image lists.
 inline constexpr int FileDetailsRole = Qt::UserRole + 1;  // QStringList
 inline constexpr int FileImageIndexRole = Qt::UserRole + 2;
+inline constexpr int FileWordRole = Qt::UserRole + 3;  // QByteArray: the desktop word naming the file
 
 // The simulated Open/Save dialog of the word processor lessons: one fixed
 // folder, "My Documents", and no real file system behind it. The main window

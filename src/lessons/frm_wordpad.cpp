@@ -1,5 +1,7 @@
 #include "lessons/frm_wordpad.h"
 
+#include "platform/desktop_words.h"
+
 #include "platform/components.h"
 #include "platform/image_list.h"
 #include "platform/period_look.h"
@@ -36,7 +38,7 @@ TfrmWordpad::TfrmWordpad(TImageList *imglButtons, QWidget *parent)
     : TClassicWindow(Kind::Sizeable, parent)
 {
     setObjectName(QStringLiteral("frmWordpad"));
-    setCaption(QStringLiteral("Document - Wordpad"));
+    setCaption(desktopWords().windowCaption(desktopWord("DocumentUntitled")));
     setIcon(QPixmap(QStringLiteral(":/wordpad_icon16.png")));
     setWindowIcon(QIcon(QStringLiteral(":/wordpad_icon.png")));
     setFont(periodFont(QStringLiteral("MS Sans Serif"), 11));
@@ -121,43 +123,44 @@ void TfrmWordpad::reWPadKeyUp(QKeyEvent *)
 
 void TfrmWordpad::createActions(TImageList *images)
 {
+    // Captions and tips are desktop words (the keys given).
     const auto file = [&](TAction *&a, const char *name, const char *caption, QKeySequence key,
                           int image, void (TfrmWordpad::*own)()) {
         a = new TAction(QString::fromLatin1(name), this);
-        a->setText(QString::fromLatin1(caption));
+        a->setText(desktopWord(caption));
         a->setShortcut(key);
         a->setIcon(images->icon(image));
         a->OnExecute.bind([this, own] { (this->*own)(); });
     };
-    file(aNew, "aNew", "New...", QKeySequence(Qt::CTRL | Qt::Key_N), 0, &TfrmWordpad::aNewExecute);
-    file(aOpen, "aOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), 1, &TfrmWordpad::aOpenExecute);
-    file(aSave, "aSave", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), 2, &TfrmWordpad::aSaveExecute);
-    file(aPrint, "aPrint", "Print...", QKeySequence(), 3, &TfrmWordpad::aPrintExecute);
+    file(aNew, "aNew", "FileNew", QKeySequence(Qt::CTRL | Qt::Key_N), 0, &TfrmWordpad::aNewExecute);
+    file(aOpen, "aOpen", "FileOpen", QKeySequence(Qt::CTRL | Qt::Key_O), 1, &TfrmWordpad::aOpenExecute);
+    file(aSave, "aSave", "FileSave", QKeySequence(Qt::CTRL | Qt::Key_S), 2, &TfrmWordpad::aSaveExecute);
+    file(aPrint, "aPrint", "FilePrint", QKeySequence(), 3, &TfrmWordpad::aPrintExecute);
 
     const auto edit = [&](TEditAction *&a, const char *name, TEditAction::Kind kind,
                           const char *caption, const char *hint, QKeySequence key, int image,
                           void (TfrmWordpad::*own)()) {
         a = new TEditAction(QString::fromLatin1(name), kind, reWPad, this);
-        a->setText(QString::fromLatin1(caption));
+        a->setText(desktopWord(caption));
         if (hint)
-            a->setToolTip(QString::fromLatin1(hint));
+            a->setToolTip(desktopWord(hint));
         a->setShortcut(key);
         if (image >= 0)
             a->setIcon(images->icon(image));
         a->OnExecute.bind([this, own] { (this->*own)(); });
     };
     using K = TEditAction::Kind;
-    edit(aCut, "aCut", K::Cut, "Cu&t", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X), 5,
+    edit(aCut, "aCut", K::Cut, "EditCut", "TipCut", QKeySequence(Qt::CTRL | Qt::Key_X), 5,
          &TfrmWordpad::aCutExecute);
-    edit(aCopy, "aCopy", K::Copy, "&Copy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C), 6,
+    edit(aCopy, "aCopy", K::Copy, "EditCopy", "TipCopy", QKeySequence(Qt::CTRL | Qt::Key_C), 6,
          &TfrmWordpad::aCopyExecute);
-    edit(aPaste, "aPaste", K::Paste, "&Paste", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V), 7,
+    edit(aPaste, "aPaste", K::Paste, "EditPaste", "TipPaste", QKeySequence(Qt::CTRL | Qt::Key_V), 7,
          &TfrmWordpad::aPasteExecute);
-    edit(aDelete, "aDelete", K::Delete, "Cle&ar", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Delete),
+    edit(aDelete, "aDelete", K::Delete, "EditClear", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Delete),
          12, &TfrmWordpad::aDeleteExecute);
-    edit(aSelectAll, "aSelectAll", K::SelectAll, "Select A&ll", nullptr, QKeySequence(), -1,
+    edit(aSelectAll, "aSelectAll", K::SelectAll, "EditSelectAll", nullptr, QKeySequence(), -1,
          &TfrmWordpad::aSelectAllExecute);
-    edit(aUndo, "aUndo", K::Undo, "&Undo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_Z), 9,
+    edit(aUndo, "aUndo", K::Undo, "EditUndo", "TipUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), 9,
          &TfrmWordpad::aUndoExecute);
 
     QList<QKeySequence> keys;
@@ -182,69 +185,74 @@ void TfrmWordpad::createMenu()
     style->setParent(mmMenu);
     mmMenu->setStyle(style);
 
-    // Items without a command show their text (and shortcut) and do nothing.
-    const auto plain = [](QMenu *m, const char *text) {
-        m->addAction(QString::fromLatin1(text))->setObjectName(QString());
+    // Items without a command show their word (and shortcut) and do nothing.
+    const auto plain = [](QMenu *m, const char *word, const QString &keys = {}) {
+        const QString text = keys.isEmpty() ? desktopWord(word) : desktopWord(word) + QLatin1Char('\t') + keys;
+        m->addAction(text)->setObjectName(QString());
+    };
+    // A shortcut shown as text, with the desktop's names of the keys.
+    const auto with = [](const char *modifier, const char *key) {
+        return desktopWord(modifier) + QLatin1Char('+') + (key[0] == 'K' ? desktopWord(key) : QString::fromLatin1(key));
     };
 
-    QMenu *file = mmMenu->addMenu(QStringLiteral("File"));
+    QMenu *file = mmMenu->addMenu(desktopWord("MenuFile"));
     file->addAction(aNew);
     file->addAction(aOpen);
     file->addAction(aSave);
-    plain(file, "Save as...");
+    plain(file, "FileSaveAs");
     file->addSeparator();
     file->addAction(aPrint);
-    plain(file, "Print Preview");
-    plain(file, "Page Setup...");
+    plain(file, "FilePrintPreview");
+    plain(file, "FilePageSetup");
     file->addSeparator();
-    plain(file, "Send...");
+    plain(file, "FileSend");
     file->addSeparator();
-    plain(file, "Exit");
+    plain(file, "FileExit");
 
-    QMenu *edit = mmMenu->addMenu(QStringLiteral("Edit"));
+    QMenu *edit = mmMenu->addMenu(desktopWord("MenuEdit"));
     edit->addAction(aUndo);
     edit->addSeparator();
     edit->addAction(aCut);
     edit->addAction(aCopy);
     edit->addAction(aPaste);
-    plain(edit, "Paste Special");
+    plain(edit, "EditPasteSpecial");
     edit->addAction(aDelete);
     edit->addAction(aSelectAll);
     edit->addSeparator();
-    plain(edit, "Find...\tCtrl+F");
-    plain(edit, "Find Next\tF3");
-    plain(edit, "Replace...\tCtrl+H");
+    plain(edit, "EditFind", with("KeyCtrl", "F"));
+    plain(edit, "EditFindNext", QStringLiteral("F3"));
+    plain(edit, "EditReplace", with("KeyCtrl", "H"));
     edit->addSeparator();
-    plain(edit, "Links...");
-    plain(edit, "Object Properties...\tAlt+Enter");
-    plain(edit, "Object");
+    plain(edit, "EditLinks");
+    plain(edit, "EditObjectProperties", with("KeyAlt", "KeyEnter"));
+    plain(edit, "EditObject");
 
-    QMenu *view = mmMenu->addMenu(QStringLiteral("View"));
-    for (const char *checked : {"Toolbar", "Format Bar"}) {
-        QAction *a = view->addAction(QString::fromLatin1(checked));
+    QMenu *view = mmMenu->addMenu(desktopWord("MenuView"));
+    for (const char *checked : {"ViewToolbar", "ViewFormatBar"}) {
+        QAction *a = view->addAction(desktopWord(checked));
         a->setCheckable(true);
         a->setChecked(true);
         connect(a, &QAction::toggled, a, [a] { a->setChecked(true); });  // never changes
     }
-    plain(view, "Ruler");
-    plain(view, "Status Bar");
+    plain(view, "ViewRuler");
+    plain(view, "ViewStatusBar");
     view->addSeparator();
-    plain(view, "Options...");
+    plain(view, "ViewOptions");
 
-    QMenu *insert = mmMenu->addMenu(QStringLiteral("Insert"));
-    plain(insert, "Date and Time...");
-    plain(insert, "Object...");
+    QMenu *insert = mmMenu->addMenu(desktopWord("MenuInsert"));
+    plain(insert, "InsertDateTime");
+    plain(insert, "InsertObject");
 
-    QMenu *format = mmMenu->addMenu(QStringLiteral("Format"));
-    plain(format, "Font...");
-    plain(format, "Bullet Style");
-    plain(format, "Paragraph...");
-    plain(format, "Tabs...");
+    QMenu *format = mmMenu->addMenu(desktopWord("MenuFormat"));
+    plain(format, "FormatFont");
+    plain(format, "FormatBulletStyle");
+    plain(format, "FormatParagraph");
+    plain(format, "FormatTabs");
 
-    QMenu *help = mmMenu->addMenu(QStringLiteral("Help"));
-    plain(help, "Help Topics");
+    QMenu *help = mmMenu->addMenu(desktopWord("MenuHelp"));
+    plain(help, "HelpTopics");
     help->addSeparator();
-    plain(help, "About Wordpad");
+    plain(help, "HelpAbout");
 }
 
 void TfrmWordpad::createToolbars(TImageList *images)
@@ -256,13 +264,13 @@ void TfrmWordpad::createToolbars(TImageList *images)
     // tbMain: a disabled button is drawn exactly like an enabled one.
     tbMain = new TToolBar(Panel1);
     tbMain->setObjectName(QStringLiteral("tbMain"));
-    // A picture button is known by its command's name (a screen reader says it).
-    const auto mainButton = [&](const char *name, int image, TAction *action, const char *label = nullptr) {
+    // A picture button is known by its tip, a desktop word (a screen reader
+    // says it); one without a command is disabled and shows no tip.
+    const auto mainButton = [&](const char *name, int image, TAction *action, const char *tip) {
         QToolButton *b = tbMain->addButton(QString::fromLatin1(name), images->icon(image, QIcon::Disabled));
-        b->setAccessibleName(action ? QString(action->text()).remove(QLatin1Char('.')).remove(QLatin1Char('&'))
-                                    : QString::fromLatin1(label));
+        b->setAccessibleName(desktopWords().plain(tip));
         if (action) {
-            b->setToolTip(QString(action->text()).remove(QLatin1Char('.')));
+            b->setToolTip(desktopWord(tip));
             connect(b, &QToolButton::clicked, action, &TAction::execute);
         } else {
             b->setEnabled(false);
@@ -270,14 +278,14 @@ void TfrmWordpad::createToolbars(TImageList *images)
         return b;
     };
     tbMain->addSeparator(5);
-    tbNew = mainButton("tbNew", 0, aNew);
-    tbOpen = mainButton("tbOpen", 1, aOpen);
-    tbSave = mainButton("tbSave", 2, aSave);
+    tbNew = mainButton("tbNew", 0, aNew, "TipNew");
+    tbOpen = mainButton("tbOpen", 1, aOpen, "TipOpen");
+    tbSave = mainButton("tbSave", 2, aSave, "TipSave");
     tbMain->addSeparator(8);
-    tbPrint = mainButton("tbPrint", 3, aPrint);
-    tbPreview = mainButton("tbPreview", 4, nullptr, "Print Preview");
+    tbPrint = mainButton("tbPrint", 3, aPrint, "TipPrint");
+    tbPreview = mainButton("tbPreview", 4, nullptr, "TipPrintPreview");
     tbMain->addSeparator(8);
-    tbFind = mainButton("tbFind", 8, nullptr, "Find");
+    tbFind = mainButton("tbFind", 8, nullptr, "TipFind");
     tbMain->setGeometry(0, 0, tbMain->contentWidth(), 29);
 
     // tbEdit: its buttons follow their commands and look greyed when disabled.

@@ -193,10 +193,12 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
     case StepTarget::FileTypeAll: return typeEntry(2);
     case StepTarget::FileTypeWordPad: return typeEntry(0);
     case StepTarget::Document2Item: {
-        const QList<QListWidgetItem *> items = dlg->lvFiles->findItems(QStringLiteral("Document2"), Qt::MatchExactly);
-        if (items.isEmpty())
-            return std::nullopt;
-        return HintPlace{dlg->lvFiles->viewport(), dlg->lvFiles->visualItemRect(items.first()), true};
+        for (int i = 0; i < dlg->lvFiles->count(); ++i) {
+            QListWidgetItem *item = dlg->lvFiles->item(i);
+            if (item->data(FileWordRole).toByteArray() == "Document2")
+                return HintPlace{dlg->lvFiles->viewport(), dlg->lvFiles->visualItemRect(item), true};
+        }
+        return std::nullopt;
     }
     case StepTarget::FileNameBox: return whole(dlg->edName);
     case StepTarget::FileConfirm: return whole(dlg->btnOpen);

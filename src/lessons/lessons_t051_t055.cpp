@@ -10,6 +10,7 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/bounded_read.h"
 #include "platform/components.h"
+#include "platform/desktop_words.h"
 #include "platform/error_report.h"
 #include "platform/image_widget.h"
 #include "platform/panel.h"
@@ -62,7 +63,7 @@ void TfrmMain::EnterT053()
     m_page.setEnabled({pnTaskbar}, false);
     showDesktop(imgT053Desktop);
     bindWordpadLesson(&TfrmMain::whHookT052BeforeMessage);
-    wp->setCaption(QStringLiteral("Document2 - Wordpad"));
+    wp->setCaption(desktopWords().windowCaption(desktopWord("Document2")));
     // The letter goes with the page.
     m_page.onLeave([wp] { wp->reWPad->clear(); });
     // A document that cannot be read is reported; the page still works with
@@ -137,7 +138,7 @@ void TfrmMain::mupuStartWordpadT051Click()
 
 void TfrmMain::frmWPadaOpenT052Execute()
 {
-    if (ShowFileDialog(QStringLiteral("Open"), FileDialogMode::OpenDocument2))
+    if (ShowFileDialog(FileDialogMode::OpenDocument2))
         ChangePage(Page::T053);
 }
 
@@ -146,7 +147,7 @@ void TfrmMain::frmWPadaNewT053Execute()
     if (!frmWordpad->reWPad->document()->isModified())
         return;
     // Yes and No both go on (nothing is saved); Cancel changes nothing.
-    if (AskSaveChanges(QStringLiteral("Save changes to Document2?")))
+    if (AskSaveChanges(desktopWord("Document2")))
         ChangePage(Page::T054);
 }
 

@@ -13,6 +13,7 @@
 #include "lessons/stored_document.h"
 #include "platform/code_page.h"
 #include "platform/components.h"
+#include "platform/desktop_words.h"
 #include "platform/error_report.h"
 #include "platform/image_widget.h"
 #include "platform/ini_file.h"
@@ -30,8 +31,10 @@
 
 namespace {
 
-const QString kMyDocumentCaption = QStringLiteral("My Document - Wordpad");
-const QString kDocumentCaption = QStringLiteral("Document - Wordpad");
+QString myDocumentCaption()
+{
+    return desktopWords().windowCaption(desktopWord("MyDocument"));
+}
 
 constexpr int kLogoPanelWidth = 484;
 constexpr int kLogoPanelHeight = 364;
@@ -92,7 +95,7 @@ void TfrmMain::EnterT057()
     prepareStartMenu(imgT057Start, &TfrmMain::sbStartT057Click);
     m_page.bind(mupuDocMyDoc->OnExecute, [this] { mupuDocMyDocT057Click(); });
     bindWordpadLesson(&TfrmMain::whHookT057BeforeMessage);
-    wp->setCaption(kMyDocumentCaption);
+    wp->setCaption(myDocumentCaption());
     wp->reWPad->setReadOnly(true);
 }
 
@@ -103,7 +106,7 @@ void TfrmMain::EnterT058()
     m_page.setEnabled({pnTaskbar}, false);
     showDesktop(imgT058Desktop);
     bindWordpadLesson(&TfrmMain::whHookT058BeforeMessage);
-    wp->setCaption(kMyDocumentCaption);
+    wp->setCaption(myDocumentCaption());
     loadMyDocument();
     wp->reWPad->setReadOnly(true);
     m_page.bind(wp->aPrint->OnExecute, [this] { frmWPadaPrintT058Execute(); });
@@ -123,7 +126,7 @@ void TfrmMain::EnterT059()
     imgT059Desktop->show();
     showDesktop(imgT059Desktop);
     bindWordpadLesson(&TfrmMain::whHookT059BeforeMessage);
-    wp->setCaption(kMyDocumentCaption);
+    wp->setCaption(myDocumentCaption());
     loadMyDocument();
     m_page.bind(wp->aNew->OnExecute, [this] { frmWPadaNewT059Execute(); });
     m_page.bind(wp->aSave->OnExecute, [this] { frmWPadaSaveT059Execute(); });
@@ -172,11 +175,11 @@ void TfrmMain::printWordpadText(const QString &jobName)
 void TfrmMain::frmWPadaSaveT056Execute()
 {
     // The first save of a visit asks for the name; later ones save at once.
-    if (FSaveState != T056State::Saved && !ShowFileDialog(QStringLiteral("Save"), FileDialogMode::SaveMyDocument))
+    if (FSaveState != T056State::Saved && !ShowFileDialog(FileDialogMode::SaveMyDocument))
         return;
     if (!storeWordpadText("DOCUMENT"))
         return;
-    frmWordpad->setCaption(kMyDocumentCaption);
+    frmWordpad->setCaption(myDocumentCaption());
     SaveProgress(Page::T057);
     FSaveState = T056State::Saved;
 }
@@ -204,7 +207,7 @@ void TfrmMain::mupuDocMyDocT057Click()
 
 void TfrmMain::frmWPadaPrintT058Execute()
 {
-    printWordpadText(QStringLiteral("My Document"));
+    printWordpadText(desktopWord("MyDocument"));
     SaveProgress(Page::T059);  // printed, cancelled or failed: the lesson is done
 }
 
@@ -214,11 +217,11 @@ void TfrmMain::frmWPadaNewT059Execute()
         return;
     // Yes and No both go on (nothing is saved); Cancel changes nothing.
     if (frmWordpad->reWPad->document()->isModified()
-        && !AskSaveChanges(QStringLiteral("Save changes to My Document?")))
+        && !AskSaveChanges(desktopWord("MyDocument")))
         return;
     frmWordpad->reWPad->clear();
     FExerciseState = T059State::NewDocument;
-    frmWordpad->setCaption(kDocumentCaption);
+    frmWordpad->setCaption(desktopWords().windowCaption(desktopWord("DocumentUntitled")));
     frmWordpad->tbSave->setEnabled(true);
     frmWordpad->tbNew->setEnabled(false);
 }
@@ -228,17 +231,17 @@ void TfrmMain::frmWPadaSaveT059Execute()
     if (FExerciseState == T059State::MyDocument)
         return;  // nothing to save before the new document
     if (FExerciseState == T059State::NewDocument
-        && !ShowFileDialog(QStringLiteral("Save"), FileDialogMode::SaveComments))
+        && !ShowFileDialog(FileDialogMode::SaveComments))
         return;
     if (!storeWordpadText("COMMENTS"))
         return;
-    frmWordpad->setCaption(QStringLiteral("Comments - Wordpad"));
+    frmWordpad->setCaption(desktopWords().windowCaption(desktopWord("Comments")));
     FExerciseState = T059State::CommentsSaved;
 }
 
 void TfrmMain::frmWPadaPrintT059Execute()
 {
-    printWordpadText(QStringLiteral("Comments"));
+    printWordpadText(desktopWord("Comments"));
 }
 
 void TfrmMain::CompleteCourse()

@@ -3,6 +3,7 @@
 #include "shell/frm_main.h"
 
 #include "lessons/frm_msg_dlg.h"
+#include "platform/desktop_words.h"
 #include "platform/error_box.h"
 #include "platform/period_look.h"
 
@@ -31,13 +32,14 @@ void TfrmMain::PreparePrintErrorBox()
     box->centreOver(this);
 }
 
-bool TfrmMain::AskSaveChanges(const QString &question)
+bool TfrmMain::AskSaveChanges(const QString &document)
 {
     enum { Yes = 10, No, Cancel = QDialog::Rejected };
-    TMessageBox dlg(QStyle::SP_MessageBoxWarning, QStringLiteral("Warning"), question,
-                    {{"btnYes", QStringLiteral("&Yes"), Yes},
-                     {"btnNo", QStringLiteral("&No"), No},
-                     {"btnCancel", QStringLiteral("Cancel"), Cancel}},
+    const DesktopWords &words = desktopWords();
+    TMessageBox dlg(QStyle::SP_MessageBoxWarning, words.text("Warning"), words.saveChanges(document),
+                    {{"btnYes", words.text("ButtonYes"), Yes},
+                     {"btnNo", words.text("ButtonNo"), No},
+                     {"btnCancel", words.text("ButtonCancel"), Cancel}},
                     this);
     dlg.setObjectName(QStringLiteral("SaveChangesQuestion"));
     dlg.centreOver(this);

@@ -16,6 +16,7 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/accessibility.h"
 #include "platform/classic_window.h"
+#include "platform/desktop_words.h"
 #include "platform/image_widget.h"
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
@@ -29,23 +30,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-// The Start menu's rows, in the order of the picture, with the language
-// file's keys (named like the rows' pictures) and the English names.
-struct StartRow {
-    const char *key;
-    const char *fallback;
-};
-constexpr StartRow kStartRows[StartMenuRows] = {
-    {"imgStartPrograms", "Programs"}, {"imgStartDocuments", "Documents"},
-    {"imgStartSettings", "Settings"}, {"imgStartFind", "Find"},
-    {"imgStartHelp", "Help"},         {"imgStartRun", "Run..."},
-    {"imgStartShutDown", "Shut Down..."},
-};
-
-}  // namespace
 
 QString TfrmMain::accessibleText(const char *key, const char *fallback) const
 {
@@ -94,8 +78,8 @@ void TfrmMain::describeControls()
         d.role = QAccessible::PopupMenu;
         menu->setAccessibleName(menuName);
         for (int row = 1; row <= StartMenuRows; ++row) {
-            const StartRow &r = kStartRows[row - 1];
-            const QString name = accessibleText(r.key, r.fallback);
+            // A row is named by the word it shows.
+            const QString name = desktopWords().plain(StartMenuWords[row - 1]);
             const QRect band(StartMenuItemLeft, startMenuRowTop(row), 126, 30);
             d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, [band] { return band; },
                                [menu, band] {

@@ -18,6 +18,7 @@
 #include "platform/screen_dpi.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
+#include "platform/desktop_words.h"
 #include "shell/frm_contents.h"
 #include "shell/panel_keys.h"
 #include "shell/progress.h"
@@ -42,6 +43,11 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
     setWindowTitle(QStringLiteral("Quillan 2"));
     setFont(periodFont(QStringLiteral("Tahoma"), 11));
     resize(794, 573);  // the designed size; the screen's size at first showing
+    // The language comes first: the simulated desktop is built with its words.
+    FLangFile = std::make_unique<IniFile>(m_langFileName);
+    FCharset = FLangFile->readInteger("LANGUAGE", "Charset", 1);
+    setDesktopWords(DesktopWords(*FLangFile, CodePage::forCharset(FCharset)));
+    installDesktopKeyNames();
     createControls();
     FormCreate();
     createWindows();
@@ -198,9 +204,8 @@ void TfrmMain::createControls()
 
 void TfrmMain::FormCreate()
 {
-    FLangFile = std::make_unique<IniFile>(m_langFileName);
     // The language's code page decodes paths as well as texts.
-    const CodePage cp = CodePage::forCharset(FLangFile->readInteger("LANGUAGE", "Charset", 1));
+    const CodePage cp = CodePage::forCharset(FCharset);
 
     FInfoPath = cp.decode(FLangFile->readString("PATHS", "InfoPath", "NOVALUE"));
     if (FInfoPath == QLatin1String("NOVALUE"))
@@ -226,7 +231,6 @@ void TfrmMain::FormCreate()
     // A hand-edited value outside the course's pages must not lead anywhere.
     FMaxIndex = std::clamp(FUserFile->readInteger("USERINFO", "MaxIndex", 0), 0, PageCount - 1);
 
-    FCharset = FLangFile->readInteger("LANGUAGE", "Charset", 1);
     // Fonts here carry no character set of their own: every text is decoded
     // from the language's code page when it is read (langText), which is what
     // makes the hint and menu texts show the right letters.

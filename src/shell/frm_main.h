@@ -103,7 +103,7 @@ public:
     // the learner confirmed.
     void FillFileList(QListWidget *list);
     void FillFileList(QListWidget *list, const QDateTime &now);
-    bool ShowFileDialog(const QString &captionWord, FileDialogMode mode);
+    bool ShowFileDialog(FileDialogMode mode);
     // The lessons' handler of the file type box: the list follows it.
     void frmOpnDlgcbTypeT052Change();
 
@@ -111,7 +111,7 @@ public:
     // and the save-changes question (true unless the learner cancelled).
     void ShowPrintErrorBox();
     void PreparePrintErrorBox();  // the box's set-up, without showing it
-    bool AskSaveChanges(const QString &question);
+    bool AskSaveChanges(const QString &document);
 
     // The lesson hooks of the word processor (lessons_common.cpp). The
     // standard one: no minimising, closing or window menu; moving, sizing

@@ -8,6 +8,9 @@
 // high and its picture is drawn at x 24; a separator gap lies between Run
 // and Shut Down.
 inline constexpr int StartMenuRows = 7;
+// The desktop words the rows show, in order.
+inline constexpr const char *StartMenuWords[StartMenuRows] = {
+    "StartPrograms", "StartDocuments", "StartSettings", "StartFind", "StartHelp", "StartRun", "StartShutDown"};
 inline constexpr int StartMenuItemLeft = 24;
 
 // The row whose band holds y (image coordinates), or -1 for none (above the

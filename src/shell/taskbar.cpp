@@ -3,6 +3,8 @@
 // word processor's taskbar button, and the clock's place.
 #include "shell/frm_main.h"
 
+#include "platform/desktop_words.h"
+
 #include "effects/rx_clock.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/components.h"
@@ -97,7 +99,7 @@ void TfrmMain::createTaskbar()
 
     sbStart = new QToolButton(tbarStart);
     sbStart->setObjectName(QStringLiteral("sbStart"));
-    sbStart->setText(QStringLiteral("Start"));
+    sbStart->setText(desktopWord("StartButton"));
     sbStart->setIcon(imglDesktopS->icon(21));
     sbStart->setIconSize(QSize(16, 16));
     sbStart->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -110,7 +112,7 @@ void TfrmMain::createTaskbar()
 
     sbWPad = new TaskButton(pnTaskbar);
     sbWPad->setObjectName(QStringLiteral("sbWPad"));
-    sbWPad->setText(QStringLiteral("Document - Wordpad"));
+    sbWPad->setText(desktopWords().windowCaption(desktopWord("DocumentUntitled")));
     sbWPad->setIcon(crispIcon(QPixmap(QStringLiteral(":/wordpad_icon16.png"))));
     sbWPad->setIconSize(QSize(16, 16));
     sbWPad->setCheckable(true);
@@ -144,46 +146,47 @@ void TfrmMain::createTaskbar()
 
 void TfrmMain::createStartMenus()
 {
-    const auto item = [this](QMenu *menu, const char *text, int image) {
-        QAction *a = menu->addAction(imglStart->icon(image), QString::fromLatin1(text));
+    // Every row shows a desktop word (the key given).
+    const auto item = [this](QMenu *menu, const char *word, int image) {
+        QAction *a = menu->addAction(imglStart->icon(image), desktopWord(word));
         return a;
     };
-    const auto lessonItem = [](QMenu *menu, TAction *a, const char *text, const QIcon &icon) {
-        a->setText(QString::fromLatin1(text));
+    const auto lessonItem = [](QMenu *menu, TAction *a, const char *word, const QIcon &icon) {
+        a->setText(desktopWord(word));
         a->setIcon(icon);
         menu->addAction(a);
         return a;
     };
     const auto empty = [](QMenu *menu) {
-        menu->addAction(QStringLiteral("(Empty)"))->setEnabled(false);
+        menu->addAction(desktopWord("MenuEmpty"))->setEnabled(false);
     };
 
     pmStart = new QMenu(this);
     pmStart->setObjectName(QStringLiteral("pmStart"));
     pmStart->setSeparatorsCollapsible(false);
-    QMenu *accessories = pmStart->addMenu(imglStart->icon(0), QStringLiteral("Accessories"));
-    QMenu *games = accessories->addMenu(imglStart->icon(0), QStringLiteral("Games"));
+    QMenu *accessories = pmStart->addMenu(imglStart->icon(0), desktopWord("Accessories"));
+    QMenu *games = accessories->addMenu(imglStart->icon(0), desktopWord("Games"));
     item(games, "Minesweeper", 4);
     item(games, "Solitaire", 5);
-    QMenu *tools = accessories->addMenu(imglStart->icon(0), QStringLiteral("System Tools"));
+    QMenu *tools = accessories->addMenu(imglStart->icon(0), desktopWord("SystemTools"));
     empty(tools);
     item(accessories, "Calculator", 6);
     item(accessories, "Notepad", 7);
     mupuStartWordpad = new TAction(QStringLiteral("mupuStartWordpad"), this);
     lessonItem(accessories, mupuStartWordpad, "Wordpad", imglStart->icon(8));
-    QMenu *startup = pmStart->addMenu(imglStart->icon(0), QStringLiteral("Startup"));
+    QMenu *startup = pmStart->addMenu(imglStart->icon(0), desktopWord("Startup"));
     empty(startup);
-    item(pmStart, "Internet Explorer", 3);
-    item(pmStart, "MS-DOS Prompt", 1);
+    item(pmStart, "InternetExplorer", 3);
+    item(pmStart, "MsDosPrompt", 1);
     mupuStartExplorer = new TAction(QStringLiteral("mupuStartExplorer"), this);
-    lessonItem(pmStart, mupuStartExplorer, "Windows Explorer", imglStart->icon(2));
+    lessonItem(pmStart, mupuStartExplorer, "WindowsExplorer", imglStart->icon(2));
 
     pmDocuments = new QMenu(this);
     pmDocuments->setObjectName(QStringLiteral("pmDocuments"));
     Document21 = new TAction(QStringLiteral("Document21"), this);
     lessonItem(pmDocuments, Document21, "Document2", imglDesktopS->icon(4));
     mupuDocMyDoc = new TAction(QStringLiteral("mupuDocMyDoc"), this);
-    lessonItem(pmDocuments, mupuDocMyDoc, "My Document", imglDesktopS->icon(9));
+    lessonItem(pmDocuments, mupuDocMyDoc, "MyDocument", imglDesktopS->icon(9));
 }
 
 int TfrmMain::StartMenuHitTest(TImage *menu, int y)

@@ -1,7 +1,12 @@
 #include "lessons/file_table.h"
 #include "lessons/file_table_folder.h"
+#include "platform/code_page.h"
+#include "platform/desktop_words.h"
+#include "platform/ini_file.h"
+#include "support/core_test_support.h"
 
 #include <QDateTime>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -129,7 +134,7 @@ TEST(FileTable, NameCheckAcceptsOnlyTheExpectedNameInAnyLetterCase)
         {3, "Comments", 0, true},
         {3, "COMMENTS", 1, false},
         {3, "Document2", 0, false},
-        // Only a to z are upper-cased: the long s is not an S.
+        // A look-alike is not the letter: the long s is not an s.
         {3, "comment\u017F", 0, false},
         // No mode, or an unknown one, accepts nothing.
         {0, "Document2", 0, false},
@@ -140,6 +145,36 @@ TEST(FileTable, NameCheckAcceptsOnlyTheExpectedNameInAnyLetterCase)
         EXPECT_EQ(fileNameAccepted(FileDialogMode(c.mode), QString::fromUtf8(c.name), c.type), c.accepted)
             << "mode " << c.mode << " name '" << c.name << "' type " << c.type;
     }
+}
+
+// The names are the language's: the learner types them in its letters, in
+// either case, and the English names no longer pass.
+TEST(FileTable, NameCheckTakesTheLanguagesNames)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("QL2Xyz.ini"));
+    const CodePage cyrillic = CodePage::forCharset(204);
+    writeFile(path, cyrillic.encode(QString::fromUtf8("[LANGUAGE]\nCharset=204\n[DESKTOP]\nDocument2=Документ2\n"
+                                                      "MyDocument=Мой документ\nComments=Kommentar\n")));
+    const DesktopWords pack(IniFile(path), cyrillic);
+    setDesktopWords(pack);
+    const NameCase cases[] = {
+        {1, "документ2", 0, true},
+        {2, "МОЙ ДОКУМЕНТ", 0, true},
+        {2, "My Document", 0, false},
+        {1, "Document2", 0, false},
+        {3, "KOMMENTAR", 0, true},
+        {3, "\u212Aommentar", 0, false},  // the Kelvin sign is not a K
+    };
+    for (const NameCase &c : cases) {
+        EXPECT_EQ(fileNameAccepted(FileDialogMode(c.mode), QString::fromUtf8(c.name), c.type), c.accepted)
+            << "mode " << c.mode << " name '" << c.name << "'";
+    }
+    const QList<FileRow> rows = fileTableRows(0, 7, QDateTime(QDate(2026, 1, 2), QTime(3, 4)), ":");
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[2].caption, pack.text("MyDocument"));
+    EXPECT_EQ(rows[2].word, "MyDocument");
+    setDesktopWords(DesktopWords());
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ bool askSaveChanges(CourseFixture &f, const Way &close, QString *shownText = nul
         if (d->isVisible())
             d->reject();
     });
-    const bool proceed = f.main().AskSaveChanges("Save changes to Document2?");
+    const bool proceed = f.main().AskSaveChanges("Document2");
     EXPECT_TRUE(seen);
     return proceed;
 }

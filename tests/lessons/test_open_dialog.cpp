@@ -46,8 +46,7 @@ protected:
 
     // Shows the dialog as a lesson does and lets act() work in it while it is
     // shown; a dialog that act() leaves open is cancelled (stillOpen).
-    bool show(const std::function<void()> &act, FileDialogMode mode = FileDialogMode::OpenDocument2,
-              const QString &word = "Open")
+    bool show(const std::function<void()> &act, FileDialogMode mode = FileDialogMode::OpenDocument2)
     {
         stillOpen = false;
         bool seen = false;
@@ -61,7 +60,7 @@ protected:
                 dlg->reject();
             }
         });
-        const bool ok = f.main().ShowFileDialog(word, mode);
+        const bool ok = f.main().ShowFileDialog(mode);
         EXPECT_TRUE(seen);
         EXPECT_FALSE(dlg->isVisible());
         return ok;
@@ -110,7 +109,7 @@ TEST_F(OpenDialog, ShowingPreparesCaptionsTypeListAndEmptyName)
         const QRect main = f.main().frameGeometry();
         EXPECT_EQ(dlg->geometry().center().x() / 2, main.center().x() / 2);
         EXPECT_EQ(dlg->geometry().center().y() / 2, main.center().y() / 2);
-    }, FileDialogMode::SaveMyDocument, "Save");
+    }, FileDialogMode::SaveMyDocument);
     EXPECT_FALSE(ok);
 }
 
@@ -248,7 +247,7 @@ TEST_F(OpenDialog, SavingNeedsTheFirstTypeAndTheCheckFollowsTheType)
         chooseType(0);
         EXPECT_TRUE(openAvailable());
         EXPECT_EQ(dlg->edName->text(), "my document");
-    }, FileDialogMode::SaveMyDocument, "Save");
+    }, FileDialogMode::SaveMyDocument);
 }
 
 TEST_F(OpenDialog, FileListItemsKeepTheirDetailsAndStartUnselected)
