@@ -1,6 +1,7 @@
 #include "lessons/frm_opn_dlg.h"
 
 #include "platform/desktop_words.h"
+#include "shell/desktop_pictures.h"
 
 #include "lessons/file_table.h"
 #include "platform/image_list.h"
@@ -29,7 +30,9 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 417, 31);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/open_folder_bar.png"))));
+    QImage bar(QStringLiteral(":/open_folder_bar.png"));
+    drawFolderBarWords(bar, desktopWord("LookIn"), desktopWord("MyDocuments"));
+    Image1->setPixmap(crispPixmap(QPixmap::fromImage(bar)));
     // A picture of the bar.
     Image1->setAccessibleName(desktopWords().plain("LookIn") + QLatin1Char(' ') + desktopWord("MyDocuments"));
 

@@ -8,10 +8,12 @@
 #include "lessons/frm_wordpad.h"
 #include "platform/classic_window.h"
 #include "platform/components.h"
+#include "platform/desktop_words.h"
 #include "platform/image_widget.h"
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
 #include "platform/tool_bar.h"
+#include "shell/desktop_pictures.h"
 #include "shell/pages.h"
 
 #include <QPushButton>
@@ -29,7 +31,13 @@ void TfrmMain::createLessonPages()
     };
     // The frame shows the left column of the desktop's icons.
     imgT031Desktop = desktop(Page::T051, "imgT031Desktop");
-    imgT031Desktop->setPictureFile(QStringLiteral(":/desktop_icons.png"));  // read on T051
+    // Read on T051, with the icons' captions written in the learner's language.
+    imgT031Desktop->setPictureFile(QStringLiteral(":/desktop_icons.png"), [](const QPixmap &icons) {
+        QImage picture = icons.toImage();
+        drawDesktopCaptions(picture, {desktopWord("MyComputer"), desktopWord("NetworkNeighborhood"),
+                                      desktopWord("RecycleBin"), desktopWord("InternetExplorer")});
+        return QPixmap::fromImage(picture);
+    });
     imgT052Desktop = desktop(Page::T052, "imgT052Desktop");
     imgT053Desktop = desktop(Page::T053, "imgT053Desktop");
     imgT054Desktop = desktop(Page::T054, "imgT054Desktop");

@@ -1,5 +1,7 @@
 #include "bars.h"
 
+#include "shell/desktop_pictures.h"
+
 #include "drawing.h"
 #include "icons16.h"
 #include "pixel_art.h"
@@ -121,31 +123,25 @@ QImage formatBar(const QString &family)
     return image;
 }
 
-QImage openFolderBar(const QString &family)
+QImage openFolderBar()
 {
     Grid g(FolderBarWidth, FolderBarHeight, 's');
-    const int top = 5;
-    const QRect lookIn = dropDownBox(g, 60, top, 201, ButtonHeight);
+    const QRect lookIn = dropDownBox(g, 60, FolderBarTop, 201, ButtonHeight);
+    // The program writes the label and the folder's name, where it expects
+    // the box's text space.
+    Q_ASSERT(lookIn == FolderBarBoxText);
     g.paste(smallFolder(), lookIn.left() + 2, lookIn.top() + (lookIn.height() - 16) / 2);
     int x = 268;
-    flatButton(g, x, top, upOneLevelGlyph());
+    flatButton(g, x, FolderBarTop, upOneLevelGlyph());
     x += ButtonWidth;
-    flatButton(g, x, top, newFolderGlyph());
+    flatButton(g, x, FolderBarTop, newFolderGlyph());
     x += ButtonWidth;
-    separator(g, x, top);
+    separator(g, x, FolderBarTop);
     x += 8;
-    flatButton(g, x, top, listViewGlyph(), true);
+    flatButton(g, x, FolderBarTop, listViewGlyph(), true);
     x += ButtonWidth;
-    flatButton(g, x, top, detailsViewGlyph());
-
-    QImage image = g.toImage();
-    QPainter painter(&image);
-    painter.setFont(dialogFont(family));
-    painter.setPen(QColor(0, 0, 0));
-    writeText(painter, 8, top, top + ButtonHeight - 1, QStringLiteral("Look in:"));
-    writeText(painter, lookIn.left() + 21, lookIn.top(), lookIn.bottom(), QStringLiteral("My Documents"));
-    painter.end();
-    return image;
+    flatButton(g, x, FolderBarTop, detailsViewGlyph());
+    return g.toImage();
 }
 
 } // namespace art

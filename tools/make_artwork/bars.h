@@ -16,6 +16,6 @@ constexpr int FolderBarHeight = 31;
 // 'family' is the dialog font (MS Sans Serif); its text is written 8 point
 // high without smoothing.
 QImage formatBar(const QString &family);
-QImage openFolderBar(const QString &family);
+QImage openFolderBar();  // without its words, which the program writes
 
 } // namespace art

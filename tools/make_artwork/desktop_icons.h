@@ -1,17 +1,15 @@
-// The icons on the simulated desktop, with their captions, on the desktop's
-// teal: two columns of four, 75 pixels apart each way.
+// The icons on the simulated desktop, on the desktop's teal: the one column
+// of four that the lessons show, 75 pixels apart. Their captions are the
+// learner's language: the program writes them at run time.
 #pragma once
 
 #include <QImage>
-#include <QString>
 
 namespace art {
 
-constexpr int DesktopIconsWidth = 146;
+constexpr int DesktopIconsWidth = 80;
 constexpr int DesktopIconsHeight = 298;
 
-// 'family' is the desktop font (MS Sans Serif); its text is written 8 point
-// high without smoothing.
-QImage desktopIcons(const QString &family);
+QImage desktopIcons();
 
 } // namespace art

@@ -106,7 +106,7 @@ int main(int argc, char *argv[])
     ok = save(art::largeWordpad().toImage(), folder, "wordpad_icon.png") && ok;
     ok = save(art::smallWordpad().toImage(), folder, "wordpad_icon16.png") && ok;
     ok = save(art::formatBar(msSansSerif), folder, "format_bar.png") && ok;
-    ok = save(art::openFolderBar(msSansSerif), folder, "open_folder_bar.png") && ok;
+    ok = save(art::openFolderBar(), folder, "open_folder_bar.png") && ok;
 
     art::StartMenuFonts menuFonts;
     menuFonts.menu = msSansSerif;
@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
         ok = save(art::startItem(item, false, menuFonts), folder, (name + ".png").constData()) && ok;
         ok = save(art::startItem(item, true, menuFonts), folder, (name + "_s.png").constData()) && ok;
     }
-    ok = save(art::desktopIcons(msSansSerif), folder, "desktop_icons.png") && ok;
+    ok = save(art::desktopIcons(), folder, "desktop_icons.png") && ok;
     for (const int size : art::AppIconSizes) {
         const QByteArray name = "app_icon_" + QByteArray::number(size) + ".png";
         ok = save(art::appIcon(size), folder, name.constData()) && ok;

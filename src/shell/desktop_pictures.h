@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+
+class QFontMetrics;
+
+// The words written on the simulated desktop's pictures at run time, in the
+// learner's language: the captions of the desktop's icons and the folder bar
+// of the Open/Save dialog. The pictures themselves are drawn without words.
+
+// The lessons show one column of four icons, 75 pixels apart, centred 38
+// pixels from the left.
+inline constexpr int DesktopIconCentre = 38;
+inline constexpr int DesktopFirstIconTop = 4;
+inline constexpr int DesktopIconSpacing = 75;
+// From the top of an icon to the top of its caption.
+inline constexpr int DesktopCaptionDrop = 34;
+// The widest a caption's line may be; a longer caption wraps between words,
+// and a word wider than this is cut short with "...", as the period desktop
+// showed an icon that was not selected.
+inline constexpr int DesktopCaptionWidth = 74;
+
+// The desktop font: MS Sans Serif 8 point (11 pixels), not smoothed.
+QFont desktopPictureFont();
+
+// A caption's lines, wrapped between words to fit the width.
+QStringList desktopCaptionLines(const QString &caption, const QFontMetrics &metrics,
+                                int width = DesktopCaptionWidth);
+
+// Writes the captions under the icons of the picture, white on the desktop's
+// teal, one per icon from the top.
+void drawDesktopCaptions(QImage &picture, const QStringList &captions);
+
+// The folder bar at the top of the Open/Save dialog: its label ("Look in:",
+// drawn without its access mark) at the left, and the folder's name in its
+// drop-down box after the folder's icon, cut short with "..." when too long.
+inline constexpr int FolderBarLabelLeft = 8;
+inline constexpr int FolderBarTop = 5;
+inline constexpr int FolderBarRowHeight = 22;
+inline constexpr QRect FolderBarBoxText(62, 7, 181, 18);  // the box's text space
+inline constexpr int FolderBarNameIndent = 21;            // past the folder's icon
+void drawFolderBarWords(QImage &bar, const QString &label, const QString &folder);
