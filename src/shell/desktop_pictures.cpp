@@ -2,25 +2,113 @@
 
 #include "platform/desktop_words.h"
 
+#include <QFile>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+
+#include <optional>
+
+namespace {
+
+constexpr char kPictureFontFile[] = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr int kPicturePixels = 11;
+
+}  // namespace
 
 QFont desktopPictureFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
+    font.setPixelSize(kPicturePixels);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
     return font;
 }
 
-QStringList desktopCaptionLines(const QString &caption, const QFontMetrics &metrics, int width)
+// The face is read from its file, not looked up by name: at 2x and above the
+// course leaves the bitmap face out of the fonts its windows may use, yet a
+// picture is drawn at 1x and then doubled, so its words must be the 1x ones.
+// Without the file, the font of that name (or what stands for it) writes.
+struct PictureText::Face {
+    std::optional<QRawFont> raw;
+    QFont font = desktopPictureFont();
+};
+
+PictureText::PictureText()
+{
+    auto face = std::make_shared<Face>();
+    if (QFile::exists(QString::fromLatin1(kPictureFontFile))) {
+        QRawFont raw(QString::fromLatin1(kPictureFontFile), kPicturePixels, QFont::PreferFullHinting);
+        if (raw.isValid())
+            face->raw = raw;
+    }
+    m_face = std::move(face);
+}
+
+int PictureText::ascent() const
+{
+    return m_face->raw ? qRound(m_face->raw->ascent()) : QFontMetrics(m_face->font).ascent();
+}
+
+int PictureText::height() const
+{
+    return m_face->raw ? qRound(m_face->raw->ascent() + m_face->raw->descent())
+                       : QFontMetrics(m_face->font).height();
+}
+
+int PictureText::width(const QString &text) const
+{
+    if (!m_face->raw)
+        return QFontMetrics(m_face->font).horizontalAdvance(text);
+    qreal width = 0;
+    const QList<quint32> glyphs = m_face->raw->glyphIndexesForString(text);
+    for (const QPointF &advance : m_face->raw->advancesForGlyphIndexes(glyphs))
+        width += advance.x();
+    return qRound(width);
+}
+
+QString PictureText::elided(const QString &text, int maxWidth) const
+{
+    if (width(text) <= maxWidth)
+        return text;
+    const QString dots(QChar(0x2026));
+    for (qsizetype keep = text.size() - 1; keep > 0; --keep) {
+        const QString shorter = text.left(keep) + dots;
+        if (width(shorter) <= maxWidth)
+            return shorter;
+    }
+    return dots;
+}
+
+void PictureText::draw(QPainter &painter, QPoint baselineLeft, const QString &text) const
+{
+    if (!m_face->raw) {
+        painter.setFont(m_face->font);
+        painter.drawText(baselineLeft, text);
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(*m_face->raw);
+    const QList<quint32> glyphs = m_face->raw->glyphIndexesForString(text);
+    QList<QPointF> positions;
+    qreal x = 0;
+    for (const QPointF &advance : m_face->raw->advancesForGlyphIndexes(glyphs)) {
+        positions << QPointF(x, 0);
+        x += advance.x();
+    }
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(baselineLeft, run);
+}
+
+QStringList desktopCaptionLines(const QString &caption, const PictureText &text, int width)
 {
     QStringList lines;
     QString line;
     for (const QString &word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+        if (line.isEmpty() || text.width(longer) <= width) {
             line = longer;
             continue;
         }
@@ -30,53 +118,40 @@ QStringList desktopCaptionLines(const QString &caption, const QFontMetrics &metr
     if (!line.isEmpty())
         lines << line;
     for (QString &l : lines)
-        l = metrics.elidedText(l, Qt::ElideRight, width);
+        l = text.elided(l, width);
     return lines;
 }
 
 void drawDesktopCaptions(QImage &picture, const QStringList &captions)
 {
     const QColor teal(0x00, 0x80, 0x80);
+    const PictureText text;
     QPainter painter(&picture);
-    const QFont font = desktopPictureFont();
-    const QFontMetrics metrics(font);
-    painter.setFont(font);
     painter.setPen(QColor(255, 255, 255));
     for (qsizetype i = 0; i < captions.size(); ++i) {
         int y = DesktopFirstIconTop + int(i) * DesktopIconSpacing + DesktopCaptionDrop;
-        for (const QString &line : desktopCaptionLines(captions[i], metrics)) {
+        for (const QString &line : desktopCaptionLines(captions[i], text)) {
             // Each line on the desktop's own colour, a pixel wider each side.
-            const int width = metrics.horizontalAdvance(line);
-            const QRect box(DesktopIconCentre - (width + 1) / 2 - 1, y, width + 2, metrics.height());
+            const int width = text.width(line);
+            const QRect box(DesktopIconCentre - (width + 1) / 2 - 1, y, width + 2, text.height());
             painter.fillRect(box, teal);
-            painter.drawText(QPoint(box.left() + 1, y + metrics.ascent()), line);
-            y += metrics.height();
+            text.draw(painter, QPoint(box.left() + 1, y + text.ascent()), line);
+            y += text.height();
         }
     }
 }
 
-namespace {
-
-// Writes text in black from left, centred between top and bottom.
-void writeText(QPainter &painter, int left, int top, int bottom, const QString &text)
-{
-    const QFontMetrics metrics(painter.font());
-    const int baseline = top + (bottom - top + 1 - metrics.height()) / 2 + metrics.ascent();
-    painter.drawText(QPoint(left, baseline), text);
-}
-
-}  // namespace
-
 void drawFolderBarWords(QImage &bar, const QString &label, const QString &folder)
 {
+    const PictureText text;
     QPainter painter(&bar);
-    const QFont font = desktopPictureFont();
-    const QFontMetrics metrics(font);
-    painter.setFont(font);
     painter.setPen(QColor(0, 0, 0));
-    writeText(painter, FolderBarLabelLeft, FolderBarTop, FolderBarTop + FolderBarRowHeight - 1,
-              withoutAccessMarks(label));
+    // Each word from its left end, centred between the top and the bottom.
+    const auto write = [&](int left, int top, int bottom, const QString &words) {
+        text.draw(painter, QPoint(left, top + (bottom - top + 1 - text.height()) / 2 + text.ascent()), words);
+    };
+    write(FolderBarLabelLeft, FolderBarTop, FolderBarTop + FolderBarRowHeight - 1, withoutAccessMarks(label));
     const QRect box = FolderBarBoxText;
-    const QString name = metrics.elidedText(folder, Qt::ElideRight, box.width() - FolderBarNameIndent - 2);
-    writeText(painter, box.left() + FolderBarNameIndent, box.top(), box.bottom(), name);
+    write(box.left() + FolderBarNameIndent, box.top(), box.bottom(),
+          text.elided(folder, box.width() - FolderBarNameIndent - 2));
 }

@@ -5,7 +5,9 @@
 #include <QRect>
 #include <QStringList>
 
-class QFontMetrics;
+#include <memory>
+
+class QPainter;
 
 // The words written on the simulated desktop's pictures at run time, in the
 // learner's language: the captions of the desktop's icons and the folder bar
@@ -23,11 +25,29 @@ inline constexpr int DesktopCaptionDrop = 34;
 // showed an icon that was not selected.
 inline constexpr int DesktopCaptionWidth = 74;
 
-// The desktop font: MS Sans Serif 8 point (11 pixels), not smoothed.
+// The font written on the pictures: MS Sans Serif 8 point (11 pixels), not
+// smoothed.
 QFont desktopPictureFont();
 
+// Words written on a picture in that font, the same at every scale of the
+// screen (a picture is drawn at 1x and shown with its pixels doubled at 2x).
+class PictureText {
+public:
+    PictureText();
+    int ascent() const;
+    int height() const;
+    int width(const QString &text) const;
+    // The text cut short with "..." to fit the width.
+    QString elided(const QString &text, int maxWidth) const;
+    void draw(QPainter &painter, QPoint baselineLeft, const QString &text) const;
+
+private:
+    struct Face;
+    std::shared_ptr<const Face> m_face;
+};
+
 // A caption's lines, wrapped between words to fit the width.
-QStringList desktopCaptionLines(const QString &caption, const QFontMetrics &metrics,
+QStringList desktopCaptionLines(const QString &caption, const PictureText &text,
                                 int width = DesktopCaptionWidth);
 
 // Writes the captions under the icons of the picture, white on the desktop's

@@ -1,5 +1,6 @@
 #include "lessons/next_step.h"
 #include "platform/code_page.h"
+#include "platform/desktop_words.h"
 #include "platform/ini_file.h"
 #include "platform/language_files.h"
 #include "platform/rtf_reader.h"
@@ -216,7 +217,9 @@ struct Hinted {
     LessonView view;
     const char *key;
     int step;          // the instructions' step; 0: anywhere on the page
-    const char *word;  // the control's word, or nullptr for none
+    // The control's desktop word (its key in DESKTOP), or a word the pack
+    // does not change (a key, the print dialog's own button), or nullptr.
+    const char *word;
     bool detour = false;  // off the path (a wrong choice put right)
 };
 
@@ -225,75 +228,75 @@ const struct {
     QList<Hinted> rows;
 } kLessonHints[] = {
     {"T051",
-     {{on(Page::T051), "T051Start", 1, "Start"},
-      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, "Programs"},
+     {{on(Page::T051), "T051Start", 1, "StartButton"},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, "StartPrograms"},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Programs; }),
        "T051Accessories", 3, "Accessories"},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Accessories; }), "T051Wordpad",
        4, "Wordpad"}}},
     {"T052",
-     {{on(Page::T052), "File", 1, "File"},
-      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, "Open"},
-      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, "All Documents"},
+     {{on(Page::T052), "File", 1, "MenuFile"},
+      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, "FileOpen"},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, "FilterAll"},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.typeListOpen = true; }), "T052TypeList", 3,
-       "All Documents"},
+       "FilterAll"},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2; }), "T052Document2", 4,
        "Document2"},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2, v.confirmAvailable = true; }),
-       "T052Confirm", 5, "Open"}}},
+       "T052Confirm", 5, "ButtonOpen"}}},
     {"T053",
      {{on(Page::T053), "T053Change", 1, nullptr},
-      {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, "File"},
-      {on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }), "FileNew", 3, "New"},
+      {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, "MenuFile"},
+      {on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }), "FileNew", 3, "FileNew"},
       {on(Page::T053, [](LessonView &v) { v.modified = true, v.dialog = OpenDialog::SaveChanges; }), "T053Question",
-       4, "No"}}},
+       4, "ButtonNo"}}},
     {"T054",
      {{on(Page::T054), "T054Type", 0, "Enter"},
       {on(Page::T054, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T055",
      {{on(Page::T055), "T055Select", 1, nullptr},
-      {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, "Edit"},
-      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, "Copy"},
-      {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, "Edit"},
-      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, "Paste"},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, "MenuEdit"},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, "EditCopy"},
+      {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, "MenuEdit"},
+      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, "EditPaste"},
       {on(Page::T055, [](LessonView &v) { v.copied = true, v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T056",
-     {{on(Page::T056), "File", 1, "File"},
-      {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, "Save"},
-      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, "My Document"},
+     {{on(Page::T056), "File", 1, "MenuFile"},
+      {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, "FileSave"},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, "MyDocument"},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1; }), "SaveFileType", 3,
-       "WordPad Document", true},
+       "FilterWordpad", true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1, v.typeListOpen = true; }),
-       "SaveTypeList", 3, "WordPad Document", true},
+       "SaveTypeList", 3, "FilterWordpad", true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.confirmAvailable = true; }), "SaveConfirm",
-       4, "Save"},
+       4, "ButtonSave"},
       {on(Page::T056, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T057",
      {{on(Page::T057), "T057Close", 1, "X"},
-      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, "Start"},
+      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, "StartButton"},
       {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true; }), "T057Documents", 3,
-       "Documents"},
+       "StartDocuments"},
       {on(Page::T057,
           [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true, v.menu = OpenMenu::Documents; }),
-       "T057MyDocument", 4, "My Document"}}},
+       "T057MyDocument", 4, "MyDocument"}}},
     {"T058",
-     {{on(Page::T058), "File", 2, "File"},
-      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, "Print"},
+     {{on(Page::T058), "File", 2, "MenuFile"},
+      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, "FilePrint"},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::Print; }), "PrintDialog", 3, "Print"},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::PrintError; }), "PrintError", 0, "OK", true},
       {on(Page::T058, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T059",
-     {{on(Page::T059), "T059New", 1, "File"},
-      {on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileNew", 1, "New"},
-      {on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), "T059Question", 1, "No"},
+     {{on(Page::T059), "T059New", 1, "MenuFile"},
+      {on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileNew", 1, "FileNew"},
+      {on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), "T059Question", 1, "ButtonNo"},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1; }), "T059Type", 2, nullptr},
-      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }), "T059Save", 3, "File"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }), "T059Save", 3, "MenuFile"},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5, v.menu = OpenMenu::File; }), "FileSave",
-       3, "Save"},
+       3, "FileSave"},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File; }), "T059Name", 3,
        "Comments"},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File, v.confirmAvailable = true; }),
-       "SaveConfirm", 3, "Save"},
+       "SaveConfirm", 3, "ButtonSave"},
       {on(Page::T059, [](LessonView &v) { v.exercise = 2, v.dialog = OpenDialog::Print; }), "PrintDialog", 4,
        "Print", true},
       {on(Page::T059, [](LessonView &v) { v.exercise = 2; }), "T059Close", 5, "X"}}},
@@ -323,9 +326,24 @@ Instructions instructionsOf(const QString &rtfPath)
     return in;
 }
 
-bool namesWord(const QString &text, const char *word)
+// A control's word as instructions name it: the pack's desktop word without
+// its access mark, its "..." or its file pattern ("All Documents (*.*)" is
+// "All Documents"); a word that is no desktop word, as it stands.
+QString spokenWord(const DesktopWords &words, const char *word)
 {
-    const QRegularExpression re(QStringLiteral("(^|\\W)") + QRegularExpression::escape(QString::fromUtf8(word))
+    const auto &english = DesktopWords::english();
+    const bool desktop = std::any_of(english.cbegin(), english.cend(),
+                                     [&](const DesktopWords::Entry &e) { return qstrcmp(e.key, word) == 0; });
+    if (!desktop)
+        return QString::fromUtf8(word);
+    QString spoken = words.plain(word);
+    static const QRegularExpression tail(QStringLiteral("(\\.\\.\\.| \\(\\*\\.[^)]*\\))$"));
+    return spoken.remove(tail);
+}
+
+bool namesWord(const QString &text, const QString &word)
+{
+    const QRegularExpression re(QStringLiteral("(^|\\W)") + QRegularExpression::escape(word)
                                     + QStringLiteral("(\\W|$)"),
                                 QRegularExpression::UseUnicodePropertiesOption);
     return re.match(text).hasMatch();
@@ -357,6 +375,7 @@ TEST(NextStep, EachHintFollowsTheInstructionsInEveryPack)
         SCOPED_TRACE(pack.toStdString());
         const IniFile ini(dir + pack);
         const CodePage cp = CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1));
+        const DesktopWords words(ini, cp);
         const QString infoPath = derivedInfoPath(pack, dir);
         for (const auto &lesson : kLessonHints) {
             SCOPED_TRACE(lesson.code);
@@ -370,10 +389,11 @@ TEST(NextStep, EachHintFollowsTheInstructionsInEveryPack)
                 }
                 if (!row.word)
                     continue;
+                const QString word = spokenWord(words, row.word);
                 const QString said = row.step == 0 ? in.all : in.steps.value(row.step);
-                EXPECT_TRUE(namesWord(said, row.word)) << "the instructions do not name " << row.word;
-                EXPECT_TRUE(namesWord(hint, row.word))
-                    << "the hint \"" << hint.toStdString() << "\" does not name " << row.word;
+                EXPECT_TRUE(namesWord(said, word)) << "the instructions do not name " << word.toStdString();
+                EXPECT_TRUE(namesWord(hint, word))
+                    << "the hint \"" << hint.toStdString() << "\" does not name " << word.toStdString();
             }
         }
     }

@@ -51,7 +51,7 @@ TEST(Desktop, TheEnglishWordsAreWrittenAsTheyWereDrawn)
 
 TEST(Desktop, ACaptionWrapsBetweenWordsAndALongWordIsCutShort)
 {
-    const QFontMetrics metrics(desktopPictureFont());
+    const PictureText metrics;
     const struct {
         const char *caption;
         QStringList lines;
@@ -60,13 +60,13 @@ TEST(Desktop, ACaptionWrapsBetweenWordsAndALongWordIsCutShort)
         {"Network Neighborhood", {"Network", "Neighborhood"}},
         {"Internet Explorer", {"Internet", "Explorer"}},
         {"Сетевое окружение", {"Сетевое", "окружение"}},
-        {"Netzwerkumgebungsverbindungen", {metrics.elidedText("Netzwerkumgebungsverbindungen", Qt::ElideRight, 74)}},
+        {"Netzwerkumgebungsverbindungen", {metrics.elided("Netzwerkumgebungsverbindungen", 74)}},
     };
     for (const auto &c : cases) {
         const QStringList lines = desktopCaptionLines(QString::fromUtf8(c.caption), metrics);
         EXPECT_EQ(lines, c.lines) << c.caption;
         for (const QString &line : lines)
-            EXPECT_LE(metrics.horizontalAdvance(line), DesktopCaptionWidth) << line.toStdString();
+            EXPECT_LE(metrics.width(line), DesktopCaptionWidth) << line.toStdString();
     }
     EXPECT_TRUE(desktopCaptionLines(QString::fromUtf8("Netzwerkumgebungsverbindungen"), metrics)
                     .first()
