@@ -30,7 +30,9 @@ const char kUsage[] =
     "Checks:\n"
     "  - every key of the reference file is present where Quillan 2 reads it\n"
     "    (section and key names compared without regard to case, only the first\n"
-    "    section of a name counts; skipped when checking the reference);\n"
+    "    section of a name counts; skipped when checking the reference); the\n"
+    "    name of a Start menu row, ACCESSIBILITY/imgStart<row>, may be left out\n"
+    "    where the pack's DESKTOP section has that row's word, Start<row>;\n"
     "  - every hint of section HINTS that Quillan 2 shows is present, also in\n"
     "    the reference;\n"
     "  - LABELS/lbT001Time takes one number (%d), LABELS/lbTopicComplete one\n"
@@ -162,6 +164,18 @@ QStringList Checker::problems() const
     return sorted;
 }
 
+// The desktop's word that names a Start menu row where a pack has it: the
+// row's name for a screen reader, ACCESSIBILITY/imgStartPrograms, is then the
+// word the learner sees, DESKTOP/StartPrograms; empty for any other key.
+QByteArray desktopWordOf(const Entry &e)
+{
+    const QByteArray prefix = "imgStart";
+    if (e.section.compare("ACCESSIBILITY", Qt::CaseInsensitive) != 0 || e.key.size() <= prefix.size()
+        || !e.key.startsWith(prefix))
+        return {};
+    return "Start" + e.key.mid(prefix.size());
+}
+
 // A key is present when the program finds it.
 void Checker::checkMissingKeys(const IniFile &ini, const QList<Entry> &reference)
 {
@@ -169,7 +183,9 @@ void Checker::checkMissingKeys(const IniFile &ini, const QList<Entry> &reference
     const QList<QByteArray> hints = hintKeys();
     for (const Entry &e : reference) {
         const bool hint = e.section.compare("HINTS", Qt::CaseInsensitive) == 0 && hints.contains(e.key);
-        if (!hint && !ini.value(e.section, e.key))
+        const QByteArray word = desktopWordOf(e);
+        const bool named = !word.isEmpty() && ini.value("DESKTOP", word);
+        if (!hint && !named && !ini.value(e.section, e.key))
             keyProblem(e.section, e.key, QStringLiteral("missing (present in %1)").arg(refName));
     }
 }
