@@ -211,89 +211,113 @@ TEST(NextStep, FollowingThePathLeadsFurther)
 // The hint and the page's instructions tell the learner the same path: each
 // hint on a lesson's path belongs to a numbered step of the instructions, in
 // the order the steps come, and the hint and that step name the control by
-// the same word, in every pack that ships.
+// the same word, in every pack that ships: the word the simulated desktop
+// shows in that pack (its DESKTOP section), or a word of no pack (a key, the
+// X of the close button, the system's print dialog).
+struct Word {
+    Word(const char *literal = nullptr) : text(literal) {}
+    // The desktop's word under DESKTOP/key, English when a pack has none.
+    static Word desktop(const char *key, const char *english)
+    {
+        Word w(english);
+        w.desktopKey = key;
+        return w;
+    }
+    const char *text;  // nullptr: the hint names no control
+    const char *desktopKey = nullptr;
+};
+
 struct Hinted {
     LessonView view;
     const char *key;
-    int step;          // the instructions' step; 0: anywhere on the page
-    const char *word;  // the control's word, or nullptr for none
+    int step;   // the instructions' step; 0: anywhere on the page
+    Word word;  // the control's word
     bool detour = false;  // off the path (a wrong choice put right)
 };
+
+const Word kStart = Word::desktop("StartButton", "Start");
+const Word kFile = Word::desktop("MenuFile", "File");
+const Word kEdit = Word::desktop("MenuEdit", "Edit");
+const Word kNew = Word::desktop("FileNew", "New");
+const Word kSave = Word::desktop("FileSave", "Save");
+const Word kSaveButton = Word::desktop("ButtonSave", "Save");
+const Word kNo = Word::desktop("ButtonNo", "No");
+const Word kMyDocument = Word::desktop("MyDocument", "My Document");
 
 const struct {
     const char *code;
     QList<Hinted> rows;
 } kLessonHints[] = {
     {"T051",
-     {{on(Page::T051), "T051Start", 1, "Start"},
-      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, "Programs"},
+     {{on(Page::T051), "T051Start", 1, kStart},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, Word::desktop("StartPrograms", "Programs")},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Programs; }),
-       "T051Accessories", 3, "Accessories"},
+       "T051Accessories", 3, Word::desktop("Accessories", "Accessories")},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Accessories; }), "T051Wordpad",
-       4, "Wordpad"}}},
+       4, Word::desktop("Wordpad", "Wordpad")}}},
     {"T052",
-     {{on(Page::T052), "File", 1, "File"},
-      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, "Open"},
-      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, "All Documents"},
+     {{on(Page::T052), "File", 1, kFile},
+      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, Word::desktop("FileOpen", "Open")},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, Word::desktop("FilterAll", "All Documents")},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.typeListOpen = true; }), "T052TypeList", 3,
-       "All Documents"},
+       Word::desktop("FilterAll", "All Documents")},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2; }), "T052Document2", 4,
-       "Document2"},
+       Word::desktop("Document2", "Document2")},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2, v.confirmAvailable = true; }),
-       "T052Confirm", 5, "Open"}}},
+       "T052Confirm", 5, Word::desktop("ButtonOpen", "Open")}}},
     {"T053",
      {{on(Page::T053), "T053Change", 1, nullptr},
-      {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, "File"},
-      {on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }), "FileNew", 3, "New"},
+      {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, kFile},
+      {on(Page::T053, [](LessonView &v) { v.modified = true, v.menu = OpenMenu::File; }), "FileNew", 3, kNew},
       {on(Page::T053, [](LessonView &v) { v.modified = true, v.dialog = OpenDialog::SaveChanges; }), "T053Question",
-       4, "No"}}},
+       4, kNo}}},
     {"T054",
      {{on(Page::T054), "T054Type", 0, "Enter"},
       {on(Page::T054, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T055",
      {{on(Page::T055), "T055Select", 1, nullptr},
-      {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, "Edit"},
-      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, "Copy"},
-      {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, "Edit"},
-      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, "Paste"},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, kEdit},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, Word::desktop("EditCopy", "Copy")},
+      {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, kEdit},
+      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, Word::desktop("EditPaste", "Paste")},
       {on(Page::T055, [](LessonView &v) { v.copied = true, v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T056",
-     {{on(Page::T056), "File", 1, "File"},
-      {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, "Save"},
-      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, "My Document"},
+     {{on(Page::T056), "File", 1, kFile},
+      {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, kSave},
+      {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, kMyDocument},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1; }), "SaveFileType", 3,
-       "WordPad Document", true},
+       Word::desktop("TypeWordpad", "WordPad Document"), true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1, v.typeListOpen = true; }),
-       "SaveTypeList", 3, "WordPad Document", true},
+       "SaveTypeList", 3, Word::desktop("TypeWordpad", "WordPad Document"), true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.confirmAvailable = true; }), "SaveConfirm",
-       4, "Save"},
+       4, kSaveButton},
       {on(Page::T056, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T057",
      {{on(Page::T057), "T057Close", 1, "X"},
-      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, "Start"},
+      {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, kStart},
       {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true; }), "T057Documents", 3,
-       "Documents"},
+       Word::desktop("StartDocuments", "Documents")},
       {on(Page::T057,
           [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true, v.menu = OpenMenu::Documents; }),
-       "T057MyDocument", 4, "My Document"}}},
+       "T057MyDocument", 4, kMyDocument}}},
     {"T058",
-     {{on(Page::T058), "File", 2, "File"},
-      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, "Print"},
+     {{on(Page::T058), "File", 2, kFile},
+      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, Word::desktop("FilePrint", "Print")},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::Print; }), "PrintDialog", 3, "Print"},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::PrintError; }), "PrintError", 0, "OK", true},
       {on(Page::T058, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T059",
-     {{on(Page::T059), "T059New", 1, "File"},
-      {on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileNew", 1, "New"},
-      {on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), "T059Question", 1, "No"},
+     {{on(Page::T059), "T059New", 1, kFile},
+      {on(Page::T059, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileNew", 1, kNew},
+      {on(Page::T059, [](LessonView &v) { v.dialog = OpenDialog::SaveChanges; }), "T059Question", 1, kNo},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1; }), "T059Type", 2, nullptr},
-      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }), "T059Save", 3, "File"},
+      {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5; }), "T059Save", 3, kFile},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5, v.menu = OpenMenu::File; }), "FileSave",
-       3, "Save"},
+       3, kSave},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File; }), "T059Name", 3,
-       "Comments"},
+       Word::desktop("Comments", "Comments")},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File, v.confirmAvailable = true; }),
-       "SaveConfirm", 3, "Save"},
+       "SaveConfirm", 3, kSaveButton},
       {on(Page::T059, [](LessonView &v) { v.exercise = 2, v.dialog = OpenDialog::Print; }), "PrintDialog", 4,
        "Print", true},
       {on(Page::T059, [](LessonView &v) { v.exercise = 2; }), "T059Close", 5, "X"}}},
@@ -323,9 +347,29 @@ Instructions instructionsOf(const QString &rtfPath)
     return in;
 }
 
-bool namesWord(const QString &text, const char *word)
+// How the instructions name a control that shows a desktop word: without its
+// access key's mark, the dots of a command that opens a window and the file
+// pattern of a type ("All Documents (*.*)" is All Documents).
+QString controlWord(QString shown)
 {
-    const QRegularExpression re(QStringLiteral("(^|\\W)") + QRegularExpression::escape(QString::fromUtf8(word))
+    shown.remove(QLatin1Char('&'));
+    if (shown.endsWith(QLatin1String("...")))
+        shown.chop(3);
+    const qsizetype pattern = shown.indexOf(QLatin1String(" (*."));
+    if (pattern > 0)
+        shown.truncate(pattern);
+    return shown;
+}
+
+QString wordIn(const IniFile &pack, const CodePage &cp, const Word &word)
+{
+    const QByteArray shown = word.desktopKey ? pack.readString("DESKTOP", word.desktopKey, "") : QByteArray();
+    return shown.isEmpty() ? QString::fromUtf8(word.text) : controlWord(cp.decode(shown));
+}
+
+bool namesWord(const QString &text, const QString &word)
+{
+    const QRegularExpression re(QStringLiteral("(^|\\W)") + QRegularExpression::escape(word)
                                     + QStringLiteral("(\\W|$)"),
                                 QRegularExpression::UseUnicodePropertiesOption);
     return re.match(text).hasMatch();
@@ -368,12 +412,13 @@ TEST(NextStep, EachHintFollowsTheInstructionsInEveryPack)
                 if (row.step != 0) {
                     ASSERT_TRUE(in.steps.contains(row.step)) << "no step " << row.step;
                 }
-                if (!row.word)
+                if (!row.word.text)
                     continue;
+                const QString word = wordIn(ini, cp, row.word);
                 const QString said = row.step == 0 ? in.all : in.steps.value(row.step);
-                EXPECT_TRUE(namesWord(said, row.word)) << "the instructions do not name " << row.word;
-                EXPECT_TRUE(namesWord(hint, row.word))
-                    << "the hint \"" << hint.toStdString() << "\" does not name " << row.word;
+                EXPECT_TRUE(namesWord(said, word)) << "the instructions do not name " << word.toStdString();
+                EXPECT_TRUE(namesWord(hint, word))
+                    << "the hint \"" << hint.toStdString() << "\" does not name " << word.toStdString();
             }
         }
     }
