@@ -243,6 +243,19 @@ const Word kSave = Word::desktop("FileSave", "Save");
 const Word kSaveButton = Word::desktop("ButtonSave", "Save");
 const Word kNo = Word::desktop("ButtonNo", "No");
 const Word kMyDocument = Word::desktop("MyDocument", "My Document");
+const Word kPrograms = Word::desktop("StartPrograms", "Programs");
+const Word kAccessories = Word::desktop("Accessories", "Accessories");
+const Word kWordpad = Word::desktop("Wordpad", "Wordpad");
+const Word kOpen = Word::desktop("FileOpen", "Open");
+const Word kAllDocuments = Word::desktop("FilterAll", "All Documents");
+const Word kDocument2 = Word::desktop("Document2", "Document2");
+const Word kOpenButton = Word::desktop("ButtonOpen", "Open");
+const Word kCopy = Word::desktop("EditCopy", "Copy");
+const Word kPaste = Word::desktop("EditPaste", "Paste");
+const Word kWordpadDocument = Word::desktop("TypeWordpad", "WordPad Document");
+const Word kDocuments = Word::desktop("StartDocuments", "Documents");
+const Word kPrint = Word::desktop("FilePrint", "Print");
+const Word kComments = Word::desktop("Comments", "Comments");
 
 const struct {
     const char *code;
@@ -250,21 +263,21 @@ const struct {
 } kLessonHints[] = {
     {"T051",
      {{on(Page::T051), "T051Start", 1, kStart},
-      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, Word::desktop("StartPrograms", "Programs")},
+      {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true; }), "T051Programs", 2, kPrograms},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Programs; }),
-       "T051Accessories", 3, Word::desktop("Accessories", "Accessories")},
+       "T051Accessories", 3, kAccessories},
       {on(Page::T051, [](LessonView &v) { v.startMenuOpen = true, v.menu = OpenMenu::Accessories; }), "T051Wordpad",
-       4, Word::desktop("Wordpad", "Wordpad")}}},
+       4, kWordpad}}},
     {"T052",
      {{on(Page::T052), "File", 1, kFile},
-      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, Word::desktop("FileOpen", "Open")},
-      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, Word::desktop("FilterAll", "All Documents")},
+      {on(Page::T052, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileOpen", 1, kOpen},
+      {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T052FileType", 3, kAllDocuments},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.typeListOpen = true; }), "T052TypeList", 3,
-       Word::desktop("FilterAll", "All Documents")},
+       kAllDocuments},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2; }), "T052Document2", 4,
-       Word::desktop("Document2", "Document2")},
+       kDocument2},
       {on(Page::T052, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 2, v.confirmAvailable = true; }),
-       "T052Confirm", 5, Word::desktop("ButtonOpen", "Open")}}},
+       "T052Confirm", 5, kOpenButton}}},
     {"T053",
      {{on(Page::T053), "T053Change", 1, nullptr},
       {on(Page::T053, [](LessonView &v) { v.modified = true; }), "File", 3, kFile},
@@ -277,18 +290,18 @@ const struct {
     {"T055",
      {{on(Page::T055), "T055Select", 1, nullptr},
       {on(Page::T055, [](LessonView &v) { v.hasSelection = true; }), "T055Edit", 2, kEdit},
-      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, Word::desktop("EditCopy", "Copy")},
+      {on(Page::T055, [](LessonView &v) { v.hasSelection = true, v.menu = OpenMenu::Edit; }), "T055Copy", 2, kCopy},
       {on(Page::T055, [](LessonView &v) { v.copied = true; }), "T055Place", 4, kEdit},
-      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, Word::desktop("EditPaste", "Paste")},
+      {on(Page::T055, [](LessonView &v) { v.copied = true, v.menu = OpenMenu::Edit; }), "T055Paste", 4, kPaste},
       {on(Page::T055, [](LessonView &v) { v.copied = true, v.taskDone = true; }), "Forward", 0, nullptr}}},
     {"T056",
      {{on(Page::T056), "File", 1, kFile},
       {on(Page::T056, [](LessonView &v) { v.menu = OpenMenu::File; }), "FileSave", 1, kSave},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File; }), "T056Name", 2, kMyDocument},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1; }), "SaveFileType", 3,
-       Word::desktop("TypeWordpad", "WordPad Document"), true},
+       kWordpadDocument, true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.fileType = 1, v.typeListOpen = true; }),
-       "SaveTypeList", 3, Word::desktop("TypeWordpad", "WordPad Document"), true},
+       "SaveTypeList", 3, kWordpadDocument, true},
       {on(Page::T056, [](LessonView &v) { v.dialog = OpenDialog::File, v.confirmAvailable = true; }), "SaveConfirm",
        4, kSaveButton},
       {on(Page::T056, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
@@ -296,13 +309,13 @@ const struct {
      {{on(Page::T057), "T057Close", 1, "X"},
       {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false; }), "T057Start", 2, kStart},
       {on(Page::T057, [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true; }), "T057Documents", 3,
-       Word::desktop("StartDocuments", "Documents")},
+       kDocuments},
       {on(Page::T057,
           [](LessonView &v) { v.wordpadVisible = false, v.startMenuOpen = true, v.menu = OpenMenu::Documents; }),
        "T057MyDocument", 4, kMyDocument}}},
     {"T058",
      {{on(Page::T058), "File", 2, kFile},
-      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, Word::desktop("FilePrint", "Print")},
+      {on(Page::T058, [](LessonView &v) { v.menu = OpenMenu::File; }), "FilePrint", 2, kPrint},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::Print; }), "PrintDialog", 3, "Print"},
       {on(Page::T058, [](LessonView &v) { v.dialog = OpenDialog::PrintError; }), "PrintError", 0, "OK", true},
       {on(Page::T058, [](LessonView &v) { v.taskDone = true; }), "Forward", 0, nullptr}}},
@@ -315,7 +328,7 @@ const struct {
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.textLength = 5, v.menu = OpenMenu::File; }), "FileSave",
        3, kSave},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File; }), "T059Name", 3,
-       Word::desktop("Comments", "Comments")},
+       kComments},
       {on(Page::T059, [](LessonView &v) { v.exercise = 1, v.dialog = OpenDialog::File, v.confirmAvailable = true; }),
        "SaveConfirm", 3, kSaveButton},
       {on(Page::T059, [](LessonView &v) { v.exercise = 2, v.dialog = OpenDialog::Print; }), "PrintDialog", 4,
