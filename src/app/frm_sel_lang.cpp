@@ -65,12 +65,18 @@ TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
 
 void TfrmSelLang::FormCreate()
 {
+    // English, the language of this dialog's own words, is chosen at first
+    // where it ships, wherever its name sorts (Deutsch comes before it);
+    // otherwise the first language.
+    int english = 0;
     for (const QString &file : findLanguageFiles(m_programDir)) {
+        if (file.compare(QLatin1String("QL2Eng.ini"), Qt::CaseInsensitive) == 0)
+            english = flbLangs->count();
         flbLangs->addItem(file);
         lbLangs->addItem(languageDisplayName(m_programDir + file));
     }
     if (lbLangs->count() > 0)
-        lbLangs->setCurrentRow(0);
+        lbLangs->setCurrentRow(english);
 }
 
 void TfrmSelLang::Button1Click()

@@ -111,6 +111,27 @@ TEST_F(StartupTest, NoArgumentListsTheLanguagesSortedAndEnterTakesTheFirst)
     EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2A.ini");
 }
 
+// English, the dialog's own language, is the first choice where it ships,
+// though Deutsch sorts before it.
+TEST_F(StartupTest, NoArgumentEnterTakesEnglishWhereItShips)
+{
+    language("QL2Deu.ini", "[LANGUAGE]\nName=Deutsch\n");
+    language("QL2Eng.ini", "[LANGUAGE]\nName=English\n");
+    language("QL2Rus.ini", "[LANGUAGE]\nName=Russian\n");
+    QStringList rows;
+    ModalAnswerer answer([&](QWidget *w) {
+        QListWidget *list = languageList(w);
+        for (int i = 0; i < list->count(); ++i)
+            rows << list->item(i)->text();
+        pressKey(w, Qt::Key_Return);
+    });
+
+    Program program(dir(), {});
+    ASSERT_TRUE(program.start());
+    EXPECT_EQ(rows, (QStringList{"Deutsch", "English", "Russian"}));
+    EXPECT_EQ(program.frmMain()->langFile().path(), dir() + "QL2Eng.ini");
+}
+
 TEST_F(StartupTest, CancelEndsTheProgramWithoutWindowsOrProgress)
 {
     language("QL2Eng.ini", "[LANGUAGE]\nName=English\n");

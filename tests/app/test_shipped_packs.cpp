@@ -27,12 +27,11 @@ bool hasCyrillic(const QString &s)
     return false;
 }
 
-TEST(ShippedPacks, TheSelectionListsBothLanguagesByName)
+TEST(ShippedPacks, TheSelectionListsEveryLanguageByName)
 {
     const QStringList files = findLanguageFiles(sourceDataDir());
-    if (!files.contains(QStringLiteral("QL2Rus.ini")))
-        GTEST_SKIP() << "no Russian pack";
-    EXPECT_EQ(files, (QStringList{"QL2Eng.ini", "QL2Rus.ini"}));
+    EXPECT_EQ(files, (QStringList{"QL2Deu.ini", "QL2Eng.ini", "QL2Rus.ini"}));
+    EXPECT_EQ(languageDisplayName(sourceDataDir() + "QL2Deu.ini"), "Deutsch");
     EXPECT_EQ(languageDisplayName(sourceDataDir() + "QL2Eng.ini"), "English");
     EXPECT_EQ(languageDisplayName(sourceDataDir() + "QL2Rus.ini"), QString::fromUtf8("Русский"));
 }
@@ -82,6 +81,43 @@ TEST(ShippedPacks, RussianTextsShowCyrillicLetters)
     QTest::mouseClick(m.tbContents, Qt::LeftButton);
     EXPECT_TRUE(hasCyrillic(caption));
     EXPECT_EQ(group, caption);
+    m.LeavePage(m.currentPage());
+}
+
+// The German pack is in the Western code page: its umlauts and its quotes
+// come through as letters, in the labels, the course pages and the contents.
+TEST(ShippedPacks, GermanTextsShowUmlauts)
+{
+    TempConfigHome config;
+    ModalAnswerer boxes([](QWidget *w) { w->close(); });
+    Program program(sourceDataDir(), {QStringLiteral("QL2Deu.ini")});
+    ASSERT_TRUE(program.start());
+    TfrmMain &m = *program.frmMain();
+    EXPECT_EQ(m.charset(), 0);
+    EXPECT_EQ(m.infoPath(), sourceDataDir() + "InfoDeu/");
+    EXPECT_EQ(m.langText("LABELS", "lbCongratulations", ""), QString::fromUtf8("Herzlichen Glückwunsch!"));
+    EXPECT_EQ(m.langText("LABELS", "lbTopicComplete", ""),
+              QString::fromUtf8("Sie haben das Thema „%s“ abgeschlossen."));
+    EXPECT_EQ(m.langText("PAGES", "T059Name", ""), QString::fromUtf8("Abschlussübung"));
+
+    // The title page: its instructions and the countdown line.
+    m.FormShow();
+    EXPECT_TRUE(boxes.titles().isEmpty());
+    const QString instructions = m.reMain->toPlainText();
+    EXPECT_TRUE(instructions.contains(QString::fromUtf8("Schritt für Schritt"))) << instructions.toStdString();
+    m.tmrTimerT001Timer();
+    EXPECT_EQ(m.lbT001Time->text(),
+              QString::fromUtf8("Der Kurs beginnt in 29. Drücken Sie die Eingabetaste, um gleich zu beginnen."));
+
+    QString caption;
+    ModalAnswerer contents([&](QWidget *w) {
+        if (auto *d = qobject_cast<TfrmContents *>(w)) {
+            caption = d->windowTitle();
+            d->reject();
+        }
+    });
+    QTest::mouseClick(m.tbContents, Qt::LeftButton);
+    EXPECT_EQ(caption, "Inhalt");
     m.LeavePage(m.currentPage());
 }
 
