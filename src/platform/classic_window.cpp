@@ -1,5 +1,7 @@
 #include "platform/classic_window.h"
 
+#include "platform/desktop_words.h"
+
 #include "platform/accessibility.h"
 #include "platform/panel.h"
 #include "platform/period_look.h"
@@ -411,9 +413,12 @@ void TClassicWindow::keyMenu(int key)
     if (!m_menuBar)
         return;
     const QList<QAction *> actions = m_menuBar->actions();
+    // A menu is opened by its underlined letter, or its first one when none is.
     for (QAction *a : actions) {
-        const QString title = QString(a->text()).remove(QLatin1Char('&'));
-        if (key == 0 || (!title.isEmpty() && title.at(0).toLower().unicode() == key)) {
+        const QChar marked = accessLetter(a->text());
+        const QString title = withoutAccessMarks(a->text());
+        const QChar letter = !marked.isNull() ? marked : title.isEmpty() ? QChar() : title.at(0);
+        if (key == 0 || (!letter.isNull() && letter.toLower().unicode() == key)) {
             m_menuBar->setActiveAction(a);
             return;
         }
@@ -426,24 +431,27 @@ void TClassicWindow::showSystemMenu()
     menu.setObjectName(QStringLiteral("systemMenu"));
     const bool sizeable = m_kind == Kind::Sizeable;
     const struct {
-        const char *text;
+        const char *word;  // a desktop word
         unsigned command;
         bool enabled;
     } items[] = {
-        {"&Restore", Sc::SC_RESTORE, sizeable && m_state != State::Normal},
-        {"&Move", Sc::SC_MOVE, m_state == State::Normal},
-        {"&Size", Sc::SC_SIZE, sizeable && m_state == State::Normal},
-        {"Mi&nimize", Sc::SC_MINIMIZE, sizeable},
-        {"Ma&ximize", Sc::SC_MAXIMIZE, sizeable && m_state != State::Maximized},
+        {"SysRestore", Sc::SC_RESTORE, sizeable && m_state != State::Normal},
+        {"SysMove", Sc::SC_MOVE, m_state == State::Normal},
+        {"SysSize", Sc::SC_SIZE, sizeable && m_state == State::Normal},
+        {"SysMinimize", Sc::SC_MINIMIZE, sizeable},
+        {"SysMaximize", Sc::SC_MAXIMIZE, sizeable && m_state != State::Maximized},
         {nullptr, 0, false},
-        {"&Close\tAlt+F4", Sc::SC_CLOSE, true},
+        {"SysClose", Sc::SC_CLOSE, true},
     };
     for (const auto &item : items) {
-        if (!item.text) {
+        if (!item.word) {
             menu.addSeparator();
             continue;
         }
-        QAction *a = menu.addAction(QString::fromLatin1(item.text));
+        QString text = desktopWord(item.word);
+        if (item.command == Sc::SC_CLOSE)
+            text += QLatin1Char('\t') + desktopWord("KeyAlt") + QStringLiteral("+F4");
+        QAction *a = menu.addAction(text);
         a->setEnabled(item.enabled);
         const unsigned command = item.command;
         connect(a, &QAction::triggered, this,
@@ -699,8 +707,10 @@ bool TClassicWindow::handleWindowKey(QKeyEvent *event)
         sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 0);
         return true;
     }
-    if (mods == Qt::AltModifier && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
-        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, 'a' + (event->key() - Qt::Key_A));
+    // Alt and a letter of any script ("Alt+Ф" on a Russian keyboard): the
+    // message carries the small letter.
+    if (mods == Qt::AltModifier && event->key() < 0x10000 && QChar(event->key()).isLetter()) {
+        sendMessage(Msg::WM_SYSCOMMAND, Sc::SC_KEYMENU, QChar(event->key()).toLower().unicode());
         return true;
     }
     return false;

@@ -132,6 +132,13 @@ const QList<DesktopWords::Entry> &DesktopWords::english()
         {"FilterWordpad", "WordPad Document (*.doc)"},
         {"FilterText", "Text Document (*.txt)"},
         {"FilterAll", "All Documents (*.*)"},
+        // A window's own menu (Alt+Space).
+        {"SysRestore", "&Restore"},
+        {"SysMove", "&Move"},
+        {"SysSize", "&Size"},
+        {"SysMinimize", "Mi&nimize"},
+        {"SysMaximize", "Ma&ximize"},
+        {"SysClose", "&Close"},
         // The message boxes.
         {"ButtonYes", "&Yes"},
         {"ButtonNo", "&No"},

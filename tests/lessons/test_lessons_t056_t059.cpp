@@ -1,5 +1,6 @@
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/code_page.h"
 #include "platform/classic_window.h"
 #include "platform/components.h"
 #include "platform/image_widget.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -191,6 +193,34 @@ TEST(LessonHooks, T057ToT059KeepOnlyTheCloseButtonAndTheMenuBarAlive)
                 m.whHookT059BeforeMessage(wp, msg, handled);
             EXPECT_EQ(handled, c.swallowed[page - 7]);
         }
+    }
+}
+
+// The menu bar answers Alt and the first letter of a menu's word in the
+// learner's language: Alt+Ф opens Файл on a Russian keyboard, Alt+П Правка.
+TEST(LessonHooks, AltAndAMenusLetterOpenItInThePacksScript)
+{
+    const QByteArray words = CodePage::forCharset(204).encode(
+        QString::fromUtf8("Charset=204\r\n[DESKTOP]\r\nMenuFile=Файл\r\nMenuEdit=Правка\r\n"));
+    CourseFixture f(words, progressWith(9) + kMyDocument);
+    f.start();
+    f.goTo(8);
+    QMenuBar *bar = f.main().frmWordpad->mmMenu;
+    const struct {
+        QChar letter;  // as a Russian keyboard gives it, a capital for the key
+        QString menu;
+    } cases[] = {{QChar(0x0424), QString::fromUtf8("Файл")}, {QChar(0x041F), QString::fromUtf8("Правка")}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.menu.toStdString());
+        f.focusWordpad();
+        QWidget *text = f.main().frmWordpad->reWPad;
+        const auto key = Qt::Key(c.letter.unicode());
+        QTest::sendKeyEvent(QTest::Press, text, key, QString(c.letter.toLower()), Qt::AltModifier);
+        QTest::sendKeyEvent(QTest::Release, text, key, QString(c.letter.toLower()), Qt::AltModifier);
+        ASSERT_TRUE(bar->activeAction());
+        EXPECT_EQ(bar->activeAction()->text(), c.menu);
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QTest::keyClick(bar, Qt::Key_Escape);
     }
 }
 
