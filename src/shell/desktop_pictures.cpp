@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kPictureFontFile[] = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+constexpr char kFontFolder[] = "/usr/share/wine/fonts/";
 constexpr int kPicturePixels = 11;
 
 }  // namespace
@@ -35,11 +35,18 @@ struct PictureText::Face {
     QFont font = desktopPictureFont();
 };
 
-PictureText::PictureText()
+PictureText::PictureText(PictureFace which)
 {
     auto face = std::make_shared<Face>();
-    if (QFile::exists(QString::fromLatin1(kPictureFontFile))) {
-        QRawFont raw(QString::fromLatin1(kPictureFontFile), kPicturePixels, QFont::PreferFullHinting);
+    const bool bold = which == PictureFace::TahomaBold;
+    if (bold) {
+        face->font = QFont(QStringLiteral("Tahoma"));
+        face->font.setPixelSize(kPicturePixels);
+        face->font.setBold(true);
+    }
+    const QString file = QString::fromLatin1(kFontFolder) + (bold ? QStringLiteral("tahomabd.ttf") : QStringLiteral("ms_sans_serif.ttf"));
+    if (QFile::exists(file)) {
+        QRawFont raw(file, kPicturePixels, QFont::PreferFullHinting);
         if (raw.isValid())
             face->raw = raw;
     }
@@ -154,4 +161,43 @@ void drawFolderBarWords(QImage &bar, const QString &label, const QString &folder
     const QRect box = FolderBarBoxText;
     write(box.left() + FolderBarNameIndent, box.top(), box.bottom(),
           text.elided(folder, box.width() - FolderBarNameIndent - 2));
+}
+
+QList<DesktopWordRoom> desktopWordRooms()
+{
+    // The room inside each control for its word, in pixels: a label ends
+    // before the field beside it, a button's word keeps its margins.
+    constexpr int buttonRoom = 75 - 12;
+    constexpr int labelRoom = 80 - 8 - 2;
+    return {
+        {"StartButton", PictureFace::TahomaBold, 56 - 4 - 16 - 4, "the Start button"},
+        {"LookIn", PictureFace::MsSansSerif, 60 - FolderBarLabelLeft - 1, "the dialog's folder bar"},
+        {"MyDocuments", PictureFace::MsSansSerif, FolderBarBoxText.width() - FolderBarNameIndent - 2,
+         "the dialog's folder box"},
+        {"FileName", PictureFace::MsSansSerif, labelRoom, "the dialog's label"},
+        {"FilesOfType", PictureFace::MsSansSerif, labelRoom, "the dialog's label"},
+        {"FilterWordpad", PictureFace::MsSansSerif, 233 - 4 - 16 - 4, "the dialog's type box"},
+        {"FilterText", PictureFace::MsSansSerif, 233 - 4 - 16 - 4, "the dialog's type box"},
+        {"FilterAll", PictureFace::MsSansSerif, 233 - 4 - 16 - 4, "the dialog's type box"},
+        {"ButtonOpen", PictureFace::MsSansSerif, buttonRoom, "a button"},
+        {"ButtonSave", PictureFace::MsSansSerif, buttonRoom, "a button"},
+        {"ButtonCancel", PictureFace::MsSansSerif, buttonRoom, "a button"},
+        {"ButtonYes", PictureFace::MsSansSerif, buttonRoom, "a button"},
+        {"ButtonNo", PictureFace::MsSansSerif, buttonRoom, "a button"},
+    };
+}
+
+QList<std::pair<QByteArray, QString>> desktopWordsTooLong(const DesktopWords &words)
+{
+    QList<std::pair<QByteArray, QString>> problems;
+    for (const DesktopWordRoom &room : desktopWordRooms()) {
+        const int width = PictureText(room.face).width(words.plain(room.key));
+        if (width > room.width) {
+            problems.append({QByteArray(room.key), QStringLiteral("too long for %1 (%2 pixels, room for %3)")
+                                                       .arg(QLatin1String(room.control))
+                                                       .arg(width)
+                                                       .arg(room.width)});
+        }
+    }
+    return problems;
 }

@@ -6,7 +6,9 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
 
+class DesktopWords;
 class QPainter;
 
 // The words written on the simulated desktop's pictures at run time, in the
@@ -31,9 +33,11 @@ QFont desktopPictureFont();
 
 // Words written on a picture in that font, the same at every scale of the
 // screen (a picture is drawn at 1x and shown with its pixels doubled at 2x).
+enum class PictureFace { MsSansSerif, TahomaBold };
+
 class PictureText {
 public:
-    PictureText();
+    explicit PictureText(PictureFace face = PictureFace::MsSansSerif);
     int ascent() const;
     int height() const;
     int width(const QString &text) const;
@@ -63,3 +67,19 @@ inline constexpr int FolderBarRowHeight = 22;
 inline constexpr QRect FolderBarBoxText(62, 7, 181, 18);  // the box's text space
 inline constexpr int FolderBarNameIndent = 21;            // past the folder's icon
 void drawFolderBarWords(QImage &bar, const QString &label, const QString &folder);
+
+// The desktop words that must fit a control of fixed size (a label, a button,
+// the Start button), with the room they have at the face they are shown in.
+// The others have room enough: menus and the Start menu grow with their
+// words, and an icon's caption wraps (a single word too long is cut short
+// with "...", as the period desktop did).
+struct DesktopWordRoom {
+    const char *key;
+    PictureFace face;
+    int width;
+    const char *control;
+};
+QList<DesktopWordRoom> desktopWordRooms();
+// Each word that does not fit: its key, and "too long for <control> (<n>
+// pixels, room for <m>)".
+QList<std::pair<QByteArray, QString>> desktopWordsTooLong(const DesktopWords &words);

@@ -110,6 +110,29 @@ TEST(CheckLanguage, AHintMissingFromTheReferenceIsListed)
         << run.output.toStdString();
 }
 
+// A word that would be cut in a control of fixed size is reported with the
+// room it has; a long menu word is not, as menus grow with their words.
+TEST(CheckLanguage, ADesktopWordTooLongForItsControlIsListed)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = dir.path() + QLatin1Char('/');
+    QByteArray pack = readFile(sourceDataDir() + QStringLiteral("QL2Eng.ini"));
+    pack = replaceLine(pack, "StartButton=", "StartButton=Start here please");
+    pack = replaceLine(pack, "ButtonCancel=", "ButtonCancel=Cancel and go back");
+    pack = replaceLine(pack, "FileName=", "FileName=File &name:");
+    pack = replaceLine(pack, "MenuFile=", "MenuFile=A very long name for the File menu");
+    writeFile(root + QStringLiteral("QL2Eng.ini"), pack);
+    copyEnglishInfo(root + QStringLiteral("InfoEng/"));
+    const ToolRun run = runTool({root + QStringLiteral("QL2Eng.ini")});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(run.lines.size(), 2) << run.output.toStdString();
+    EXPECT_TRUE(run.lines[0].contains(QStringLiteral("QL2Eng.ini:DESKTOP/ButtonCancel: too long for a button (")))
+        << run.lines[0].toStdString();
+    EXPECT_TRUE(run.lines[1].contains(QStringLiteral("QL2Eng.ini:DESKTOP/StartButton: too long for the Start button (")))
+        << run.lines[1].toStdString();
+}
+
 TEST(CheckLanguage, ReportsEveryPlantedProblemOnce)
 {
     QTemporaryDir dir;

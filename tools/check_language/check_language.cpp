@@ -4,10 +4,12 @@
 #include "lessons/next_step.h"
 #include "platform/bounded_read.h"
 #include "platform/code_page.h"
+#include "platform/desktop_words.h"
 #include "platform/ini_file.h"
 #include "platform/language_files.h"
 #include "platform/rtf_reader.h"
 #include "platform/safe_format.h"
+#include "shell/desktop_pictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,7 +48,10 @@ const char kUsage[] =
     "    and T003Cred.txt exist, are regular files no larger than Quillan 2\n"
     "    reads and can be read, and the RTF files are RTF that Quillan 2 reads;\n"
     "  - the credits file T003Cred.txt has no line over 255 characters and\n"
-    "    only bytes valid in the declared code page.\n"
+    "    only bytes valid in the declared code page;\n"
+    "  - the words of DESKTOP shown in a control of fixed size (the Start\n"
+    "    button, the Open/Save dialog's labels, folder box, type box and\n"
+    "    buttons, the message boxes' buttons) fit it at the program's font.\n"
     "\n"
     "Output: one line per problem, sorted:\n"
     "  <file>:<SECTION>/<key>: <message>   for a value of the language file\n"
@@ -119,6 +124,7 @@ private:
     void checkCharset(const QList<Entry> &entries);
     void checkFormats();
     void checkAccessibleNames(const QList<Entry> &entries);
+    void checkDesktopWords(const IniFile &ini);
     void checkInfo();
     void checkCredits(const QString &path, const QByteArray &bytes);
 
@@ -150,6 +156,7 @@ bool Checker::run(QString *error)
     checkCharset(entriesOf(ini));
     checkFormats();
     checkAccessibleNames(entriesOf(ini));
+    checkDesktopWords(ini);
     checkInfo();
     return true;
 }
@@ -233,6 +240,14 @@ void Checker::checkAccessibleNames(const QList<Entry> &entries)
         if (e.section.compare("ACCESSIBILITY", Qt::CaseInsensitive) == 0 && e.value.trimmed().isEmpty())
             keyProblem(e.section, e.key, QStringLiteral("empty: a screen reader would say nothing for it"));
     }
+}
+
+// A word shown in a control of fixed size must fit it at the face the
+// program shows it in, or the learner sees it cut.
+void Checker::checkDesktopWords(const IniFile &ini)
+{
+    for (const auto &[key, problem] : desktopWordsTooLong(DesktopWords(ini, m_cp)))
+        keyProblem("DESKTOP", key, problem);
 }
 
 void Checker::checkInfo()
