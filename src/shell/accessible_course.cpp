@@ -22,6 +22,7 @@
 #include "platform/safe_format.h"
 #include "shell/pages.h"
 #include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -96,10 +97,12 @@ void TfrmMain::describeControls()
         for (int row = 1; row <= StartMenuRows; ++row) {
             const StartRow &r = kStartRows[row - 1];
             const QString name = accessibleText(r.key, r.fallback);
-            const QRect band(StartMenuItemLeft, startMenuRowTop(row), 126, 30);
-            d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, [band] { return band; },
+            // The band as the menu is drawn now, as wide as its words.
+            const auto band = [this, row] { return startMenuPicture().rowBand(row); };
+            d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, band,
                                [menu, band] {
-                                   menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
+                                   const QPoint centre = band().center();
+                                   menu->OnMouseMove(Qt::NoModifier, centre.x(), centre.y());
                                },
                                [this, menu, row] { return menu->hasFocus() && FStartRow == row; }});
         }
