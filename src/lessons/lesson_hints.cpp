@@ -17,7 +17,7 @@
 #include "platform/panel.h"
 #include "platform/rich_edit.h"
 #include "shell/pages.h"
-#include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -157,10 +157,10 @@ std::optional<HintPlace> TfrmMain::locateHintTarget(StepTarget target) const
 {
     TfrmWordpad *wp = frmWordpad;
     TfrmOpnDlg *dlg = frmOpnDlg;
-    const auto startRow = [](TImage *menu, int row) -> std::optional<HintPlace> {
+    const auto startRow = [this](TImage *menu, int row) -> std::optional<HintPlace> {
         if (!menu->isVisible())
             return std::nullopt;
-        return HintPlace{menu, QRect(StartMenuItemLeft, startMenuRowTop(row), 126, 30)};
+        return HintPlace{menu, startMenuPicture().rowBand(row)};
     };
     const auto typeEntry = [dlg](int index) -> std::optional<HintPlace> {
         QAbstractItemView *view = dlg->cbType->view();

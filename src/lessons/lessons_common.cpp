@@ -15,6 +15,7 @@
 #include "platform/tool_bar.h"
 #include "shell/desktop_pictures.h"
 #include "shell/pages.h"
+#include "shell/start_menu_picture.h"
 
 #include <QPushButton>
 #include <QStackedWidget>
@@ -50,7 +51,7 @@ void TfrmMain::createLessonPages()
     const auto startMenu = [this](int page, const char *name) {
         auto *img = new TImage(nbMain->widget(page));
         img->setObjectName(QString::fromLatin1(name));
-        img->setGeometry(0, 0, 152, 224);
+        img->setGeometry(0, 0, StartMenuNarrowest, StartMenuHeight);  // as its picture, once shown
         img->hide();
         return img;
     };
@@ -94,7 +95,8 @@ void TfrmMain::placeStartMenu(TImage *menu)
 
 void TfrmMain::prepareStartMenu(TImage *menu, void (TfrmMain::*startClick)())
 {
-    m_page.setPicture(menu, imgStart->picture());
+    m_page.setPicture(menu, QPixmap::fromImage(startMenuPicture().draw(0)));
+    imgStartBottom->setPicture(QPixmap::fromImage(startMenuPicture().bottomStrip()));
     placeStartMenu(menu);
     m_page.onLeave([this, menu] {
         menu->hide();

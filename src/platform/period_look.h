@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include "platform/period_color.h"
+
 class QApplication;
 class QWidget;
 
@@ -41,15 +43,3 @@ QPixmap crispPixmap(const QPixmap &picture);
 // so the icon is never smoothed either; crispIcon makes an icon of one picture.
 void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode = QIcon::Normal);
 QIcon crispIcon(const QPixmap &picture);
-
-// Period colours: button face, highlight, the info panel's pale yellow, teal.
-namespace PeriodColor {
-inline constexpr QRgb ButtonFace = 0xFFC0C0C0;
-inline constexpr QRgb ButtonShadow = 0xFF808080;
-inline constexpr QRgb ButtonHighlight = 0xFFFFFFFF;
-inline constexpr QRgb ButtonLight = 0xFFDFDFDF;
-inline constexpr QRgb DarkShadow = 0xFF000000;
-inline constexpr QRgb Highlight = 0xFF000080;
-inline constexpr QRgb InfoYellow = 0xFFFFFFE1;
-inline constexpr QRgb Teal = 0xFF008080;
-}  // namespace PeriodColor

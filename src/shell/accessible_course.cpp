@@ -23,6 +23,7 @@
 #include "platform/safe_format.h"
 #include "shell/pages.h"
 #include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -78,12 +79,14 @@ void TfrmMain::describeControls()
         d.role = QAccessible::PopupMenu;
         menu->setAccessibleName(menuName);
         for (int row = 1; row <= StartMenuRows; ++row) {
-            // A row is named by the word it shows.
+            // A row is named by the word it shows, over its band as the menu
+            // is drawn now, as wide as its words.
             const QString name = desktopWords().plain(StartMenuWords[row - 1]);
-            const QRect band(StartMenuItemLeft, startMenuRowTop(row), 126, 30);
-            d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, [band] { return band; },
+            const auto band = [this, row] { return startMenuPicture().rowBand(row); };
+            d.parts.push_back({QAccessible::MenuItem, [name] { return name; }, band,
                                [menu, band] {
-                                   menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
+                                   const QPoint centre = band().center();
+                                   menu->OnMouseMove(Qt::NoModifier, centre.x(), centre.y());
                                },
                                [this, menu, row] { return menu->hasFocus() && FStartRow == row; }});
         }

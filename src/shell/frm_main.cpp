@@ -22,6 +22,7 @@
 #include "shell/frm_contents.h"
 #include "shell/panel_keys.h"
 #include "shell/progress.h"
+#include "shell/start_menu_picture.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

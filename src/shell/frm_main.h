@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "platform/event.h"
@@ -36,6 +37,7 @@ class TPicClip;
 class TRxClock;
 class TSecretPanel;
 class TImageList;
+class StartMenuPicture;
 struct TMessage;
 class TPanel;
 class TTimer;
@@ -132,6 +134,11 @@ public:
     // Redraws the menu picture on the image with the row at y highlighted;
     // returns the row (1 to 7) or -1.
     int StartMenuHitTest(TImage *menu, int y);
+    // The Start menu's rows' words, '&' before each access letter: the menu
+    // is drawn from them (as wide as they need), and their letters open the
+    // rows by keyboard. The course sets them from startMenuCaptions(); a menu
+    // shown on the page keeps its picture until the page is entered again.
+    void setStartMenuCaptions(const QStringList &captions);
     // The Start menu by keyboard (start_menu_keys.cpp): the menu of a page
     // (T051, T057), that menu while Start takes input on the page shown,
     // whether a key is the menu's, the key itself, a row highlighted (0 for
@@ -226,11 +233,6 @@ public:
     QPushButton *sbWPad = nullptr;
     TPanel *Panel3 = nullptr;  // the clock's place
     TRxClock *RxClock1 = nullptr;
-    // The Start menu's pictures, held (never shown) on Panel2: the empty
-    // menu, and per row its normal and selected picture.
-    TImage *imgStart = nullptr;
-    std::array<TImage *, 7> imgStartItems{};
-    std::array<TImage *, 7> imgStartItemsS{};
     QMenu *pmStart = nullptr;
     QMenu *pmDocuments = nullptr;
     TAction *mupuStartWordpad = nullptr;
@@ -291,6 +293,9 @@ private:
     void FormCreate();
     QToolButton *createNavButton(const char *name, const char *icon);
     void createTaskbar();
+    // The Start menu's rows' words in the course's language.
+    QStringList startMenuCaptions() const;
+    const StartMenuPicture &startMenuPicture() const;
     void createStartMenus();
     void createStartMenuKeys();
     void createLessonPages();
@@ -363,6 +368,10 @@ private:
     QString FInfoPath;
     QString FUserPath;  // read at start-up; nothing depends on it
     int FCharset = 1;
+    // The Start menu's words, and the menu drawn from them once a page or a
+    // key needs it (startMenuPicture()).
+    QStringList m_startMenuCaptions;
+    mutable std::unique_ptr<StartMenuPicture> m_startMenu;
     std::unique_ptr<IniFile> FLangFile;
     std::unique_ptr<IniFile> FUserFile;
     // The progress file was there at start-up but could not be read: the

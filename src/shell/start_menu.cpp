@@ -44,3 +44,22 @@ StartMenuStep startMenuKey(int row, int key, QChar letter, QStringView letters)
     }
     return {};
 }
+
+QString startMenuAccessLetters(const QStringList &captions)
+{
+    QString letters;
+    for (const QString &caption : captions) {
+        QChar letter;
+        for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+            if (caption.at(i) != QLatin1Char('&'))
+                continue;
+            if (caption.at(i + 1) != QLatin1Char('&')) {
+                letter = caption.at(i + 1);
+                break;
+            }
+            ++i;  // an ampersand shown as itself
+        }
+        letters += letter;
+    }
+    return letters;
+}

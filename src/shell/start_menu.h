@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The rows of the simulated Start menu picture: 1 Programs, 2 Documents,
@@ -31,5 +33,9 @@ struct StartMenuStep {
     int row = 0;  // the row highlighted afterwards (Highlight, Open)
 };
 // key is a Qt::Key; letter the key's text, when it types one; letters the
-// rows' underlined letters, one a row.
-StartMenuStep startMenuKey(int row, int key, QChar letter, QStringView letters = u"PDSFHRU");
+// rows' underlined letters, one a row (startMenuAccessLetters).
+StartMenuStep startMenuKey(int row, int key, QChar letter, QStringView letters);
+
+// The underlined letter of each row's caption, the one after its '&' ("&&"
+// is an ampersand): one a row, a null character where a caption has none.
+QString startMenuAccessLetters(const QStringList &captions);

@@ -12,6 +12,7 @@
 #include "shell/pages.h"
 #include "shell/panel_keys.h"
 #include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -152,7 +153,8 @@ bool TfrmMain::startMenuKeyPress(const QKeyEvent *event)
     if (!menu->isVisible() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     const QString text = event->text();
-    const StartMenuStep step = startMenuKey(FStartRow, key, text.size() == 1 ? text.at(0) : QChar());
+    const StartMenuStep step = startMenuKey(FStartRow, key, text.size() == 1 ? text.at(0) : QChar(),
+                                            startMenuPicture().accessLetters());
     switch (step.action) {
     case StartMenuStep::Action::None:
         return false;
@@ -165,7 +167,7 @@ bool TfrmMain::startMenuKeyPress(const QKeyEvent *event)
         highlightStartRow(menu, step.row);
         // As the pointer coming onto the row: the lesson's row opens its
         // submenu, which runs until it closes.
-        const QRect band(StartMenuItemLeft, startMenuRowTop(step.row), 126, 30);
+        const QRect band = startMenuPicture().rowBand(step.row);
         m_submenuByKeyboard = true;
         menu->OnMouseMove(Qt::NoModifier, band.center().x(), band.center().y());
         m_submenuByKeyboard = false;

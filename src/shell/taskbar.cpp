@@ -1,6 +1,6 @@
-// The simulated taskbar: the Start button with its menu (a picture that is
-// redrawn on every mouse move, with real popup menus for its submenus), the
-// word processor's taskbar button, and the clock's place.
+// The simulated taskbar: the Start button with its menu (a picture drawn from
+// its rows' words, redrawn on every mouse move, with real popup menus for its
+// submenus), the word processor's taskbar button, and the clock's place.
 #include "shell/frm_main.h"
 
 #include "platform/desktop_words.h"
@@ -15,6 +15,7 @@
 #include "platform/tool_bar.h"
 #include "shell/pages.h"
 #include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 
 #include <QMenu>
 #include <QPainter>
@@ -53,31 +54,6 @@ protected:
     }
 };
 
-// The bottom edge of the open Start menu where it overlaps the taskbar's
-// top: three rows of the menu's raised frame.
-QPixmap startBottomPicture()
-{
-    QImage img(152, 3, QImage::Format_RGB32);
-    const QRgb grey = PeriodColor::ButtonFace, white = 0xFFFFFFFF,
-               dark = PeriodColor::ButtonShadow, black = 0xFF000000;
-    for (int x = 0; x < 152; ++x) {
-        img.setPixel(x, 0, x == 0 ? grey : x == 1 ? white : x <= 149 ? grey : x == 150 ? dark : black);
-        img.setPixel(x, 1, x == 0 ? grey : x <= 150 ? dark : black);
-        img.setPixel(x, 2, black);
-    }
-    return QPixmap::fromImage(img);
-}
-
-TImage *pictureHolder(QWidget *parent, const char *name, const QString &resource, bool magenta)
-{
-    auto *img = new TImage(parent);
-    img->setObjectName(QString::fromLatin1(name));
-    // Read when a Start menu first opens, not at start-up.
-    img->setPictureFile(resource, magenta ? withMagentaTransparent : std::function<QPixmap(const QPixmap &)>());
-    img->hide();
-    return img;
-}
-
 }  // namespace
 
 void TfrmMain::createTaskbar()
@@ -88,7 +64,6 @@ void TfrmMain::createTaskbar()
 
     imgStartBottom = new TImage(pnTaskbar);
     imgStartBottom->setObjectName(QStringLiteral("imgStartBottom"));
-    imgStartBottom->setPicture(startBottomPicture());
     imgStartBottom->move(0, 0);
     imgStartBottom->hide();
 
@@ -132,16 +107,32 @@ void TfrmMain::createTaskbar()
     RxClock1->setBevels(TRxClock::Bevel::Lowered, TRxClock::Bevel::None);
     RxClock1->setGeometry(2, 2, 49, 22);
 
-    // The Start menu's pictures lie hidden behind the instructions.
-    imgStart = pictureHolder(Panel2, "imgStart", QStringLiteral(":/start_menu.png"), false);
-    const char *rows[7] = {"Programs", "Documents", "Settings", "Find", "Help", "Run", "ShutDown"};
-    const char *files[7] = {"programs", "documents", "settings", "find", "help", "run", "shutdown"};
-    for (int i = 0; i < 7; ++i) {
-        const QString file = QStringLiteral(":/start_%1").arg(QLatin1String(files[i]));
-        const QByteArray name = QByteArray("imgStart") + rows[i];
-        imgStartItems[i] = pictureHolder(Panel2, name.constData(), file + ".png", true);
-        imgStartItemsS[i] = pictureHolder(Panel2, (name + "S").constData(), file + "_s.png", true);
-    }
+    setStartMenuCaptions(startMenuCaptions());
+}
+
+QStringList TfrmMain::startMenuCaptions() const
+{
+    QStringList captions;
+    for (const char *word : StartMenuWords)
+        captions << desktopWord(word);
+    return captions;
+}
+
+void TfrmMain::setStartMenuCaptions(const QStringList &captions)
+{
+    m_startMenuCaptions = captions;
+    m_startMenu.reset();
+}
+
+const StartMenuPicture &TfrmMain::startMenuPicture() const
+{
+    // Its pictures and font are read when a Start menu is first needed, not
+    // at start-up.
+    if (!m_startMenu)
+        m_startMenu = std::make_unique<StartMenuPicture>(m_startMenuCaptions,
+                                                         QImage(QStringLiteral(":/start_banner.png")),
+                                                         QImage(QStringLiteral(":/start_icons.png")));
+    return *m_startMenu;
 }
 
 void TfrmMain::createStartMenus()
@@ -191,20 +182,10 @@ void TfrmMain::createStartMenus()
 
 int TfrmMain::StartMenuHitTest(TImage *menu, int y)
 {
-    QPixmap &canvas = menu->canvas();
-    QPainter p(&canvas);
-    // The menu without any highlight, then every row's normal picture.
-    p.drawPixmap(0, 0, imgStart->picture());
-    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
-    for (int row = 1; row <= StartMenuRows; ++row)
-        p.drawPixmap(StartMenuItemLeft, startMenuRowTop(row), imgStartItems[row - 1]->picture());
     const int row = startMenuRow(y);
-    if (row > 0) {
-        const int top = startMenuRowTop(row);
-        p.fillRect(QRect(StartMenuItemLeft, top, 126, 29), highlight);
-        p.drawPixmap(StartMenuItemLeft, top, imgStartItemsS[row - 1]->picture());
-    }
     FStartRow = std::max(row, 0);  // the keys go on from where the pointer is
+    QPainter p(&menu->canvas());
+    p.drawImage(0, 0, startMenuPicture().draw(FStartRow));
     p.end();
     menu->update();
     return row;

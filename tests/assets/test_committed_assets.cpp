@@ -46,6 +46,7 @@ TEST(CommittedAssets, PixelArtPicturesAreWhatMakeArtworkDraws)
         {"tree_page.png", art::lessonIcon},
         {"tree_page_check.png", [] { return art::withTick(art::lessonIcon()); }},
         {"imgl_start.png", art::startMenuList},
+        {"start_icons.png", art::startMenuRowIcons},
         {"imgl_desktop.png", art::desktopList},
         {"imgl_desktop_s.png", art::smallDesktopList},
         {"imgl_buttons.png", art::toolbarButtonList},

@@ -49,12 +49,34 @@ TEST(StartMenu, KeysMoveTheHighlightOpenARowAndClose)
         {3, Qt::Key_F1, 0, A::None, 0},
     };
     for (const auto &c : cases) {
-        const StartMenuStep step = startMenuKey(c.row, c.key, c.letter ? QChar(c.letter) : QChar());
+        const StartMenuStep step = startMenuKey(c.row, c.key, c.letter ? QChar(c.letter) : QChar(), u"PDSFHRU");
         EXPECT_EQ(step.action, c.action) << c.row << " " << c.key;
         EXPECT_EQ(step.row, c.after) << c.row << " " << c.key;
     }
     // Another pack's letters.
     EXPECT_EQ(startMenuKey(0, Qt::Key_unknown, QChar(0x41F), u"\u041F\u0414").row, 1);
+    // A row without a letter is never opened by one, and the rows after it
+    // keep theirs.
+    const QString letters = startMenuAccessLetters({"&Programs", "Documents", "&Settings"});
+    EXPECT_EQ(startMenuKey(0, Qt::Key_unknown, QChar('S'), letters).row, 3);
+    EXPECT_EQ(startMenuKey(0, Qt::Key_unknown, QChar('D'), letters).action, A::None);
+}
+
+TEST(StartMenu, AccessLettersAreTheCaptionsUnderlinedOnes)
+{
+    const struct {
+        QStringList captions;
+        QString letters;
+    } cases[] = {
+        {{"&Programs", "&Documents", "&Settings", "&Find", "&Help", "&Run...", "Sh&ut Down..."}, "PDSFHRu"},
+        {{"&\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B", "\u041D&\u0430\u0439\u0442\u0438"},
+         "\u041F\u0430"},
+        {{"Ausf&\u00FChren..."}, "\u00FC"},
+        // "&&" is an ampersand, not a letter's mark; a trailing '&' marks nothing.
+        {{"Save && &Quit", "A&&B", "End&", "None"}, QString("Q") + QChar() + QChar() + QChar()},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(startMenuAccessLetters(c.captions), c.letters) << c.captions.join('|').toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "effects/rx_clock.h"
 #include "lessons/frm_wordpad.h"
+#include "platform/classic_window.h"
 #include "platform/image_widget.h"
 #include "platform/tool_bar.h"
 #include "shell/frm_main.h"
@@ -7,7 +8,9 @@
 #include "support/course_fixture.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -17,11 +20,70 @@
 
 namespace {
 
-// Whether a row of the menu picture is drawn highlighted.
+// Whether a row of the menu picture is drawn highlighted, to its right end.
 bool highlighted(const TImage *menu, int row)
 {
     const QImage img = menu->picture().toImage();
-    return img.pixelColor(149, startMenuRowTop(row) + 14) == QColor(0, 0, 128);
+    return img.pixelColor(img.width() - 3, startMenuRowTop(row) + 14) == QColor(0, 0, 128);
+}
+
+// The open menu as the English pictures of earlier editions made it: the
+// empty menu, every row's picture on it (magenta shows the menu through),
+// and the highlighted row's selected picture on the highlight.
+QImage menuOfEarlierPictures(int highlightedRow)
+{
+    const QString folder = QStringLiteral(QUILLAN_START_MENU_PICTURES "/");
+    const auto picture = [&folder](int row, bool selected) {
+        const char *rows[] = {"programs", "documents", "settings", "find", "help", "run", "shutdown"};
+        QImage img = QImage(folder + QStringLiteral("start_%1%2.png").arg(QLatin1String(rows[row - 1]),
+                                                                            selected ? "_s" : ""))
+                         .convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) == qRgb(255, 0, 255))
+                    img.setPixel(x, y, 0);
+        return img;
+    };
+    QImage menu = QImage(folder + QStringLiteral("start_menu.png")).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&menu);
+    for (int row = 1; row <= StartMenuRows; ++row)
+        p.drawImage(StartMenuItemLeft, startMenuRowTop(row), picture(row, false));
+    if (highlightedRow > 0) {
+        const int top = startMenuRowTop(highlightedRow);
+        p.fillRect(QRect(StartMenuItemLeft, top, 126, 29), QColor(0, 0, 128));
+        p.drawImage(StartMenuItemLeft, top, picture(highlightedRow, true));
+    }
+    return menu;
+}
+
+int differentPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+TEST(StartMenu, InEnglishTheMenuIsDrawnAsTheEarlierPicturesShowedIt)
+{
+    CourseFixture f;
+    f.start();
+    f.goTo(1);
+    TfrmMain &m = f.main();
+    QTest::mouseClick(m.sbStart, Qt::LeftButton);
+    TImage *menu = m.imgT051Start;
+    ASSERT_TRUE(menu->isVisible());
+    // The frame with every row plain, then each row highlighted.
+    for (int row = 0; row <= StartMenuRows; ++row) {
+        m.StartMenuHitTest(menu, row > 0 ? startMenuRowTop(row) + 15 : -1);
+        EXPECT_EQ(differentPixels(menu->picture().toImage().convertToFormat(QImage::Format_RGB32),
+                                  menuOfEarlierPictures(row)),
+                  0)
+            << "row " << row;
+    }
 }
 
 TEST(StartMenu, StartOpensAndClosesTheMenuWithItsStrip)
@@ -278,6 +340,66 @@ TEST(Taskbar, ALockedTaskbarIgnoresTheLearnerButKeepsItsLook)
     EXPECT_EQ(looks(), open);
     QTest::mouseClick(m.sbStart, Qt::LeftButton);
     EXPECT_FALSE(m.sbStart->isChecked());
+}
+
+// Long words of other editions, the longest on a row with a submenu (German)
+// and on one without (Russian).
+const QStringList kGermanCaptions = {"&MS-DOS-Eingabeaufforderung", "&Dokumente", "&Einstellungen", "&Suchen",
+                                     "&Hilfe", "Ausf&\u00FChren...", "&Beenden..."};
+const QStringList kRussianCaptions = {
+    "&\u041F\u0440\u043E\u0433\u0440\u0430\u043C\u043C\u044B", "&\u0414\u043E\u043A\u0443\u043C\u0435\u043D\u0442\u044B",
+    "&\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0430", "\u041D&\u0430\u0439\u0442\u0438",
+    "&\u0421\u043F\u0440\u0430\u0432\u043A\u0430", "\u0412&\u044B\u043F\u043E\u043B\u043D\u0438\u0442\u044C...",
+    "&\u0417\u0430\u0432\u0435\u0440\u0448\u0435\u043D\u0438\u0435 \u0440\u0430\u0431\u043E\u0442\u044B..."};
+
+TEST(StartMenu, AWiderMenuKeepsItsPartsAtItsRightEdge)
+{
+    for (const QStringList &captions : {kGermanCaptions, kRussianCaptions}) {
+        SCOPED_TRACE(captions.first().toStdString());
+        CourseFixture f({}, progressWith(7));
+        f.start();
+        TfrmMain &m = f.main();
+        m.setStartMenuCaptions(captions);
+        f.goTo(1);
+        TImage *menu = m.imgT051Start;
+        const int width = menu->width();
+        EXPECT_GT(width, 152);
+        EXPECT_EQ(menu->geometry(), QRect(0, 740 - 224 + 3, width, 224));
+        QTest::mouseClick(m.sbStart, Qt::LeftButton);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_EQ(m.imgStartBottom->width(), width);
+
+        // Programs opens its submenu at the right edge, highlighted to it.
+        QPoint at;
+        PopupDriver programs({[&](QMenu *submenu) {
+            at = submenu->pos();
+            submenu->close();
+        }});
+        moveOver(menu, width - 5, 10);
+        EXPECT_EQ(at, m.nbMain->mapToGlobal(QPoint(width - 2, 740 - 224 + 3)));
+        EXPECT_TRUE(highlighted(menu, 1));
+
+        // Find's underlined letter takes the keyboard to its row.
+        menu->setFocus(Qt::OtherFocusReason);
+        const QChar letter = captions[3].at(captions[3].indexOf('&') + 1);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter.toLower()));
+        QApplication::sendEvent(menu, &key);
+        EXPECT_TRUE(highlighted(menu, 4));
+
+        // Documents on T057, once the word processor is closed.
+        f.goTo(7);
+        QTest::mouseClick(m.frmWordpad, Qt::LeftButton, {}, m.frmWordpad->buttonRect(Ht::HTCLOSE).center());
+        QTest::mouseClick(m.sbStart, Qt::LeftButton);
+        ASSERT_TRUE(m.imgT057Start->isVisible());
+        EXPECT_EQ(m.imgT057Start->width(), width);
+        PopupDriver documents({[&](QMenu *submenu) {
+            at = submenu->pos();
+            submenu->close();
+        }});
+        moveOver(m.imgT057Start, width - 5, 40);
+        EXPECT_EQ(documents.shown().value(0), m.pmDocuments);
+        EXPECT_EQ(at, m.nbMain->mapToGlobal(QPoint(width - 2, 740 - 224 + 36)));
+    }
 }
 
 }  // namespace

@@ -24,6 +24,19 @@ Grid startMenuList()
     });
 }
 
+Grid startMenuRowIcons()
+{
+    return strip({
+        largeProgramGroup(),
+        largeDocumentsFolder(),
+        largeSettingsFolder(),
+        largeFind(),
+        largeClosedHelpBook(),
+        largeRun(),
+        largeShutDown(),
+    });
+}
+
 Grid desktopList()
 {
     return strip({

@@ -7,8 +7,11 @@
 
 namespace art {
 
-// The programs on the Start menu (16 x 16).
+// The programs on the Start menu's submenus (16 x 16).
 Grid startMenuList();
+// The Start menu's rows, top to bottom (32 x 32): Programs, Documents,
+// Settings, Find, Help, Run, Shut Down.
+Grid startMenuRowIcons();
 // The desktop and file icons (32 x 32).
 Grid desktopList();
 // The same at 16 x 16, with a web page and the flag of the Start button.

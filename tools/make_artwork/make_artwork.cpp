@@ -2,8 +2,9 @@
 // "Select language" dialog, the picture on the title page, the emblem at the
 // top of the closing credits, the icons of the info panel's navigation
 // buttons and those of the course outline in the contents dialog, the image
-// lists and bars of the simulated programs, the Start menu with its items and
-// the icons of the simulated desktop; and the program's own icon for the
+// lists and bars of the simulated programs, the Start menu's banner and its
+// rows' icons (the program writes the rows' words itself) and the icons of
+// the simulated desktop; and the program's own icon for the
 // desktop's menus, app_icon_<size>.png at every size a desktop looks for.
 // Everything is drawn here, pixel by pixel or with QPainter, so the pictures
 // can be remade at any time and come out byte for byte the same.
@@ -108,18 +109,10 @@ int main(int argc, char *argv[])
     ok = save(art::formatBar(msSansSerif), folder, "format_bar.png") && ok;
     ok = save(art::openFolderBar(), folder, "open_folder_bar.png") && ok;
 
-    art::StartMenuFonts menuFonts;
-    menuFonts.menu = msSansSerif;
-    // The name down the banner is in Arial's shapes, which Liberation Sans
-    // shares.
-    menuFonts.bannerBold = QStringLiteral("Liberation Sans");
-    menuFonts.bannerRegular = QStringLiteral("Liberation Sans");
-    ok = save(art::startMenu(menuFonts), folder, "start_menu.png") && ok;
-    for (const art::StartItem &item : art::startItems()) {
-        const QByteArray name(item.fileName);
-        ok = save(art::startItem(item, false, menuFonts), folder, (name + ".png").constData()) && ok;
-        ok = save(art::startItem(item, true, menuFonts), folder, (name + "_s.png").constData()) && ok;
-    }
+    // The name down the Start menu's banner is in Arial's shapes, which
+    // Liberation Sans shares.
+    ok = save(art::startBanner(QStringLiteral("Liberation Sans")), folder, "start_banner.png") && ok;
+    ok = save(art::startMenuRowIcons().toImage(), folder, "start_icons.png") && ok;
     ok = save(art::desktopIcons(), folder, "desktop_icons.png") && ok;
     for (const int size : art::AppIconSizes) {
         const QByteArray name = "app_icon_" + QByteArray::number(size) + ".png";
