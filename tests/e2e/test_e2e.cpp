@@ -9,10 +9,15 @@
 #include "support/print_jobs.h"
 
 #include "platform/code_page.h"
+#include "platform/desktop_words.h"
 #include "platform/ini_file.h"
+#include "shell/start_menu.h"
+#include "shell/start_menu_picture.h"
 #include "lessons/stored_document.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -118,8 +123,10 @@ QPoint clientOrigin(const QRect &dialog)
 // sets up, as the learner's default printer.
 class Course {
 public:
-    explicit Course(XDesktop &desktop, const QStringList &args = {})
-        : m_process(QStringList{kProgram} + args,
+    // progress: the progress file the course finds, when given.
+    explicit Course(XDesktop &desktop, const QStringList &args = {}, const QByteArray &progress = {})
+        : m_progressGiven(progress.isEmpty() || writeProgress(progress)),
+          m_process(QStringList{kProgram} + args,
                     {QStringLiteral("DISPLAY=") + QString::fromLatin1(desktop.displayName()),
                      QStringLiteral("QT_QPA_PLATFORM=xcb"),
                      QStringLiteral("XDG_CONFIG_HOME=") + m_config.path(),
@@ -137,7 +144,14 @@ public:
     }
 
 private:
+    bool writeProgress(const QByteArray &progress)
+    {
+        QFile f(progressFile());
+        return f.open(QIODevice::WriteOnly) && f.write(progress) == progress.size();
+    }
+
     QTemporaryDir m_config;
+    bool m_progressGiven;
     ChildProcess m_process;
 };
 
@@ -267,16 +281,17 @@ public:
         });
     }
 
-    // The Start menu picture shows, 152 pixels wide from the screen's left
+    // The Start menu picture shows, 152 pixels wide (or as wide as its
+    // words need) from the screen's left
     // edge (its frame's white column at x 1), its top edge where the layout
     // puts it.
-    ::testing::AssertionResult startMenuOpens()
+    ::testing::AssertionResult startMenuOpens(int width = 152)
     {
         const int top = at.startMenuTop();
         if (auto r = pixelIs("the Start menu opens", QPoint(1, top + 100), {kWhite}); !r)
             return r;
         return edges("the Start menu", {{QPoint(1, top - 1), true}, {QPoint(1, top), false},
-                                        {QPoint(151, top + 100), false}, {QPoint(152, top + 100), true}});
+                                        {QPoint(width - 1, top + 100), false}, {QPoint(width, top + 100), true}});
     }
 
     // Each point shows the desktop (teal) or not: where a window's edges are.
@@ -710,6 +725,106 @@ TEST(EndToEnd, TheWholeCourseByKeyboardAlone)
     ASSERT_TRUE(forwardByKeys("the completion page"));
     ASSERT_TRUE(l.pixelIs("the credits page shows on black", QPoint(512, 767 - 14), {kBlack}));
 }
+
+// The course in another language, driven by keys and places only, never by
+// words: T051 to T053, then T056 from a progress file that resumes there.
+// The Start menu shows the pack's words: it is, pixel for pixel, the menu
+// that the program's drawing makes of the pack's rows.
+class EndToEndInPack : public ::testing::TestWithParam<const char *> {};
+
+// The Start menu as the program draws it from its rows' captions, drawn
+// here, off screen, with the period fonts, with its first row highlighted;
+// and its width.
+std::pair<QImage, int> startMenuDrawing(const QStringList &captions)
+{
+    int argc = 1;
+    char name[] = "test_e2e";
+    char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    for (const char *font : {"ms_sans_serif.ttf", "tahoma.ttf"})
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(font));
+    const StartMenuPicture menu(captions, QImage(QStringLiteral(QUILLAN_ASSETS_DIR "/start_banner.png")),
+                                QImage(QStringLiteral(QUILLAN_ASSETS_DIR "/start_icons.png")));
+    return {menu.draw(1).convertToFormat(QImage::Format_RGB32), menu.width()};
+}
+
+TEST_P(EndToEndInPack, T051ToT053AndT056ByKeysAndPlaces)
+{
+    const QString pack = QString::fromLatin1(GetParam());
+    const IniFile ini(programDir() + pack);
+    const DesktopWords words(ini, CodePage::forCharset(ini.readInteger("LANGUAGE", "Charset", 1)));
+    QStringList captions;
+    for (const char *word : StartMenuWords)
+        captions << words.text(word);
+    const auto [drawing, width] = startMenuDrawing(captions);
+
+    XDesktop d(1024, 768, 96);
+    {
+        Course course(d, {pack});
+        Learner l(d, course, kXga);
+        ASSERT_TRUE(l.window(QStringLiteral("Quillan 2")));
+        ASSERT_TRUE(l.nextPage("Enter on the title page", [&] { d.key(XK_Return); }));
+        ASSERT_TRUE(l.progressReaches(1));
+
+        // T051: Ctrl+Esc opens the Start menu on its first row, in the
+        // pack's words; Right, Right, Up: Wordpad; Enter.
+        d.key(XK_Escape, {XK_Control_L});
+        ASSERT_TRUE(l.startMenuOpens(width));
+        // Above the taskbar, which draws the menu's bottom edge on its own.
+        const QRect shown(0, kXga.startMenuTop(), width, StartMenuHeight - 3);
+        const QImage expected = drawing.copy(0, 0, shown.width(), shown.height());
+        ASSERT_TRUE(l.wait("the Start menu shows the pack's words", [&] {
+            return d.grab(shown).convertToFormat(QImage::Format_RGB32) == expected;
+        }, [&] {
+            expected.save(saveScreenshot(d, QStringLiteral("failed-start-menu-") + pack) + QStringLiteral(".expected.png"));
+            return std::string("the menu differs from the drawing of ") + captions.join(QLatin1Char('|')).toStdString();
+        }));
+        d.key(XK_Right);
+        d.key(XK_Right);
+        d.key(XK_Up);
+        ASSERT_TRUE(l.nextPage("T051: Enter on Wordpad", [&] { d.key(XK_Return); }));
+        ASSERT_TRUE(l.progressReaches(2));
+
+        // T052: Ctrl+O, the pack's name for Document2 typed, Enter.
+        d.key(XK_o, {XK_Control_L});
+        ASSERT_TRUE(l.dialog(words.text("OpenCaption")));
+        ASSERT_TRUE(l.nextPage("T052: the document opened", [&] { d.type(words.text("Document2") + QLatin1Char('\n')); }));
+        ASSERT_TRUE(l.progressReaches(3));
+
+        // T053: a change, Ctrl+N, Tab to No, Enter.
+        d.key(XK_End, {XK_Control_L});
+        d.type(QStringLiteral(" Ann"));
+        d.key(XK_n, {XK_Control_L});
+        ASSERT_TRUE(l.dialog(words.text("Warning")));
+        d.key(XK_Tab);
+        ASSERT_TRUE(l.nextPage("T053: No", [&] { d.key(XK_Return); }));
+        ASSERT_TRUE(l.progressReaches(4));
+    }
+
+    // T056, resumed: F6 into the text, Ctrl+S, the pack's name for My
+    // Document typed, Enter; the progress file keeps the text under its own
+    // section, whatever the language.
+    Course course(d, {pack}, "[USERINFO]\r\nMaxIndex=6\r\n");
+    Learner l(d, course, kXga);
+    ASSERT_TRUE(l.window(QStringLiteral("Quillan 2")));
+    ASSERT_TRUE(l.nextPage("Enter on the title page resumes", [&] { d.key(XK_Return); }));
+    // The keyboard is nowhere yet: F6 goes to the course's buttons, F6
+    // again into the text.
+    d.key(XK_F6);
+    d.key(XK_F6);
+    d.type(QStringLiteral("Milk"));
+    d.key(XK_s, {XK_Control_L});
+    ASSERT_TRUE(l.dialog(words.text("SaveCaption")));
+    d.type(words.text("MyDocument") + QLatin1Char('\n'));
+    ASSERT_TRUE(l.progressReaches(7));
+    EXPECT_FALSE(course.document("DOCUMENT").isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Packs, EndToEndInPack, ::testing::Values("QL2Rus.ini", "QL2Deu.ini"),
+                         [](const ::testing::TestParamInfo<const char *> &info) {
+                             return QString::fromLatin1(info.param).mid(3, 3).toStdString();
+                         });
 
 // A learner who waits on T051 is shown the Start button: a red ring around
 // it and the yellow balloon above it. Clicking Start moves the ring on to

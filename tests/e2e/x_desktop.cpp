@@ -230,12 +230,25 @@ void XDesktop::key(unsigned long keysym, std::initializer_list<unsigned long> mo
 
 void XDesktop::type(const QString &text)
 {
+    // Every letter's key is mapped before the first key is pressed.
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7e && !c.isSurrogate())
+            unicodeKey(c);
+    }
+    XSync(m_display, False);
     for (const QChar c : text) {
         if (c == QLatin1Char('\n')) {
             key(XK_Return);
             continue;
         }
         const unsigned long keysym = c.unicode();  // printable ASCII: the keysym is the code
+        if (keysym > 0x7e && !c.isSurrogate()) {
+            const unsigned code = unicodeKey(c);
+            XTestFakeKeyEvent(m_display, code, True, CurrentTime);
+            XTestFakeKeyEvent(m_display, code, False, CurrentTime);
+            sync();
+            continue;
+        }
         if (keysym < 0x20 || keysym > 0x7e)
             throw std::runtime_error("cannot type the character " + std::to_string(keysym));
         // A character on the key's second level needs Shift.
@@ -245,6 +258,32 @@ void XDesktop::type(const QString &text)
         else
             key(keysym);
     }
+}
+
+// A letter no key of the server's keyboard gives (a Cyrillic one, an
+// umlaut) is given a key of its own that gave nothing, on both levels, and
+// keeps it: a key is never mapped again, since the program reads the new
+// mapping from the server when it hears of it, maybe only after later keys.
+unsigned XDesktop::unicodeKey(QChar c)
+{
+    if (const auto found = m_unicodeKeys.constFind(c); found != m_unicodeKeys.cend())
+        return *found;
+    if (m_spareKeys.isEmpty() && m_unicodeKeys.isEmpty()) {
+        int low = 0;
+        int high = 0;
+        XDisplayKeycodes(m_display, &low, &high);
+        for (int code = high; code >= low; --code) {
+            if (XkbKeycodeToKeysym(m_display, KeyCode(code), 0, 0) == NoSymbol)
+                m_spareKeys << unsigned(code);
+        }
+    }
+    if (m_spareKeys.isEmpty())
+        throw std::runtime_error("no spare key left to type a letter with");
+    const unsigned code = m_spareKeys.takeFirst();
+    KeySym both[2] = {KeySym(0x01000000UL | c.unicode()), KeySym(0x01000000UL | c.unicode())};
+    XChangeKeyboardMapping(m_display, int(code), 2, both, 1);
+    m_unicodeKeys.insert(c, code);
+    return code;
 }
 
 unsigned XDesktop::pixel(QPoint p)

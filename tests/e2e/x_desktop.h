@@ -6,6 +6,7 @@
 // looks at the top-level windows with their titles.
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -81,7 +82,8 @@ public:
     void click(QPoint p);
     // A key (an X keysym) with modifier keys held down around it.
     void key(unsigned long keysym, std::initializer_list<unsigned long> modifiers = {});
-    // Typed text: printable ASCII and '\n' (the Return key).
+    // Typed text: any character of the Basic Multilingual Plane, and '\n'
+    // (the Return key).
     void type(const QString &text);
 
     // Pixels as 0xRRGGBB.
@@ -126,6 +128,9 @@ private:
     QString titleOf(unsigned long window);
     QList<unsigned long> windowList(const char *property, unsigned long window);
     unsigned keycode(unsigned long keysym);
+    unsigned unicodeKey(QChar c);
+    QList<unsigned> m_spareKeys;           // keys that give nothing yet
+    QHash<QChar, unsigned> m_unicodeKeys;  // letters given a key of their own
 
     int m_width, m_height;
     std::optional<ChildProcess> m_server;
