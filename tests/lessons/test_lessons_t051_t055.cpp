@@ -29,8 +29,10 @@ TEST(LessonT051, WordpadFromTheStartMenuStartsT052)
     TfrmMain &m = f.main();
     m.frmWordpad->reWPad->setPlainText(QStringLiteral("left over"));
     QTest::mouseClick(m.sbStart, Qt::LeftButton);
-    PopupDriver driver({[](QMenu *programs) { PopupDriver::clickItem(programs, QStringLiteral("Accessories")); },
-                        [](QMenu *accessories) { PopupDriver::clickItem(accessories, QStringLiteral("Wordpad")); }});
+    QMenu *accessories = qobject_cast<QMenu *>(m.mupuStartWordpad->associatedObjects().first());
+    ASSERT_TRUE(accessories);
+    PopupDriver driver({[&](QMenu *programs) { PopupDriver::clickItem(programs, accessories->menuAction()); },
+                        [&](QMenu *shown) { PopupDriver::clickItem(shown, m.mupuStartWordpad); }});
     QMouseEvent move(QEvent::MouseMove, QPointF(60, 10), m.imgT051Start->mapToGlobal(QPointF(60, 10)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(m.imgT051Start, &move);

@@ -66,11 +66,16 @@ protected:
         return ok;
     }
 
-    void clickItem(const QString &caption, bool twice = false)
+    // Clicks the file the desktop word names (its key: "Document2").
+    void clickItem(const QByteArray &word, bool twice = false)
     {
-        const QList<QListWidgetItem *> found = dlg->lvFiles->findItems(caption, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << caption.toStdString();
-        const QPoint at = dlg->lvFiles->visualItemRect(found.first()).center();
+        QListWidgetItem *found = nullptr;
+        for (int i = 0; i < dlg->lvFiles->count(); ++i) {
+            if (dlg->lvFiles->item(i)->data(FileWordRole).toByteArray() == word)
+                found = dlg->lvFiles->item(i);
+        }
+        ASSERT_TRUE(found) << word.toStdString();
+        const QPoint at = dlg->lvFiles->visualItemRect(found).center();
         QTest::mouseClick(dlg->lvFiles->viewport(), Qt::LeftButton, {}, at);
         if (twice)  // the second press of a double click arrives as the double click
             QTest::mouseDClick(dlg->lvFiles->viewport(), Qt::LeftButton, {}, at);

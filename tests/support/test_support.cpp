@@ -60,16 +60,20 @@ bool PopupDriver::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void PopupDriver::clickItem(QMenu *menu, const QString &text)
+void PopupDriver::clickItem(QMenu *menu, const QAction *item)
 {
-    for (QAction *a : menu->actions()) {
-        if (a->text() == text) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
-            return;
-        }
+    if (item && menu->actions().contains(item)) {
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(const_cast<QAction *>(item)).center());
+        return;
     }
-    ADD_FAILURE() << "no menu item " << text.toStdString();
+    ADD_FAILURE() << "the item is not in the menu " << menu->objectName().toStdString();
     menu->close();
+}
+
+void PopupDriver::clickItem(QMenu *menu, int index)
+{
+    const QList<QAction *> items = menu->actions();
+    clickItem(menu, index >= 0 && index < items.size() ? items[index] : nullptr);
 }
 
 TempConfigHome::TempConfigHome() : m_previous(qgetenv("XDG_CONFIG_HOME"))

@@ -59,6 +59,7 @@ QPushButton *button(QWidget *w, const char *name);
 // Drives the popup menus that open while it lives: the n-th popup shown
 // (submenus count too) gets the n-th step, run inside its own event loop.
 // A popup without a step is closed. Records the titles of the menus shown.
+class QAction;
 class QMenu;
 class PopupDriver : public QObject {
 public:
@@ -67,9 +68,11 @@ public:
 
     QList<QMenu *> shown() const { return m_shown; }
 
-    // Clicks the item with this text in the menu (opening a submenu, or
-    // choosing an item, as a learner's click does).
-    static void clickItem(QMenu *menu, const QString &text);
+    // Clicks the item in the menu (opening a submenu, or choosing an item,
+    // as a learner's click does): the item itself (a submenu's by its
+    // menuAction()), or the one at that place from the top.
+    static void clickItem(QMenu *menu, const QAction *item);
+    static void clickItem(QMenu *menu, int index);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
