@@ -53,14 +53,14 @@ TEST(FileTable, RowsCarryTheirExactTextsAndIcons)
 {
     const QList<FileRow> rows = fileTableRows(2, 7, kNow, ".");
     const QList<FileRow> expected{
-        {"Document1", "32KB", "WordPad Document", "27.12.1999 14:23", 9},
-        {"Document2", "2KB", "Text Document", "23.12.1999 11:52", 4},
-        {"Document3", "12KB", "WordPad Document", "21.12.1999 13:20", 9},
-        {"Document4", "23KB", "Text Document", "27.12.1999 14:24", 4},
-        {"My Document", "1KB", "Wordpad Document", "05.03.24 07.09", 9},
-        {"Picture1", "13KB", "Bitmap Image", "29.12.1999 19:24", 19},
-        {"Picture2", "110KB", "Bitmap Image", "28.12.1999 12:36", 19},
-        {"Picture3", "53KB", "Bitmap Image", "26.12.1999 1:13", 19},
+        {"Document1", "32KB", "WordPad Document", "27.12.1999 14:23", 9, "Document1"},
+        {"Document2", "2KB", "Text Document", "23.12.1999 11:52", 4, "Document2"},
+        {"Document3", "12KB", "WordPad Document", "21.12.1999 13:20", 9, "Document3"},
+        {"Document4", "23KB", "Text Document", "27.12.1999 14:24", 4, "Document4"},
+        {"My Document", "1KB", "Wordpad Document", "05.03.24 07.09", 9, "MyDocument"},
+        {"Picture1", "13KB", "Bitmap Image", "29.12.1999 19:24", 19, "Picture1"},
+        {"Picture2", "110KB", "Bitmap Image", "28.12.1999 12:36", 19, "Picture2"},
+        {"Picture3", "53KB", "Bitmap Image", "26.12.1999 1:13", 19, "Picture3"},
     };
     ASSERT_EQ(rows.size(), expected.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -69,6 +69,7 @@ TEST(FileTable, RowsCarryTheirExactTextsAndIcons)
         EXPECT_EQ(rows[i].typeName, expected[i].typeName) << i;
         EXPECT_EQ(rows[i].modified, expected[i].modified) << i;
         EXPECT_EQ(rows[i].imageIndex, expected[i].imageIndex) << i;
+        EXPECT_EQ(rows[i].word, expected[i].word) << i;
     }
 }
 
