@@ -1,5 +1,6 @@
 #include "effects/harm_fade.h"
 #include "effects/harm_fade_pictures.h"
+#include "support/core_test_support.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -25,15 +26,6 @@ bool solid(const QImage &image, QRgb colour)
             if ((image.pixel(x, y) & RGB_MASK) != (colour & RGB_MASK))
                 return false;
     return !image.isNull();
-}
-
-int differingPixels(const QImage &a, const QImage &b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
 }
 
 // ---- the panel ------------------------------------------------------------

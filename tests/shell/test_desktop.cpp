@@ -1,5 +1,6 @@
 #include "platform/desktop_words.h"
 #include "shell/desktop_pictures.h"
+#include "support/core_test_support.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -38,11 +39,7 @@ TEST(Desktop, TheEnglishWordsAreWrittenAsTheyWereDrawn)
         QImage now = QImage(QStringLiteral(":/") + QLatin1String(c.picture)).convertToFormat(QImage::Format_RGB32);
         c.write(now);
         ASSERT_EQ(now.size(), before.size());
-        int differing = 0;
-        for (int y = 0; y < now.height(); ++y) {
-            for (int x = 0; x < now.width(); ++x)
-                differing += now.pixel(x, y) != before.pixel(x, y);
-        }
+        const int differing = differingPixels(now, before);
         EXPECT_EQ(differing, 0);
         if (differing)
             now.save(QStringLiteral("now-") + QLatin1String(c.picture));

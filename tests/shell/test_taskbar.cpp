@@ -56,17 +56,6 @@ QImage menuOfEarlierPictures(int highlightedRow)
     return menu;
 }
 
-int differentPixels(const QImage &a, const QImage &b)
-{
-    if (a.size() != b.size())
-        return -1;
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
-
 TEST(StartMenu, InEnglishTheMenuIsDrawnAsTheEarlierPicturesShowedIt)
 {
     CourseFixture f;
@@ -79,7 +68,7 @@ TEST(StartMenu, InEnglishTheMenuIsDrawnAsTheEarlierPicturesShowedIt)
     // The frame with every row plain, then each row highlighted.
     for (int row = 0; row <= StartMenuRows; ++row) {
         m.StartMenuHitTest(menu, row > 0 ? startMenuRowTop(row) + 15 : -1);
-        EXPECT_EQ(differentPixels(menu->picture().toImage().convertToFormat(QImage::Format_RGB32),
+        EXPECT_EQ(differingPixels(menu->picture().toImage().convertToFormat(QImage::Format_RGB32),
                                   menuOfEarlierPictures(row)),
                   0)
             << "row " << row;

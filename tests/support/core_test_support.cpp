@@ -1,5 +1,7 @@
 #include "support/core_test_support.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,4 +83,15 @@ bool HangWatchdog::finishedInTime()
     if (m_thread.joinable())
         m_thread.join();
     return !m_fired;
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return std::max(a.width() * a.height(), b.width() * b.height());
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
 }

@@ -4,6 +4,7 @@
 // no widget here.
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,10 @@ QString sourceDataDir();
 // Writes bytes to a file, creating its folder; fails the test when it cannot.
 void writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
+
+// How many pixels differ between two pictures of the same size (all of the
+// larger one's when the sizes differ).
+int differingPixels(const QImage &a, const QImage &b);
 
 // Files no course file should be, put where one is expected (replacing what
 // is there); false, with a test failure, when the system refuses.
