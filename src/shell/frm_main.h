@@ -134,11 +134,6 @@ public:
     // Redraws the menu picture on the image with the row at y highlighted;
     // returns the row (1 to 7) or -1.
     int StartMenuHitTest(TImage *menu, int y);
-    // The Start menu's rows' words, '&' before each access letter: the menu
-    // is drawn from them (as wide as they need), and their letters open the
-    // rows by keyboard. The course sets them from startMenuCaptions(); a menu
-    // shown on the page keeps its picture until the page is entered again.
-    void setStartMenuCaptions(const QStringList &captions);
     // The Start menu by keyboard (start_menu_keys.cpp): the menu of a page
     // (T051, T057), that menu while Start takes input on the page shown,
     // whether a key is the menu's, the key itself, a row highlighted (0 for
@@ -293,7 +288,9 @@ private:
     void FormCreate();
     QToolButton *createNavButton(const char *name, const char *icon);
     void createTaskbar();
-    // The Start menu's rows' words in the course's language.
+    // The Start menu drawn from its rows' words in the course's language,
+    // '&' before each access letter (as wide as they need; their letters
+    // open the rows by keyboard).
     QStringList startMenuCaptions() const;
     const StartMenuPicture &startMenuPicture() const;
     void createStartMenus();
@@ -368,9 +365,7 @@ private:
     QString FInfoPath;
     QString FUserPath;  // read at start-up; nothing depends on it
     int FCharset = 1;
-    // The Start menu's words, and the menu drawn from them once a page or a
-    // key needs it (startMenuPicture()).
-    QStringList m_startMenuCaptions;
+    // The Start menu, drawn once a page or a key needs it (startMenuPicture()).
     mutable std::unique_ptr<StartMenuPicture> m_startMenu;
     std::unique_ptr<IniFile> FLangFile;
     std::unique_ptr<IniFile> FUserFile;

@@ -1,5 +1,7 @@
 #include "shell/start_menu.h"
 
+#include "platform/desktop_words.h"
+
 int startMenuRowTop(int row)
 {
     return row == 7 ? 193 : 3 + (row - 1) * 30;
@@ -48,18 +50,7 @@ StartMenuStep startMenuKey(int row, int key, QChar letter, QStringView letters)
 QString startMenuAccessLetters(const QStringList &captions)
 {
     QString letters;
-    for (const QString &caption : captions) {
-        QChar letter;
-        for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-            if (caption.at(i) != QLatin1Char('&'))
-                continue;
-            if (caption.at(i + 1) != QLatin1Char('&')) {
-                letter = caption.at(i + 1);
-                break;
-            }
-            ++i;  // an ampersand shown as itself
-        }
-        letters += letter;
-    }
+    for (const QString &caption : captions)
+        letters += accessLetter(caption);
     return letters;
 }

@@ -106,8 +106,6 @@ void TfrmMain::createTaskbar()
     RxClock1->setShowSeconds(false);
     RxClock1->setBevels(TRxClock::Bevel::Lowered, TRxClock::Bevel::None);
     RxClock1->setGeometry(2, 2, 49, 22);
-
-    setStartMenuCaptions(startMenuCaptions());
 }
 
 QStringList TfrmMain::startMenuCaptions() const
@@ -118,18 +116,12 @@ QStringList TfrmMain::startMenuCaptions() const
     return captions;
 }
 
-void TfrmMain::setStartMenuCaptions(const QStringList &captions)
-{
-    m_startMenuCaptions = captions;
-    m_startMenu.reset();
-}
-
 const StartMenuPicture &TfrmMain::startMenuPicture() const
 {
     // Its pictures and font are read when a Start menu is first needed, not
     // at start-up.
     if (!m_startMenu)
-        m_startMenu = std::make_unique<StartMenuPicture>(m_startMenuCaptions,
+        m_startMenu = std::make_unique<StartMenuPicture>(startMenuCaptions(),
                                                          QImage(QStringLiteral(":/start_banner.png")),
                                                          QImage(QStringLiteral(":/start_icons.png")));
     return *m_startMenu;

@@ -1,6 +1,7 @@
 #include "effects/rx_clock.h"
 #include "lessons/frm_wordpad.h"
 #include "platform/classic_window.h"
+#include "platform/code_page.h"
 #include "platform/image_widget.h"
 #include "platform/tool_bar.h"
 #include "shell/frm_main.h"
@@ -343,12 +344,19 @@ const QStringList kRussianCaptions = {
 
 TEST(StartMenu, AWiderMenuKeepsItsPartsAtItsRightEdge)
 {
-    for (const QStringList &captions : {kGermanCaptions, kRussianCaptions}) {
+    const struct {
+        QStringList captions;
+        int charset;
+    } packs[] = {{kGermanCaptions, 0}, {kRussianCaptions, 204}};
+    for (const auto &[captions, charset] : packs) {
         SCOPED_TRACE(captions.first().toStdString());
-        CourseFixture f({}, progressWith(7));
+        // A pack with these rows, in its code page.
+        QString words = QStringLiteral("Charset=%1\r\n[DESKTOP]\r\n").arg(charset);
+        for (int row = 0; row < StartMenuRows; ++row)
+            words += QLatin1String(StartMenuWords[row]) + QLatin1Char('=') + captions[row] + QStringLiteral("\r\n");
+        CourseFixture f(CodePage::forCharset(charset).encode(words), progressWith(7));
         f.start();
         TfrmMain &m = f.main();
-        m.setStartMenuCaptions(captions);
         f.goTo(1);
         TImage *menu = m.imgT051Start;
         const int width = menu->width();
