@@ -27,8 +27,9 @@ inline constexpr int DesktopCaptionDrop = 34;
 // showed an icon that was not selected.
 inline constexpr int DesktopCaptionWidth = 74;
 
-// The font written on the pictures: MS Sans Serif 8 point (11 pixels), not
-// smoothed.
+// The font written on the pictures, the Start menu's too: MS Sans Serif 8
+// point (11 pixels), hinted, never smoothed, as the period's menus were; a
+// letter it lacks comes from Tahoma, as crisp.
 QFont desktopPictureFont();
 
 // Words written on a picture in that font, the same at every scale of the

@@ -1,6 +1,7 @@
 #include "shell/start_menu_picture.h"
 
 #include "platform/period_color.h"
+#include "shell/desktop_pictures.h"
 #include "shell/start_menu.h"
 
 #include <QFontMetrics>
@@ -29,23 +30,13 @@ constexpr int FrameRight = 2;
 
 }  // namespace
 
-QFont startMenuFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")});
-    font.setPixelSize(11);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
-    return font;
-}
-
 StartMenuPicture::StartMenuPicture(const QStringList &captions, const QImage &banner, const QImage &icons)
     : m_captions(captions),
       m_banner(banner.convertToFormat(QImage::Format_ARGB32)),
       m_icons(icons.convertToFormat(QImage::Format_ARGB32)),
       m_letters(startMenuAccessLetters(captions))
 {
-    const QFontMetrics metrics(startMenuFont());
+    const QFontMetrics metrics(desktopPictureFont());
     int widest = 0;
     for (const QString &caption : captions)
         widest = std::max(widest, metrics.size(Qt::TextShowMnemonic, caption).width());
@@ -79,7 +70,7 @@ QImage StartMenuPicture::draw(int highlightedRow) const
     p.fillRect(QRect(26, SeparatorY + 1, m_width - 26 - 3, 1), QColor(ButtonHighlight));
     p.drawImage(StartMenuBanner.topLeft(), m_banner, QRect(QPoint(0, 0), StartMenuBanner.size()));
 
-    p.setFont(startMenuFont());
+    p.setFont(desktopPictureFont());
     for (int row = 1; row <= StartMenuRows; ++row) {
         const QRect band = rowBand(row);
         const bool selected = row == highlightedRow;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -20,9 +19,7 @@ inline constexpr QRect StartMenuBanner(3, 3, 21, StartMenuHeight - 5);
 // A row's icon is this big; the pictures of the seven lie side by side.
 inline constexpr int StartMenuIconSize = 32;
 
-// The rows' captions: MS Sans Serif, 11 pixels, hinted, never smoothed, as
-// the period's menus were; a letter it lacks comes from Tahoma, as crisp.
-QFont startMenuFont();
+// The rows' captions are written in desktopPictureFont().
 
 class StartMenuPicture {
 public:

@@ -1,4 +1,5 @@
 // The Start menu drawn from words, with the fonts the program registers.
+#include "shell/desktop_pictures.h"
 #include "shell/start_menu.h"
 #include "shell/start_menu_picture.h"
 
@@ -39,7 +40,7 @@ int inkOfCaption(const QString &caption)
     QImage image(1000, 40, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
-    p.setFont(startMenuFont());
+    p.setFont(desktopPictureFont());
     p.setPen(Qt::black);
     p.drawText(QRect(10, 0, 980, 29), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, caption);
     p.end();
@@ -93,7 +94,7 @@ TEST(StartMenuPicture, GermanAndCyrillicLettersAreThePeriodFontsOwn)
 {
     for (const QStringList &captions : {kEnglish, kGerman, kRussian}) {
         for (const QString &caption : captions) {
-            QTextLayout layout(QString(caption).remove('&'), startMenuFont());
+            QTextLayout layout(QString(caption).remove('&'), desktopPictureFont());
             layout.beginLayout();
             layout.createLine();
             layout.endLayout();
