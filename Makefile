@@ -8,7 +8,7 @@ SHELL := /bin/bash
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev libx11-dev \
+PACKAGES := cmake make g++ qt6-base-dev qt6-base-private-dev libgl-dev libgtest-dev libxcb1-dev libx11-dev \
             fonts-wine fonts-liberation2 \
             cups cups-client cups-ipp-utils printer-driver-cups-pdf poppler-utils \
             xvfb libxtst-dev tesseract-ocr tesseract-ocr-eng \

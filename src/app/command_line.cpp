@@ -21,6 +21,15 @@ const QCommandLineOption kHintDelay(
                    "[OPTIONS] section of the progress file); 0 turns hints off."),
     QStringLiteral("seconds"));
 
+const QCommandLineOption kZoom(
+    QStringLiteral("zoom"),
+    QStringLiteral("Draw the whole course this many times larger, for eyes that\n"
+                   "need large print: a number from 1 to 4 (1.25, 1.5, 2 ...), or\n"
+                   "\"fit\" for as large as the screen allows (default 1, or Zoom\n"
+                   "in the [OPTIONS] section of the progress file). In the course,\n"
+                   "Ctrl+Plus and Ctrl+Minus change it."),
+    QStringLiteral("factor"));
+
 // The parser knows nothing but our own options: the command line is read
 // before the toolkit starts, so that --help and --version work without a
 // display (over a remote shell, in a script).
@@ -32,6 +41,7 @@ void describe(QCommandLineParser &parser)
     parser.addOption(kHelp);
     parser.addOption(kVersion);
     parser.addOption(kHintDelay);
+    parser.addOption(kZoom);
     parser.addPositionalArgument(
         QStringLiteral("language-file"),
         QStringLiteral("The course's language, as the name of its language file\n"
@@ -58,8 +68,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
         c.error = QStringLiteral("--hint-delay takes a whole number of seconds from 0 to %1, not \"%2\"")
                       .arg(MaxHintDelay)
                       .arg(parser.value(kHintDelay));
+    } else if (parser.isSet(kZoom) && !parseZoom(parser.value(kZoom).toUtf8())) {
+        c.action = CommandLine::Action::Error;
+        c.error = QStringLiteral("--zoom takes \"fit\" or a number from 1 to 4 with at most two decimals, not \"%1\"")
+                      .arg(parser.value(kZoom));
     } else {
         c.courseArguments = parser.positionalArguments();
+        if (parser.isSet(kZoom))
+            c.zoom = parseZoom(parser.value(kZoom).toUtf8());
         if (parser.isSet(kHintDelay))
             c.hintDelay = parseHintDelay(parser.value(kHintDelay).toUtf8());
     }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/course_zoom.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 // The program's command line: an optional language file (its name, taken
-// inside the folder of the language files), --hint-delay, --help and
-// --version. Anything else that looks like an option is an error.
+// inside the folder of the language files), --hint-delay, --zoom, --help
+// and --version. Anything else that looks like an option is an error.
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
@@ -17,6 +19,9 @@ struct CommandLine {
     // --hint-delay: the seconds a learner may be stuck on a lesson before a
     // hint shows, for this run (0: no hints); unset, the progress file says.
     std::optional<int> hintDelay;
+    // --zoom: how large the course is drawn for this run; unset, the progress
+    // file says.
+    std::optional<ZoomSetting> zoom;
     // For Error: what was wrong, in one line.
     QString error;
 };

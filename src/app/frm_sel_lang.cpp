@@ -21,7 +21,7 @@ TfrmSelLang::TfrmSelLang(const QString &programDir, QWidget *parent)
     auto *image1 = new QLabel(c);
     image1->setObjectName(QStringLiteral("Image1"));
     image1->setGeometry(0, 0, 480, 64);
-    image1->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/banner.png"))));
+    setCrispPixmap(image1, QPixmap(QStringLiteral(":/banner.png")));
 
     addBevel(c, TBevel::Shape::BottomLine, "Bevel2", QRect(0, 64, 480, 6));
 

@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     QuillanApplication app(argc, argv);
     Program program(programDirectory(), line.courseArguments);
     program.setHintDelay(line.hintDelay);
+    program.setZoom(line.zoom);
     if (!program.start())
         return 0;
     return program.exec();

@@ -57,6 +57,7 @@ bool Program::start()
     // the Open dialog and the message box.
     m_main = std::make_unique<TfrmMain>(chosen, m_programDir);
     m_main->setHintDelay(m_hintDelay);
+    m_main->setZoom(m_zoom);
     return true;
 }
 

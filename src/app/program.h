@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/course_zoom.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,8 @@ public:
     // The wait before a hint for this run, from the command line; unset, the
     // progress file says.
     void setHintDelay(std::optional<int> seconds) { m_hintDelay = seconds; }
+    // The course zoom for this run, from the command line.
+    void setZoom(std::optional<ZoomSetting> zoom) { m_zoom = zoom; }
 
     // Chooses the language file and creates the windows. Returns false, with
     // no window created, when the learner cancelled the language choice.
@@ -45,6 +49,7 @@ private:
 
     QString m_langFile;
     std::optional<int> m_hintDelay;
+    std::optional<ZoomSetting> m_zoom;
     std::unique_ptr<TfrmSelLang> m_selLang;
     std::unique_ptr<TfrmMain> m_main;
 };

@@ -32,7 +32,7 @@ TfrmOpnDlg::TfrmOpnDlg(TImageList *largeImages, TImageList *smallImages, QWidget
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QImage bar(QStringLiteral(":/open_folder_bar.png"));
     drawFolderBarWords(bar, desktopWord("LookIn"), desktopWord("MyDocuments"));
-    Image1->setPixmap(crispPixmap(QPixmap::fromImage(bar)));
+    setCrispPixmap(Image1, QPixmap::fromImage(bar));
     // A picture of the bar.
     Image1->setAccessibleName(desktopWords().plain("LookIn") + QLatin1Char(' ') + desktopWord("MyDocuments"));
 

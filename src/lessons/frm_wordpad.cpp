@@ -59,7 +59,7 @@ TfrmWordpad::TfrmWordpad(TImageList *imglButtons, QWidget *parent)
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setFixedHeight(24);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/format_bar.png"))));
+    setCrispPixmap(Image3, QPixmap(QStringLiteral(":/format_bar.png")));
 
     auto *layout = new QVBoxLayout(client());
     layout->setContentsMargins(0, 0, 0, 0);

@@ -20,8 +20,7 @@ void TfrmMain::ShowPrintErrorBox()
 void TfrmMain::PreparePrintErrorBox()
 {
     TfrmMsgDlg *box = frmMsgDlg;
-    box->imgPicture->setPixmap(
-        crispPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(32, 32), 1.0)));
+    setCrispPixmap(box->imgPicture, style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(32, 32), 1.0));
     // The language's texts arrive decoded from its character set, so the
     // box's font needs no character set of its own.
     box->lbText->setText(langText("LABELS", "lbT058Error", ""));

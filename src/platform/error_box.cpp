@@ -25,7 +25,7 @@ TMessageBox::TMessageBox(QStyle::StandardPixmap icon, const QString &caption, co
 
     auto *image = new QLabel(c);
     image->setObjectName(QStringLiteral("imgIcon"));
-    image->setPixmap(crispPixmap(style()->standardIcon(icon).pixmap(QSize(kIcon, kIcon), 1.0)));
+    setCrispPixmap(image, style()->standardIcon(icon).pixmap(QSize(kIcon, kIcon), 1.0));
     image->setGeometry(kMarginX, kMarginY, kIcon, kIcon);
 
     m_text = new QLabel(text, c);

@@ -1,9 +1,13 @@
 #include "platform/image_widget.h"
 
+#include "platform/period_look.h"
+
 #include <QBitmap>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
 
 TImage::TImage(QWidget *parent) : QWidget(parent)
 {
@@ -50,6 +54,7 @@ void TImage::releasePicture()
     m_pendingFile.clear();
     m_prepare = nullptr;
     m_picture = QPixmap();
+    m_crisp = QPixmap();
     update();
 }
 
@@ -58,7 +63,17 @@ void TImage::paintEvent(QPaintEvent *)
     if (picture().isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, picture());
+    const qreal dpr = devicePixelRatio();
+    if (dpr == std::floor(dpr)) {
+        // At a whole scale the painter copies each pixel N x N.
+        p.drawPixmap(0, 0, picture());
+        return;
+    }
+    if (m_crisp.isNull() || m_crispKey != picture().cacheKey() || m_crisp.devicePixelRatio() != dpr) {
+        m_crisp = crispPixmap(picture());
+        m_crispKey = picture().cacheKey();
+    }
+    p.drawPixmap(0, 0, m_crisp);
 }
 
 void TImage::mouseMoveEvent(QMouseEvent *event)

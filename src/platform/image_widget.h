@@ -43,6 +43,10 @@ private:
     mutable QString m_pendingFile;
     mutable std::function<QPixmap(const QPixmap &)> m_prepare;
     bool m_autoSize = true;
+    // At a fractional scale, the picture as crispPixmap makes it, kept while
+    // the picture and the scale stay the same.
+    QPixmap m_crisp;
+    qint64 m_crispKey = 0;
 };
 
 // A picture with a magenta (255, 0, 255) background made transparent.

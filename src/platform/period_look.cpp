@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -19,34 +20,38 @@ constexpr const char *kWineFontDir = "/usr/share/wine/fonts/";
 constexpr const char *kWineFonts[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf",
                                       "marlett.ttf"};
 
+// The application font id of MS Sans Serif while it is registered, else -1.
+int g_bitmapFaceId = -1;
+
+QString wineFontPath(const char *file)
+{
+    return QString::fromLatin1(kWineFontDir) + QString::fromLatin1(file);
+}
+
 void registerPeriodFonts()
 {
-    // MS Sans Serif is a bitmap face: its strikes are made for 1x and have
-    // no larger sizes, so at 2x and above its glyphs would be drawn at their
-    // 1x size in 2x spacing. There the outline Tahoma of the same period and
-    // metrics stands for it, crisp at any size.
-    const bool bitmapFaceFits = pixelScale() < 2;
     for (const char *file : kWineFonts) {
-        if (!bitmapFaceFits && qstrcmp(file, "ms_sans_serif.ttf") == 0)
-            continue;
-        const QString path = QString::fromLatin1(kWineFontDir) + QString::fromLatin1(file);
-        if (QFile::exists(path))
-            QFontDatabase::addApplicationFont(path);
+        if (qstrcmp(file, "ms_sans_serif.ttf") != 0 && QFile::exists(wineFontPath(file)))
+            QFontDatabase::addApplicationFont(wineFontPath(file));
     }
+    updatePeriodFonts();
     // Where the period fonts are missing, take the closest free ones.
     const QStringList families = QFontDatabase::families();
     const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     if (!families.contains(QStringLiteral("Tahoma")))
         QFont::insertSubstitutions(QStringLiteral("Tahoma"), sans);
-    if (!families.contains(QStringLiteral("MS Sans Serif")))
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   QStringList{QStringLiteral("Tahoma")} + sans);
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{QStringLiteral("Tahoma")} + sans);
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
 }
 
 constexpr const char *kKeepLookProperty = "quillanKeepLook";
+// The picture a label shows, as given, for making it anew at another scale.
+constexpr const char *kCrispSourceProperty = "quillanCrispSource";
+// The largest whole scale an icon carries a copy for: a HiDPI screen at 2 with
+// the course zoomed 2 times.
+constexpr int kMaxPixelScale = 4;
 
 // Lets a control that keeps its enabled look be drawn as enabled: the style
 // option of the one drawing call says enabled, in the active or inactive
@@ -206,21 +211,54 @@ int pixelScale()
     return std::max(1, qCeil(qGuiApp->devicePixelRatio()));
 }
 
+void updatePeriodFonts()
+{
+    // MS Sans Serif is a bitmap face: its strikes are made for 1x and have
+    // no larger sizes, so at any other scale its glyphs would be drawn at
+    // their 1x size in wider spacing. There the outline Tahoma of the same
+    // period and metrics stands for it (the substitution above), crisp at any
+    // size; the face is registered only while the course is drawn at 1x.
+    const bool bitmapFaceFits = qGuiApp->devicePixelRatio() == 1;
+    if (bitmapFaceFits && g_bitmapFaceId < 0 && QFile::exists(wineFontPath("ms_sans_serif.ttf")))
+        g_bitmapFaceId = QFontDatabase::addApplicationFont(wineFontPath("ms_sans_serif.ttf"));
+    else if (!bitmapFaceFits && g_bitmapFaceId >= 0 && QFontDatabase::removeApplicationFont(g_bitmapFaceId))
+        g_bitmapFaceId = -1;
+}
+
 QPixmap crispPixmap(const QPixmap &picture)
 {
+    const qreal dpr = qGuiApp->devicePixelRatio();
     const int n = pixelScale();
     if (n == 1 || picture.isNull() || picture.devicePixelRatio() != 1)
         return picture;
     QPixmap out = picture.scaled(picture.size() * n, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    out.setDevicePixelRatio(n);
+    if (dpr != n) {
+        // A fractional scale: each pixel is copied to the whole scale above
+        // and the copy smoothed down to the screen's pixels. Only the edges
+        // between the course's pixels are blended, by one screen pixel at
+        // most; copying straight to 1.5 would make every other pixel twice
+        // as wide as its neighbour, and smoothing the picture itself would
+        // blur all of it.
+        out = out.scaled(QSize(qRound(picture.width() * dpr), qRound(picture.height() * dpr)),
+                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    out.setDevicePixelRatio(dpr);
     return out;
 }
 
 void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode)
 {
+    // Copies at every whole scale the course may be drawn at, so that a
+    // change of zoom finds its own; the toolkit smooths the copy above a
+    // fractional scale down to it.
     icon.addPixmap(picture, mode);
-    if (pixelScale() > 1)
-        icon.addPixmap(crispPixmap(picture), mode);
+    if (picture.isNull() || picture.devicePixelRatio() != 1)
+        return;
+    for (int n = 2; n <= kMaxPixelScale; ++n) {
+        QPixmap copy = picture.scaled(picture.size() * n, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        copy.setDevicePixelRatio(n);
+        icon.addPixmap(copy, mode);
+    }
 }
 
 QIcon crispIcon(const QPixmap &picture)
@@ -230,6 +268,23 @@ QIcon crispIcon(const QPixmap &picture)
     QIcon icon;
     addCrispPixmap(icon, picture);
     return icon;
+}
+
+void setCrispPixmap(QLabel *label, const QPixmap &picture)
+{
+    label->setProperty(kCrispSourceProperty, QVariant::fromValue(picture));
+    label->setPixmap(crispPixmap(picture));
+}
+
+void refreshCrispPixmaps()
+{
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *w : widgets) {
+        auto *label = qobject_cast<QLabel *>(w);
+        const QVariant source = w->property(kCrispSourceProperty);
+        if (label && source.isValid())
+            label->setPixmap(crispPixmap(source.value<QPixmap>()));
+    }
 }
 
 QPalette periodPalette()

@@ -8,6 +8,7 @@
 #include "platform/period_color.h"
 
 class QApplication;
+class QLabel;
 class QWidget;
 
 // The look of the classic desktop: the "Windows" widget style, the grey
@@ -31,15 +32,25 @@ QPalette lookPalette(const QWidget *w);
 // Tahoma 8 pt is 11 pixels at 96 dots per inch, Courier New 10 pt is 13.
 QFont periodFont(const QString &family, int pixelHeight, bool bold = false);
 
-// The whole factor the course is drawn at on this display: 1 on a plain
-// screen, 2 on one at 192 dots per inch (the toolkit scales by whole factors
-// only, see QuillanApplication).
+// The whole factor the course is drawn at on this display, the toolkit's
+// factor rounded up: 1 on a plain screen, 2 on one at 192 dots per inch
+// (the toolkit scales by whole factors only, see QuillanApplication), and 2
+// at a course zoom of 1.25 to 2.
 int pixelScale();
+// Registers the bitmap face MS Sans Serif while the course is drawn at 1x,
+// and takes it away at any other scale, where Tahoma stands for it; for a
+// change of scale while the course runs.
+void updatePeriodFonts();
 // A picture as the course shows it: each of its pixels N x N device pixels at
-// the scale N, copied, never smoothed (the toolkit would smooth a picture it
-// scales itself). At 1 the picture itself.
+// the whole scale N, copied, never smoothed (the toolkit would smooth a
+// picture it scales itself). At a fractional scale the copy at the whole
+// scale above, smoothed down to the screen's pixels. At 1 the picture itself.
 QPixmap crispPixmap(const QPixmap &picture);
-// Adds a picture to an icon for a mode, with its copy at the course's scale,
-// so the icon is never smoothed either; crispIcon makes an icon of one picture.
+// Shows a picture on a label as crispPixmap makes it, and again at a new
+// scale when refreshCrispPixmaps is called (the course zoom changed).
+void setCrispPixmap(QLabel *label, const QPixmap &picture);
+void refreshCrispPixmaps();
+// Adds a picture to an icon for a mode, with its copies at whole scales, so
+// the icon is never smoothed either; crispIcon makes an icon of one picture.
 void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode = QIcon::Normal);
 QIcon crispIcon(const QPixmap &picture);

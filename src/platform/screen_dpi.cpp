@@ -1,5 +1,7 @@
 #include "platform/screen_dpi.h"
 
+#include "platform/screen_zoom.h"
+
 #include <QGuiApplication>
 #include <QLibrary>
 #include <QScreen>
@@ -206,7 +208,8 @@ double waylandOutputScale(const QScreen *screen)
 DisplayScale displayScale(const QScreen *screen)
 {
     DisplayScale s;
-    s.course = screen->devicePixelRatio();
+    // The course zoom is the course's own choice, not the display's.
+    s.course = screen->devicePixelRatio() / courseZoom();
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         const double real = waylandOutputScale(screen);
         s.output = real > 0 ? real : s.course;
@@ -216,7 +219,7 @@ DisplayScale displayScale(const QScreen *screen)
     }
     // The logical resolution is what is left after the toolkit's scaling: a
     // desktop at 120 dots per inch that is scaled by 1.25 reports 96 there.
-    int dpi = qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio());
+    int dpi = qRound(screen->logicalDotsPerInch() * s.course);
     if (dpi == 96) {
         const int server = xServerDotsPerInch();
         if (server > 0)

@@ -3,7 +3,8 @@
 class QScreen;
 
 // How the course is drawn on a screen: the toolkit's factor from the course's
-// pixels to the screen's (a whole number unless the learner forces another),
+// pixels to the screen's, the course zoom aside (a whole number unless the
+// learner forces another),
 // and what the display then does to the drawn window: 1 when it shows it as
 // drawn (X, the offscreen screen), the output's own scale over the window's
 // on a Wayland compositor that resamples it for a fractional scale.

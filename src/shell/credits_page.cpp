@@ -89,7 +89,7 @@ void TfrmMain::prepareCreditsPage()
     if (std::exchange(m_creditsPrepared, true))
         return;
     pnCredits->setFont(periodFont(QStringLiteral("Arial"), 13, true));
-    imgQL2End->setPixmap(crispPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png")))));
+    setCrispPixmap(imgQL2End, QPixmap::fromImage(QImage(QStringLiteral(":/credits_logo.png"))));
     if (!m_creditsStrip.valid())  // the page came before the worker started
         prefetchCreditsStrip();
     // The thumbnails are first shown by the first tick, three seconds on:

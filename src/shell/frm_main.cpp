@@ -16,6 +16,7 @@
 #include "platform/quillan_application.h"
 #include "platform/rich_edit.h"
 #include "platform/screen_dpi.h"
+#include "platform/screen_zoom.h"
 #include "shell/main_layout.h"
 #include "shell/pages.h"
 #include "platform/desktop_words.h"
@@ -63,6 +64,7 @@ TfrmMain::TfrmMain(const QString &langFileName, const QString &programDir, QWidg
         return frmWordpad->isVisible() ? frmWordpad->reWPad : nullptr;
     });
     createStartMenuKeys();
+    createZoomKeys();
 }
 
 TfrmMain::~TfrmMain() = default;  // the language and progress files close with it
@@ -246,11 +248,14 @@ QString TfrmMain::langText(QByteArrayView section, QByteArrayView key,
 void TfrmMain::FormShow()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
+    // 0. The course zoom, before anything is laid out: the screen is then the
+    // zoom times smaller in the course's pixels.
+    const QString zoomRefused = startZoom(screen);
     const QRect desk = screen->geometry();
 
     // 1. The course needs 800 x 600 of its pixels, each drawn as a whole
-    // square of the display's pixels; if not, the learner is told once the
-    // course shows (7).
+    // square of the display's pixels (the zoom aside); if not, the learner
+    // is told once the course shows (7).
     const DisplayScale scale = displayScale(screen);
     const bool displaySuitable = displayIsSuitable(desk.size(), scale.course, scale.shown);
 
@@ -287,6 +292,12 @@ void TfrmMain::FormShow()
         const bool counting = tmrTimer->enabled();
         tmrTimer->setEnabled(false);
         showErrorBox(QStringLiteral("Error"), langText("LABELS", "InvalidDisplaySettings", "!!!"));
+        tmrTimer->setEnabled(counting);
+    }
+    if (!zoomRefused.isEmpty()) {
+        const bool counting = tmrTimer->enabled();
+        tmrTimer->setEnabled(false);
+        showErrorBox(QStringLiteral("Error"), zoomRefused);
         tmrTimer->setEnabled(counting);
     }
 

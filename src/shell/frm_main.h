@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "platform/course_zoom.h"
 #include "platform/event.h"
 #include "platform/page_scope.h"
 #include "platform/picture.h"
@@ -183,6 +184,14 @@ public:
     // The wait before a hint comes from the progress file ([OPTIONS]
     // HintDelay) unless the command line set it for the run; 0 is no hints.
     void setHintDelay(std::optional<int> seconds) { m_hintDelay = seconds; }
+
+    // The course zoom (zoom.cpp): from the progress file ([OPTIONS] Zoom)
+    // unless the command line set it for the run.
+    void setZoom(std::optional<ZoomSetting> zoom) { m_zoomForRun = zoom; }
+    ZoomSetting zoomSetting() const;
+    // Ctrl+Plus (+1) and Ctrl+Minus (-1): the next zoom at once, remembered
+    // in the progress file; a beep where there is none that way.
+    void changeZoom(int direction);
     THintController *hints() const { return m_hints; }
     // What the learner sees on the lesson page now.
     LessonView observeLesson() const;
@@ -295,6 +304,11 @@ private:
     const StartMenuPicture &startMenuPicture() const;
     void createStartMenus();
     void createStartMenuKeys();
+    void createZoomKeys();
+    // Draws the course at the zoom it is set to, as large as the screen
+    // holds; returns what to tell the learner when the screen refused it.
+    QString startZoom(QScreen *screen);
+    void applyZoom(double zoom);
     void createLessonPages();
     void createCreditsPage();
     void prefetchCreditsStrip();
@@ -399,6 +413,7 @@ private:
     bool FTaskDone = false;
     THintController *m_hints = nullptr;
     std::optional<int> m_hintDelay;
+    std::optional<ZoomSetting> m_zoomForRun;
     // The keyboard's way to the navigation buttons (Tab, Shift+Tab, F6).
     TPanelKeys *m_panelKeys = nullptr;
     int FStartRow = 0;                  // the Start menu's highlighted row, 0 for none

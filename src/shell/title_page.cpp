@@ -29,7 +29,7 @@ void TfrmMain::createTitlePage(QWidget *page)
     imgT001Logo = new QLabel(pnT001Logo);
     imgT001Logo->setObjectName(QStringLiteral("imgT001Logo"));
     imgT001Logo->setGeometry(2, 2, 480, 360);
-    imgT001Logo->setPixmap(crispPixmap(QPixmap(QStringLiteral(":/title.png"))));
+    setCrispPixmap(imgT001Logo, QPixmap(QStringLiteral(":/title.png")));
 
     addBevel(pnT001Logo, TBevel::Shape::Frame, "Bevel1", QRect(8, 8, 467, 346));
     addBevel(pnT001Logo, TBevel::Shape::BottomLine, "Bevel2", QRect(13, 276, 457, 6));

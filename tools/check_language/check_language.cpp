@@ -220,6 +220,7 @@ void Checker::checkFormats()
     const FormatText texts[] = {
         {"LABELS", "lbT001Time", {FormatArg(0)}},
         {"LABELS", "lbTopicComplete", {FormatArg(QString())}},
+        {"LABELS", "ZoomTooLarge", {FormatArg(QString()), FormatArg(QString()), FormatArg(QString())}},
     };
     const IniFile ini(m_file);
     for (const FormatText &t : texts) {
