@@ -404,6 +404,29 @@ void TClassicWindow::maximize()
     update();
 }
 
+void TClassicWindow::keepPlace(QSize oldArea)
+{
+    const QWidget *parent = parentWidget();
+    if (isWindow() || !parent || oldArea.isEmpty())
+        return;
+    if (m_state == State::Maximized) {
+        const QRect normal = m_normalGeometry;
+        maximize();
+        m_normalGeometry = normal;
+        return;
+    }
+    // The same size (as large as the area allows), its centre where it was
+    // in proportion to the area, and all of it inside.
+    const QRect area = parent->rect();
+    const QSize size = geometry().size().boundedTo(area.size());
+    const QPoint centre = geometry().center();
+    QRect r(QPoint(0, 0), size);
+    r.moveCenter(QPoint(centre.x() * area.width() / oldArea.width(), centre.y() * area.height() / oldArea.height()));
+    r.moveLeft(std::clamp(r.left(), 0, area.width() - size.width()));
+    r.moveTop(std::clamp(r.top(), 0, area.height() - size.height()));
+    setGeometry(r);
+}
+
 void TClassicWindow::keyMenu(int key)
 {
     if (key == ' ') {

@@ -4,17 +4,19 @@
 
 #include "shell/frm_main.h"
 
-#include "platform/error_box.h"
+#include "platform/classic_window.h"
 #include "platform/error_report.h"
 #include "platform/ini_file.h"
 #include "platform/safe_format.h"
 #include "platform/screen_zoom.h"
-#include "platform/tree_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTextDocument>
+
+#include <vector>
 
 namespace {
 
@@ -126,6 +128,19 @@ void TfrmMain::changeZoom(int direction)
 
 void TfrmMain::applyZoom(double zoom)
 {
+    // The simulated windows that show (the word processor, a dialog of the
+    // course), each with the size of the area it stands in.
+    struct Placed {
+        QPointer<TClassicWindow> window;
+        QSize area;
+    };
+    std::vector<Placed> placed;
+    const QList<TClassicWindow *> windows = findChildren<TClassicWindow *>();
+    for (TClassicWindow *w : windows) {
+        if (w->isVisible() && !w->isWindow() && w->parentWidget())
+            placed.push_back({w, w->parentWidget()->size()});
+    }
+
     setCourseZoom(zoom);
     // The instructions are laid out again with the fonts of the new scale;
     // the panel keeps its place in the page.
@@ -136,4 +151,9 @@ void TfrmMain::applyZoom(double zoom)
     // The window keeps the whole screen, which is now smaller in the course's
     // pixels: the panels are laid out anew (also where the size stayed).
     layoutCourse();
+    // Parents first: a dialog's place may depend on the window under it.
+    for (const Placed &p : placed) {
+        if (p.window)
+            p.window->keepPlace(p.area);
+    }
 }
