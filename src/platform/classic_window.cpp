@@ -404,10 +404,14 @@ void TClassicWindow::maximize()
     update();
 }
 
-void TClassicWindow::keepPlace(QSize oldArea)
+QRect TClassicWindow::workArea() const
 {
-    const QWidget *parent = parentWidget();
-    if (isWindow() || !parent || oldArea.isEmpty())
+    return m_workArea();
+}
+
+void TClassicWindow::keepPlace(const QRect &oldArea)
+{
+    if (isWindow() || !parentWidget() || oldArea.isEmpty())
         return;
     if (m_state == State::Maximized) {
         const QRect normal = m_normalGeometry;
@@ -417,13 +421,14 @@ void TClassicWindow::keepPlace(QSize oldArea)
     }
     // The same size (as large as the area allows), its centre where it was
     // in proportion to the area, and all of it inside.
-    const QRect area = parent->rect();
+    const QRect area = m_workArea();
     const QSize size = geometry().size().boundedTo(area.size());
-    const QPoint centre = geometry().center();
+    const QPoint centre = geometry().center() - oldArea.topLeft();
     QRect r(QPoint(0, 0), size);
-    r.moveCenter(QPoint(centre.x() * area.width() / oldArea.width(), centre.y() * area.height() / oldArea.height()));
-    r.moveLeft(std::clamp(r.left(), 0, area.width() - size.width()));
-    r.moveTop(std::clamp(r.top(), 0, area.height() - size.height()));
+    r.moveCenter(area.topLeft()
+                 + QPoint(centre.x() * area.width() / oldArea.width(), centre.y() * area.height() / oldArea.height()));
+    r.moveLeft(std::clamp(r.left(), area.left(), area.right() + 1 - size.width()));
+    r.moveTop(std::clamp(r.top(), area.top(), area.bottom() + 1 - size.height()));
     setGeometry(r);
 }
 

@@ -136,11 +136,12 @@ public:
     // Where a maximised window goes: the area plus 2 pixels on every side,
     // within the maximum size. By default the parent's rectangle.
     void setWorkArea(std::function<QRect()> area);
-    // The area it stands in (its parent) changed size from oldArea, as when
-    // the course zoom changes: a maximised window fills the new area; any
-    // other keeps its size as far as the area holds it, its centre in the
-    // same proportion of the area, all of it inside.
-    void keepPlace(QSize oldArea);
+    QRect workArea() const;
+    // The work area changed from oldArea, as when the course zoom changes: a
+    // maximised window fills the new one; any other keeps its size as far as
+    // the area holds it, its centre in the same proportion of the area, all
+    // of it inside.
+    void keepPlace(const QRect &oldArea);
 
     // Frame geometry (pixels).
     int borderWidth() const;

@@ -129,16 +129,16 @@ void TfrmMain::changeZoom(int direction)
 void TfrmMain::applyZoom(double zoom)
 {
     // The simulated windows that show (the word processor, a dialog of the
-    // course), each with the size of the area it stands in.
+    // course), each with the area it stands in.
     struct Placed {
         QPointer<TClassicWindow> window;
-        QSize area;
+        QRect area;
     };
     std::vector<Placed> placed;
     const QList<TClassicWindow *> windows = findChildren<TClassicWindow *>();
     for (TClassicWindow *w : windows) {
         if (w->isVisible() && !w->isWindow() && w->parentWidget())
-            placed.push_back({w, w->parentWidget()->size()});
+            placed.push_back({w, w->workArea()});
     }
 
     setCourseZoom(zoom);

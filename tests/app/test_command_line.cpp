@@ -68,6 +68,33 @@ TEST(CommandLine, HintDelayForOneRun)
     }
 }
 
+TEST(CommandLine, ZoomForOneRun)
+{
+    const struct {
+        QStringList args;
+        Action action;
+        std::optional<ZoomSetting> zoom;
+    } cases[] = {
+        {{}, Action::Run, std::nullopt},
+        {{"--zoom", "1.5", "QL2Eng.ini"}, Action::Run, ZoomSetting{false, 1.5}},
+        {{"--zoom=fit"}, Action::Run, ZoomSetting{true, 1}},
+        {{"--zoom", "1"}, Action::Run, ZoomSetting{false, 1}},
+        {{"--zoom", "5"}, Action::Error, std::nullopt},
+        {{"--zoom", "0.5"}, Action::Error, std::nullopt},
+        {{"--zoom", "big"}, Action::Error, std::nullopt},
+        {{"--zoom"}, Action::Error, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        const CommandLine line = parseCommandLine(QStringList{QStringLiteral("quillan2")} + c.args);
+        EXPECT_EQ(line.action, c.action) << line.error.toStdString();
+        EXPECT_EQ(line.zoom, c.zoom);
+        if (c.action == Action::Error) {
+            EXPECT_TRUE(line.error.contains(QLatin1String("zoom"))) << line.error.toStdString();
+        }
+    }
+}
+
 // The built program itself, without any display: what a volunteer sees in a
 // terminal.
 TEST(CommandLine, TheProgramAnswersWithoutADisplay)
@@ -82,6 +109,7 @@ TEST(CommandLine, TheProgramAnswersWithoutADisplay)
         {{"--version"}, 0, "quillan2 (Quillan 2) " QUILLAN_VERSION "\n", ""},
         {{"--bogus"}, 2, "", "quillan2: Unknown option 'bogus'."},
         {{"--hint-delay", "later"}, 2, "", "quillan2: --hint-delay takes a whole number of seconds from 0 to 86400, not \"later\""},
+        {{"--zoom", "huge"}, 2, "", "quillan2: --zoom takes \"fit\" or a number from 1 to 4"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());

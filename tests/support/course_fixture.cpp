@@ -40,7 +40,7 @@ CourseFixture::~CourseFixture()
     setErrorReporter({});
 }
 
-void CourseFixture::start()
+void CourseFixture::start(const std::function<void(Program &)> &setUp)
 {
     m_boxAnswerer = std::make_unique<ModalAnswerer>([this](QWidget *w) {
         if (auto *box = qobject_cast<TErrorBox *>(w)) {
@@ -49,6 +49,8 @@ void CourseFixture::start()
         }
     });
     m_program = std::make_unique<Program>(programDir(), QStringList{QStringLiteral("QL2Test.ini")});
+    if (setUp)
+        setUp(*m_program);
     ASSERT_TRUE(m_program->start());
     m_program->frmMain()->FormShow();
 }

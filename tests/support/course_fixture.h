@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class Program;
@@ -24,8 +25,9 @@ public:
     ~CourseFixture();
 
     // Creates the windows as start-up does and shows the main window (the
-    // title page), answering any message box.
-    void start();
+    // title page), answering any message box. setUp sets the program up as
+    // the command line does, before the windows are made.
+    void start(const std::function<void(Program &)> &setUp = {});
 
     TfrmMain &main() const;
     Program &program() const { return *m_program; }
