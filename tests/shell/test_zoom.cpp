@@ -4,12 +4,14 @@
 #include "app/program.h"
 #include "lessons/frm_opn_dlg.h"
 #include "lessons/frm_wordpad.h"
+#include "lessons/hints.h"
 #include "platform/rich_edit.h"
 #include "platform/screen_zoom.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 #include "support/course_fixture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -124,6 +126,31 @@ TEST(Zoom, AnOpenDialogStaysOpenInside)
     EXPECT_TRUE(open);
     EXPECT_TRUE(inside);
     EXPECT_TRUE(typed);
+}
+
+// The hint's ring and balloon stay on their control where the zoom moves it.
+TEST(Zoom, TheHintFollows)
+{
+    ZoomReset reset;
+    CourseFixture f("[HINTS]\r\nT051Start=Click Start.\r\n", progressWith(1));
+    f.start();
+    f.goTo(Page::T051);
+    TfrmMain &m = f.main();
+    THintController *h = m.hints();
+    h->tmrHintWaitTimer();
+    ASSERT_TRUE(h->isShowing());
+    const QRect before = h->outline()->target();
+
+    QTest::keyClick(&m, Qt::Key_Plus, Qt::ControlModifier);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_EQ(courseZoom(), 1.25);
+    ASSERT_TRUE(h->isShowing());
+    const QRect start(m.sbStart->mapTo(&m, QPoint(0, 0)), m.sbStart->size());
+    EXPECT_NE(start, before);  // the taskbar stands higher on the smaller screen
+    EXPECT_EQ(h->outline()->target(), start);
+    EXPECT_TRUE(h->balloon()->isVisible());
+    EXPECT_TRUE(QRect(QPoint(0, 0), m.size()).contains(h->balloon()->geometry()));
 }
 
 }  // namespace
