@@ -72,7 +72,9 @@ tools: configure
 # against a bare Qt window on an X server of its own (start-up, memory, CPU).
 # Prints a table and writes $(BUILD_DIR)/bench.json; then the page changes,
 # the credits and the X figures again at 2x (2048 x 1536 at 192 dpi) into
-# $(BUILD_DIR)/bench-2x.json. Never part of `make test`;
+# $(BUILD_DIR)/bench-2x.json; last the page changes at course zoom 2 (on
+# 2048 x 1536 at 96 dpi, in-process only) into $(BUILD_DIR)/bench-zoom2.json,
+# each against one 60 Hz frame. Never part of `make test`;
 # e.g. BENCH_FLAGS="--no-x" or "--benchmark_filter=rtf/ --no-x".
 BENCH_FLAGS ?=
 bench: bench-deps build
@@ -80,6 +82,8 @@ bench: bench-deps build
 	$(BUILD_DIR)/quillan_bench --json $(BUILD_DIR)/bench.json $(BENCH_FLAGS)
 	$(BUILD_DIR)/quillan_bench --scale 2 --runs 3 --json $(BUILD_DIR)/bench-2x.json \
 	  --benchmark_filter='page_change/|credits/' $(BENCH_FLAGS)
+	$(BUILD_DIR)/quillan_bench --zoom 2 --json $(BUILD_DIR)/bench-zoom2.json \
+	  --benchmark_filter='page_change/' $(BENCH_FLAGS)
 
 run: build
 	cd $(BUILD_DIR) && ./quillan2

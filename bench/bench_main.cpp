@@ -3,9 +3,12 @@
 // writes it as JSON.
 //
 //   quillan_bench [--json FILE] [--no-x] [--x-only] [--runs N] [--cpu-runs N]
-//                 [--quillan PROGRAM] [--scale 2] [Google Benchmark flags, e.g. --benchmark_filter=rtf/]
+//                 [--quillan PROGRAM] [--scale 2] [--zoom 2] [Google Benchmark flags, e.g. --benchmark_filter=rtf/]
 //
 // --scale 2 runs everything on a HiDPI screen: 2048 x 1536 at 192 dpi.
+// --zoom 2 runs the in-process benchmarks (no X part) with the course zoom
+// at 2 on a 2048 x 1536 screen at 96 dpi: laid out as on the 1024 x 768 of
+// the plain run, every pixel of it drawn as 2 x 2.
 //
 // --quillan compares another build of the program (one beside the built
 // program's language files, e.g. a copy of an earlier build).
@@ -28,6 +31,7 @@ int main(int argc, char **argv)
 {
     QString jsonPath = QStringLiteral(QUILLAN_BUILD_DIR "/bench.json");
     bool inProcess = true, x = true;
+    double zoom = 1;
     StartupCompareOptions options;
     options.quillanExe = QStringLiteral(QUILLAN_EXE);
     options.bareExe = QStringLiteral(BARE_WINDOW_EXE);
@@ -49,27 +53,35 @@ int main(int argc, char **argv)
             options.cpuRuns = std::max(0, std::atoi(argv[++i]));
         else if (is("--scale") && i + 1 < argc)
             options.scale = std::atoi(argv[++i]) == 2 ? 2 : 1;
+        else if (is("--zoom") && i + 1 < argc)
+            zoom = std::atoi(argv[++i]) == 2 ? 2 : 1;
         else
             rest.push_back(argv[i]);
     }
 
     if (options.scale > 1)
         options.shotsDir += QStringLiteral("/%1x").arg(options.scale);
+    if (zoom != 1)
+        x = false;
     BenchResults results;
     if (inProcess) {
         // Headless, on the screen the tests use (or one at 2x: 2048 x 1536
-        // at 192 dpi); the progress file in a folder of its own.
-        qputenv("QT_QPA_PLATFORM", options.scale == 2 ? "offscreen:configfile=" QUILLAN_SCREEN_2X_FILE
-                                                      : "offscreen:configfile=" QUILLAN_SCREEN_FILE);
+        // at 192 dpi; or, zoomed, 2048 x 1536 at 96); the progress file in a
+        // folder of its own.
+        qputenv("QT_QPA_PLATFORM", zoom == 2              ? "offscreen:configfile=" QUILLAN_SCREEN_ZOOM2_FILE
+                                   : options.scale == 2 ? "offscreen:configfile=" QUILLAN_SCREEN_2X_FILE
+                                                        : "offscreen:configfile=" QUILLAN_SCREEN_FILE);
         TempConfigHome config;
         int qtArgc = 1;
         QuillanApplication app(qtArgc, argv);
         int benchArgc = int(rest.size());
-        runInProcessBenches(QStringLiteral(QUILLAN_BUILD_DIR "/"), benchArgc, rest.data(), results);
+        runInProcessBenches(QStringLiteral(QUILLAN_BUILD_DIR "/"), zoom, benchArgc, rest.data(), results);
     }
     if (x)
         runStartupComparison(options, results);
 
+    if (zoom != 1)
+        std::printf("At course zoom %g on a 2048 x 1536 screen at 96 dpi:\n", zoom);
     std::fputs(qPrintable(results.table()), stdout);
     QFile json(jsonPath);
     if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate) || json.write(results.json()) < 0) {

@@ -8,6 +8,7 @@
 #include "platform/ini_file.h"
 #include "platform/language_files.h"
 #include "platform/rtf_reader.h"
+#include "platform/course_zoom.h"
 #include "shell/frm_main.h"
 #include "shell/pages.h"
 #include "support/test_support.h"
@@ -32,6 +33,17 @@ QString languageFile()
     return g_programDir + QStringLiteral("QL2Eng.ini");
 }
 
+// The course zoom every main window is shown at.
+double g_zoom = 1;
+
+// A main window on the real pack, not shown yet.
+std::unique_ptr<TfrmMain> newMainWindow()
+{
+    auto main = std::make_unique<TfrmMain>(languageFile(), g_programDir);
+    main->setZoom(ZoomSetting{false, g_zoom});
+    return main;
+}
+
 // Seconds of one piece of work, for manual timing.
 template <class F>
 double seconds(F &&work)
@@ -54,7 +66,7 @@ void settle()
 // A main window on the real pack, shown on its title page, as start-up leaves it.
 std::unique_ptr<TfrmMain> shownMainWindow()
 {
-    auto main = std::make_unique<TfrmMain>(languageFile(), g_programDir);
+    auto main = newMainWindow();
     main->FormShow();
     settle();
     return main;
@@ -96,7 +108,7 @@ void createWindowsPhase(benchmark::State &state)
 {
     for (auto _ : state) {
         std::unique_ptr<TfrmMain> main;
-        state.SetIterationTime(seconds([&] { main = std::make_unique<TfrmMain>(languageFile(), g_programDir); }));
+        state.SetIterationTime(seconds([&] { main = newMainWindow(); }));
         main.reset();
         settle();
     }
@@ -129,7 +141,7 @@ private:
 void firstPaintPhase(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto main = std::make_unique<TfrmMain>(languageFile(), g_programDir);
+        auto main = newMainWindow();
         settle();
         std::optional<PaintWatch> watch(main.get());
         state.SetIterationTime(seconds([&] {
@@ -150,8 +162,9 @@ void firstPaintPhase(benchmark::State &state)
 // ---- Page changes -----------------------------------------------------------
 
 // A change from the title page to the page, on a course that has never shown
-// it (a window fresh from start-up), or on one that has shown it before.
-void pageChange(benchmark::State &state, int page, bool first)
+// it (a window fresh from start-up), or on one that has shown it before; drawn,
+// the later change with the repaint it brings, which the learner waits for.
+void pageChange(benchmark::State &state, int page, bool first, bool drawn = false)
 {
     for (auto _ : state) {
         std::unique_ptr<TfrmMain> fresh;
@@ -166,7 +179,11 @@ void pageChange(benchmark::State &state, int page, bool first)
             else if (main->currentPage() != Page::T001)
                 goTo(*main, Page::T001);
         }
-        state.SetIterationTime(seconds([&] { goTo(*main, page); }));
+        state.SetIterationTime(seconds([&] {
+            goTo(*main, page);
+            if (drawn)
+                settle();
+        }));
         settle();
         if (first) {
             goTo(*main, Page::T001);  // stops what the page runs
@@ -291,6 +308,9 @@ void clockTick(benchmark::State &state)
     clock->setTimeSource({});
 }
 
+// One frame of a 60 Hz screen, in the page changes' unit.
+constexpr double kFrameAt60Hz = 16.7;
+
 // ---- Collecting the runs ------------------------------------------------------
 
 const char *unitName(benchmark::TimeUnit unit)
@@ -341,9 +361,10 @@ public:
 
 }  // namespace
 
-void runInProcessBenches(const QString &programDir, int argc, char **argv, BenchResults &results)
+void runInProcessBenches(const QString &programDir, double zoom, int argc, char **argv, BenchResults &results)
 {
     g_programDir = programDir;
+    g_zoom = zoom;
     setErrorReporter([](const QString &message) {
         std::fprintf(stderr, "\nreported to the learner: %s\n", qPrintable(message));
     });
@@ -370,6 +391,9 @@ void runInProcessBenches(const QString &programDir, int argc, char **argv, Bench
                5);
         single(RegisterBenchmark(("page_change/later/" + code).c_str(),
                                  [page](benchmark::State &s) { pageChange(s, page, false); }),
+               15);
+        single(RegisterBenchmark(("page_change/drawn/" + code).c_str(),
+                                 [page](benchmark::State &s) { pageChange(s, page, false, true); }),
                15);
     }
 
@@ -412,6 +436,11 @@ void runInProcessBenches(const QString &programDir, int argc, char **argv, Bench
         f.iterations = e.iterations;
         f.unit = e.unit;
         f.note = e.samples.isEmpty() ? e.error : QString();
+        // Zoomed, a page change should still be drawn within one frame of a
+        // 60 Hz screen.
+        if (zoom != 1 && !e.samples.isEmpty() && f.name.startsWith(QLatin1String("page_change/")))
+            f.note = f.median() <= kFrameAt60Hz ? QStringLiteral("within a 60 Hz frame, %1 ms").arg(kFrameAt60Hz)
+                                                : QStringLiteral("over a 60 Hz frame, %1 ms").arg(kFrameAt60Hz);
         results.add(f);
     }
     benchmark::Shutdown();

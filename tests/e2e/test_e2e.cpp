@@ -73,14 +73,20 @@ struct Layout {
     // The submenus open at the menu's right edge less 2: Programs level
     // with the menu's top, Documents 33 pixels lower.
     QPoint submenuCorner(int row) const { return {152 - 2, startMenuTop() + (row == 1 ? 0 : 33)}; }
-    // Back, Forward, Contents, Exit: (panel width - 12) / 4 wide, 2 apart
-    // from left 2, in the 25 pixel strip at the bottom of the info panel
-    // (inside its 1 pixel bevel).
-    QPoint navButton(int i, bool taskbar) const
+    // Back, Forward, Contents, Exit (0 to 3): (panel width - 12) / 4 wide
+    // and 22 high, 2 apart from left 2, in the 25 pixel strip at the bottom
+    // of the info panel (inside its 1 pixel bevel); navButton is the middle
+    // of one.
+    QRect navButtonRect(int i, bool taskbar) const
     {
         const int w = (panelWidth - 12) / 4;
         const int bottom = screen.height() - (taskbar ? kTaskbar : 0);
-        return {screen.width() - panelWidth + 1 + 2 + i * (w + 2) + w / 2, bottom - 1 - 25 + 2 + 11};
+        return {screen.width() - panelWidth + 1 + 2 + i * (w + 2), bottom - 1 - 25 + 2, w, 22};
+    }
+    QPoint navButton(int i, bool taskbar) const
+    {
+        const QRect r = navButtonRect(i, taskbar);
+        return {r.left() + r.width() / 2, r.top() + 11};
     }
     // The word processor first opens at 90 % x 60 % of its largest size
     // (the notebook plus 4), centred over the notebook.
@@ -928,6 +934,197 @@ TEST(EndToEnd, OnA1920x1080ScreenTheStartMenuOpensAtTheBottomLeft)
     d.key(XK_Escape);
     ASSERT_TRUE(l.noPopup());
     ASSERT_TRUE(l.exit(true));
+}
+
+// The course zoom: on a 1920 x 1080 screen at 96 dots per inch, "fit" draws
+// the course 1.75 times larger, laid out as on a screen of 1097 x 617 with
+// every place of that layout 1.75 times further from the top left corner.
+// The same walk at zoom 1 and at fit, each from a fresh progress folder: the
+// course fills the screen on T051 with its buttons at their places, the
+// instructions are read (OCR) to measure their size, and T051 is done by the
+// pointer at the zoomed places, Wordpad opening where the zoomed layout puts
+// it; Exit, at its place, ends the program.
+
+// A place of the course on the screen where it is drawn z times larger.
+struct Zoom {
+    double z;
+    QPoint operator()(QPoint p) const { return {qRound(p.x() * z), qRound(p.y() * z)}; }
+    // The pixels of the screen that cover the rectangle.
+    QRect operator()(const QRect &r) const
+    {
+        return QRect(QPoint(qRound(r.left() * z), qRound(r.top() * z)),
+                     QPoint(qRound((r.right() + 1) * z) - 1, qRound((r.bottom() + 1) * z) - 1));
+    }
+};
+
+// The box of the pixels of that area of the screen that are not the
+// background colour (an empty one when all are).
+QRect inkBox(XDesktop &d, const QRect &area, unsigned background)
+{
+    const QImage shot = d.grab(area);
+    QRect box;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if ((shot.pixel(x, y) & 0xFFFFFF) != background)
+                box |= QRect(x, y, 1, 1);
+    return box.translated(area.topLeft());
+}
+
+// Two rectangles have the same edges, give or take the pixel that rounding
+// a place of the course to the screen's pixels moves them by.
+::testing::AssertionResult sameEdges(const std::string &what, const QRect &seen, const QRect &expected, int slack)
+{
+    if (std::abs(seen.left() - expected.left()) <= slack && std::abs(seen.right() - expected.right()) <= slack
+        && std::abs(seen.top() - expected.top()) <= slack && std::abs(seen.bottom() - expected.bottom()) <= slack)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << what << " spans (" << seen.left() << "," << seen.top() << ")-("
+                                         << seen.right() << "," << seen.bottom() << "), not ("
+                                         << expected.left() << "," << expected.top() << ")-(" << expected.right()
+                                         << "," << expected.bottom() << ")";
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+TEST(CourseZoom, FitDrawsTheCourseLargerAtItsZoomedPlacesAndT051IsDoneByThePointer)
+{
+    constexpr unsigned kPanel = 0xFFFFE1;  // the info panel
+    const struct {
+        const char *zoom;  // on the command line
+        Zoom at;           // what it comes to on this screen
+        QSize course;      // the screen in the course's pixels
+    } runs[] = {{"1", {1}, {1920, 1080}}, {"fit", {1.75}, {1097, 617}}};
+    // What each run saw: the instructions' median word height, the
+    // navigation buttons' icons, the Programs submenu.
+    struct Seen {
+        double wordHeight = 0;
+        QList<QSize> icons;
+        QSize programs;
+    } seen[2];
+
+    XDesktop d(1920, 1080, 96);
+    for (int r = 0; r < 2; ++r) {
+        const auto &run = runs[r];
+        Seen &s = seen[r];
+        SCOPED_TRACE(std::string("--zoom ") + run.zoom);
+        const Zoom &z = run.at;
+        const std::string tag = std::string("[zoom ") + run.zoom + "] ";
+        const QString shot = QStringLiteral("zoom-%1-").arg(QLatin1String(run.zoom));
+        Course course(d, {QStringLiteral("QL2Eng.ini"), QStringLiteral("--zoom"), QLatin1String(run.zoom),
+                          QStringLiteral("--hint-delay"), QStringLiteral("0")});
+        Learner l(d, course, Layout{run.course});
+        d.moveTo(QPoint(960, 540));  // off every button
+
+        XWindowInfo main;
+        ASSERT_TRUE(l.window(QStringLiteral("Quillan 2"), &main));
+        d.key(XK_Return);
+        ASSERT_TRUE(l.pixelIs(tag + "T051's taskbar shows",
+                              z(QPoint(run.course.width() / 2, l.at.taskbarTop() + 14)), {kFace}));
+        ASSERT_TRUE(l.progressReaches(1));
+        l.settled(QRect(0, 0, 1920, 1080));
+        saveScreenshot(d, shot + QStringLiteral("T051"));
+
+        // The window covers the screen, and the course is drawn to its last
+        // row (the taskbar) and column (the info panel's edge).
+        EXPECT_EQ(main.geometry, QRect(0, 0, 1920, 1080));
+        EXPECT_EQ(hexColour(d.pixel(QPoint(960, 1079))), hexColour(kFace));
+        EXPECT_EQ(hexColour(d.pixel(QPoint(1919, 500))), hexColour(kFace));
+
+        // The Start button, 56 x 22 at (3, taskbar top + 1): its edges,
+        // the bevel's top one aside (it runs into the taskbar's).
+        const QRect start = z(QRect(3, l.at.taskbarTop() + 1, 56, 22));
+        const QRect startInk = inkBox(d, z(QRect(1, l.at.taskbarTop() + 3, 62, 21)), kFace);
+        QRect startBelowItsTop = start;
+        startBelowItsTop.setTop(startInk.top());
+        EXPECT_TRUE(sameEdges(tag + "the Start button", startInk, startBelowItsTop, 2));
+        // Back, Forward, Contents and Exit: each icon in the middle of its
+        // button.
+        for (int i = 0; i < 4; ++i) {
+            const QRect button = z(l.at.navButtonRect(i, true));
+            const QRect icon = inkBox(d, button, kPanel);
+            ASSERT_TRUE(button.adjusted(2, 2, -2, -2).contains(icon))
+                << tag << "navigation button " << i << " at (" << button.left() << "," << button.top() << ") "
+                << button.width() << "x" << button.height() << " shows no icon inside it, but ink at ("
+                << icon.left() << "," << icon.top() << ") " << icon.width() << "x" << icon.height();
+            const QPoint off = icon.center() - button.center();
+            EXPECT_LE(std::abs(off.x()) + std::abs(off.y()), 3)
+                << tag << "navigation button " << i << "'s icon is " << off.x() << "," << off.y()
+                << " off the middle of (" << button.left() << "," << button.top() << ") " << button.width()
+                << "x" << button.height();
+            s.icons << icon.size();
+        }
+
+        // The instructions, above the buttons, read.
+        const QRect instructions = z(QRect(l.at.notebook().width() + 2, 2, l.at.panelWidth - 4, 200));
+        const std::optional<QList<ReadWord>> words =
+            readWords(d.grab(instructions), shot + QStringLiteral("T051-instructions"));
+        ASSERT_TRUE(words) << "tesseract could not read the instructions";
+        QList<double> heights;
+        for (const ReadWord &w : *words)
+            heights << w.box.height();
+        ASSERT_GE(heights.size(), 40) << tag << "too few words read in the instructions";
+        s.wordHeight = median(heights);
+
+        // T051 by the pointer: Start opens the Start menu above it.
+        d.click(z(l.at.startButton()));
+        const int top = l.at.startMenuTop();
+        ASSERT_TRUE(l.wait(tag + "the Start menu opens", [&] { return d.pixel(z(QPoint(76, top + 100))) != kTeal; }));
+        EXPECT_TRUE(l.edges(tag + "the Start menu", {{z(QPoint(76, top)) - QPoint(0, 3), true},
+                                                     {z(QPoint(76, top)) + QPoint(0, 3), false},
+                                                     {z(QPoint(152, top + 150)) - QPoint(3, 0), false},
+                                                     {z(QPoint(152, top + 150)) + QPoint(3, 0), true}}));
+        // Programs opens its submenu at the menu's top right corner.
+        const auto popups = [&] {
+            QList<QRect> shown;
+            for (const XWindowInfo &w : d.topLevels())
+                if (w.overrideRedirect)
+                    shown << w.geometry;
+            return shown;
+        };
+        d.moveTo(z(l.at.startMenuRow(1)));
+        QList<QRect> open;
+        ASSERT_TRUE(l.wait(tag + "Programs opens its submenu", [&] { return (open = popups()).size() == 1; }));
+        const QRect programs = open[0];
+        const QPoint corner = z(l.at.submenuCorner(1));
+        EXPECT_LE((programs.topLeft() - corner).manhattanLength(), 2)
+            << tag << "the Programs submenu opens at " << programs.x() << "," << programs.y() << ", not at "
+            << corner.x() << "," << corner.y();
+        s.programs = programs.size();
+        // Its first row of five, Accessories, opens the next: Games, System
+        // Tools, Calculator, Notepad, Wordpad.
+        d.moveTo(QPoint(programs.center().x(), programs.top() + programs.height() / 10));
+        ASSERT_TRUE(l.wait(tag + "Accessories opens its submenu", [&] { return (open = popups()).size() == 2; }));
+        const QRect accessories = open[0] == programs ? open[1] : open[0];
+        EXPECT_GT(accessories.left(), programs.center().x()) << tag << "Accessories opens left of Programs";
+        d.click(QPoint(accessories.center().x(), accessories.top() + accessories.height() * 9 / 10));
+        ASSERT_TRUE(l.noPopup());
+        ASSERT_TRUE(l.progressReaches(2));
+        // T052: the word processor, active, where the zoomed layout puts it.
+        ASSERT_TRUE(l.pixelIs(tag + "the word processor's caption shows", z(l.at.captionLeftEnd()), {kNavy}));
+        l.settled(QRect(0, 0, 1920, 1080));
+        saveScreenshot(d, shot + QStringLiteral("T052"));
+
+        // Exit, at its place, ends the program.
+        d.click(z(l.at.navButton(3, true)));
+        std::optional<int> status;
+        ASSERT_TRUE(l.wait(tag + "Exit ends the program", [&] { return (status = course.process().exitStatus()).has_value(); }));
+        EXPECT_EQ(*status, 0);
+    }
+
+    // At fit the instructions are larger by about the zoom (tesseract's boxes
+    // vary by a pixel at 1), and so are the pictures and the menus.
+    const Seen &one = seen[0], &fit = seen[1];
+    EXPECT_GE(fit.wordHeight, 1.4 * one.wordHeight)
+        << "median word height " << fit.wordHeight << " at fit, " << one.wordHeight << " at 1";
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(fit.icons[i].width(), 1.75 * one.icons[i].width(), 2) << "navigation button " << i << "'s icon";
+        EXPECT_NEAR(fit.icons[i].height(), 1.75 * one.icons[i].height(), 2) << "navigation button " << i << "'s icon";
+    }
+    EXPECT_NEAR(fit.programs.width(), 1.75 * one.programs.width(), 3) << "the Programs submenu";
+    EXPECT_NEAR(fit.programs.height(), 1.75 * one.programs.height(), 3) << "the Programs submenu";
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "platform/ini_file.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -147,19 +146,16 @@ double differing(const QImage &a, const QImage &b, const QString &name)
     return double(count) / (a.width() * a.height());
 }
 
-// The text tesseract reads in a picture, its blanks and line breaks made
-// single spaces.
+// The text tesseract reads in a picture, a single space between its words.
 std::optional<QString> ocr(const QImage &image, const QString &name)
 {
-    const QString path = shotPath(name);
-    if (!image.save(path))
+    const std::optional<QList<ReadWord>> words = readWords(image, name);
+    if (!words)
         return std::nullopt;
-    QProcess tesseract;
-    tesseract.start(QStringLiteral("tesseract"), {path, QStringLiteral("stdout"), QStringLiteral("--psm"),
-                                                  QStringLiteral("6")});
-    if (!tesseract.waitForFinished(60000) || tesseract.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
+    QStringList text;
+    for (const ReadWord &w : *words)
+        text << w.text;
+    return text.join(QLatin1Char(' '));
 }
 
 // The rows of the picture where the colour is, as runs [first, last].

@@ -1,6 +1,7 @@
 #include "e2e/x_desktop.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QProcessEnvironment>
 
 #include <X11/XKBlib.h>
@@ -599,6 +600,31 @@ QString saveScreenshot(XDesktop &desktop, const QString &name)
            << "step \"" << step << "\" did not happen within " << bound.count() << " ms; seen: "
            << (seen ? seen() : std::string("-")) << "; " << desktop.describe()
            << "; screenshot " << shot.toStdString();
+}
+
+std::optional<QList<ReadWord>> readWords(const QImage &image, const QString &name)
+{
+    const QString path = shotPath(name);
+    if (!image.save(path))
+        return std::nullopt;
+    QProcess tesseract;
+    tesseract.start(QStringLiteral("tesseract"),
+                    {path, QStringLiteral("stdout"), QStringLiteral("--psm"), QStringLiteral("6"), QStringLiteral("tsv")});
+    if (!tesseract.waitForFinished(60000) || tesseract.exitCode() != 0)
+        return std::nullopt;
+    // Its table: level, page, block, paragraph, line, word, left, top,
+    // width, height, confidence, text; level 5 is a word.
+    QList<ReadWord> words;
+    const QList<QByteArray> rows = tesseract.readAllStandardOutput().split('\n');
+    for (const QByteArray &row : rows) {
+        const QList<QByteArray> cells = row.split('\t');
+        if (cells.size() < 12 || cells[0] != "5")
+            continue;
+        const QString text = QString::fromUtf8(cells[11]).trimmed();
+        if (!text.isEmpty())
+            words.append({text, QRect(cells[6].toInt(), cells[7].toInt(), cells[8].toInt(), cells[9].toInt())});
+    }
+    return words;
 }
 
 std::optional<QRect> dialogInFront(const QImage &screen)

@@ -159,6 +159,15 @@ QString saveScreenshot(XDesktop &desktop, const QString &name);
 
 std::string hexColour(unsigned rgb);
 
+// What tesseract reads in a picture, taken as lines of text (--psm 6): its
+// words in reading order, each with its box in the picture. The picture is
+// kept beside the screenshots under that name. Nothing when tesseract fails.
+struct ReadWord {
+    QString text;
+    QRect box;
+};
+std::optional<QList<ReadWord>> readWords(const QImage &image, const QString &name);
+
 // The course draws its dialogs inside its own window, so the screen shows
 // them: the dialog in front is the one frame of 3 pixels (light grey, white,
 // face) around an active caption (navy at its left). The word processor's
