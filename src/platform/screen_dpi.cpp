@@ -195,7 +195,9 @@ double waylandOutputScale(const QScreen *screen)
     }
     if (!match && all.size() == 1)
         match = &all.front();
-    const QSize logical = screen->geometry().size();
+    // The compositor's logical size: the course zoom makes the toolkit's
+    // screen that many times smaller.
+    const QSize logical = (QSizeF(screen->geometry().size()) * courseZoom()).toSize();
     if (!match || match->modeWidth <= 0 || logical.isEmpty())
         return 0;
     // Turned outputs give their mode unturned: compare the longer sides.
