@@ -17,8 +17,11 @@
 namespace {
 
 constexpr const char *kWineFontDir = "/usr/share/wine/fonts/";
-constexpr const char *kWineFonts[] = {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf",
-                                      "marlett.ttf"};
+// Tahoma's bold file is left out: the toolkit draws its glyphs in a fallback
+// face of normal weight at every size (captions, headings and the
+// instructions' bold words came out neither bold nor Tahoma), while Tahoma
+// made bold by the toolkit is both.
+constexpr const char *kWineFonts[] = {"tahoma.ttf", "ms_sans_serif.ttf", "marlett.ttf"};
 
 // The application font id of MS Sans Serif while it is registered, else -1.
 int g_bitmapFaceId = -1;

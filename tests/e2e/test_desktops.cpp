@@ -57,7 +57,8 @@ bool onPath(const QString &program)
 // of the Start menu's picture (152 x 224, its bottom three rows on the
 // taskbar).
 const QSize kScreen(1024, 768);
-const QPoint kStart(3 + 28, kScreen.height() - kTaskbar + 1 + 12);
+// The Start button's point is on its face, right of its bold word.
+const QPoint kStart(3 + 49, kScreen.height() - kTaskbar + 1 + 12);
 const QPoint kTaskbarMiddle(kScreen.width() / 2, kScreen.height() - kTaskbar + 14);
 const QPoint kDesktop(300, 200);
 const QPoint kInfoPanel(kScreen.width() - 60, 150);
