@@ -21,7 +21,7 @@ void TImage::setPicture(const QPixmap &picture)
     m_prepare = nullptr;
     m_picture = picture.copy();
     if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.size());
+        resize(m_picture.deviceIndependentSize().toSize());
     update();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/period_look.h"
 
+#include "platform/picture.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -230,23 +232,9 @@ void updatePeriodFonts()
 
 QPixmap crispPixmap(const QPixmap &picture)
 {
-    const qreal dpr = qGuiApp->devicePixelRatio();
-    const int n = pixelScale();
-    if (n == 1 || picture.isNull() || picture.devicePixelRatio() != 1)
+    if (picture.isNull() || picture.devicePixelRatio() != 1 || qGuiApp->devicePixelRatio() == 1)
         return picture;
-    QPixmap out = picture.scaled(picture.size() * n, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (dpr != n) {
-        // A fractional scale: each pixel is copied to the whole scale above
-        // and the copy smoothed down to the screen's pixels. Only the edges
-        // between the course's pixels are blended, by one screen pixel at
-        // most; copying straight to 1.5 would make every other pixel twice
-        // as wide as its neighbour, and smoothing the picture itself would
-        // blur all of it.
-        out = out.scaled(QSize(qRound(picture.width() * dpr), qRound(picture.height() * dpr)),
-                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    out.setDevicePixelRatio(dpr);
-    return out;
+    return QPixmap::fromImage(crispImage(picture.toImage(), qGuiApp->devicePixelRatio()));
 }
 
 void addCrispPixmap(QIcon &icon, const QPixmap &picture, QIcon::Mode mode)

@@ -3,6 +3,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <cmath>
+
 TPicture TPicture::fromImage(const QImage &image, Kind kind)
 {
     TPicture p;
@@ -80,4 +82,17 @@ quint32 TPicture::colorOf(QRgb rgb)
 QRgb TPicture::rgbOf(quint32 color)
 {
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+QImage crispImage(const QImage &picture, qreal scale)
+{
+    if (scale <= 1 || picture.isNull() || picture.devicePixelRatio() != 1)
+        return picture;
+    const int whole = int(std::ceil(scale - 1e-9));
+    QImage out = picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (whole != scale)
+        out = out.scaled(QSize(qRound(picture.width() * scale), qRound(picture.height() * scale)),
+                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    out.setDevicePixelRatio(scale);
+    return out;
 }

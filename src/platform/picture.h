@@ -79,3 +79,13 @@ private:
     bool m_colorSet = false;
     bool m_transparent = false;
 };
+
+// A picture of the course's pixels at a scale of the screen: each pixel
+// copied N x N at the whole scale N, never smoothed; at a fractional scale
+// copied to the whole scale above and smoothed down to the screen's pixels,
+// which blends only the edges between the picture's pixels, by one screen
+// pixel at most (copying straight to 1.5 would make every other pixel twice
+// as wide as its neighbour, smoothing the picture itself would blur all of
+// it). The result carries the scale as its device pixel ratio; at 1, or for
+// a picture that carries a ratio already, the picture itself.
+QImage crispImage(const QImage &picture, qreal scale);

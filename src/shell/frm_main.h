@@ -305,6 +305,9 @@ private:
     void createStartMenus();
     void createStartMenuKeys();
     void createZoomKeys();
+    // Draws the open Start menu anew with the row FStartRow highlighted, at
+    // the screen's scale.
+    void redrawStartMenu(TImage *menu);
     // Draws the course at the zoom it is set to, as large as the screen
     // holds; returns what to tell the learner when the screen refused it.
     QString startZoom(QScreen *screen);

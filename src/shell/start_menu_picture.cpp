@@ -1,6 +1,7 @@
 #include "shell/start_menu_picture.h"
 
 #include "platform/period_color.h"
+#include "platform/picture.h"
 #include "shell/desktop_pictures.h"
 #include "shell/start_menu.h"
 
@@ -28,6 +29,12 @@ constexpr int SeparatorY = 187;
 // The frame's two edges on the right.
 constexpr int FrameRight = 2;
 
+// A highlighted row's words and arrow are white, any other row's black.
+QColor inkOf(bool selected)
+{
+    return QColor(selected ? PeriodColor::ButtonHighlight : PeriodColor::DarkShadow);
+}
+
 }  // namespace
 
 StartMenuPicture::StartMenuPicture(const QStringList &captions, const QImage &banner, const QImage &icons)
@@ -51,6 +58,33 @@ QRect StartMenuPicture::rowBand(int row) const
 
 QImage StartMenuPicture::draw(int highlightedRow) const
 {
+    QImage image = drawPicture(highlightedRow);
+    QPainter p(&image);
+    drawCaptions(p, highlightedRow, desktopPictureFont());
+    return image;
+}
+
+QImage StartMenuPicture::draw(int highlightedRow, qreal scale) const
+{
+    if (scale == 1)
+        return draw(highlightedRow);
+    // The picture as every picture of the course is scaled; the captions
+    // then written at the screen's own resolution, smoothed as the text of
+    // the windows is, not copied from 1x.
+    QImage image = crispImage(drawPicture(highlightedRow), scale);
+    QPainter p(&image);
+    // The bitmap face has 1x strikes only: the outline Tahoma of the same
+    // period and metrics writes them.
+    QFont font = desktopPictureFont();
+    font.setFamilies({QStringLiteral("Tahoma")});
+    font.setStyleStrategy(QFont::PreferDefault);
+    font.setHintingPreference(QFont::PreferDefaultHinting);
+    drawCaptions(p, highlightedRow, font);
+    return image;
+}
+
+QImage StartMenuPicture::drawPicture(int highlightedRow) const
+{
     using namespace PeriodColor;
     QImage image(size(), QImage::Format_RGB32);
     image.fill(ButtonFace);
@@ -70,7 +104,6 @@ QImage StartMenuPicture::draw(int highlightedRow) const
     p.fillRect(QRect(26, SeparatorY + 1, m_width - 26 - 3, 1), QColor(ButtonHighlight));
     p.drawImage(StartMenuBanner.topLeft(), m_banner, QRect(QPoint(0, 0), StartMenuBanner.size()));
 
-    p.setFont(desktopPictureFont());
     for (int row = 1; row <= StartMenuRows; ++row) {
         const QRect band = rowBand(row);
         const bool selected = row == highlightedRow;
@@ -78,21 +111,26 @@ QImage StartMenuPicture::draw(int highlightedRow) const
             p.fillRect(QRect(band.topLeft(), QSize(band.width(), HighlightHeight)), QColor(Highlight));
         const QRect icon((row - 1) * StartMenuIconSize, 1, StartMenuIconSize, RowHeight);
         p.drawImage(band.topLeft() + QPoint(IconLeft, 0), m_icons, icon);
-        const QColor ink(selected ? ButtonHighlight : DarkShadow);
         if (row <= LastSubmenuRow) {
             // A small triangle pointing right, 4 pixels wide and 7 high.
             const int arrowLeft = band.right() + 1 - ArrowFromRight;
             const int arrowTop = band.top() + (HighlightHeight - 7) / 2;
             for (int y = 0; y < 7; ++y)
-                p.fillRect(QRect(arrowLeft, arrowTop + y, 4 - std::abs(3 - y), 1), ink);
-        }
-        if (row <= m_captions.size()) {
-            p.setPen(ink);
-            p.drawText(QRect(band.left() + CaptionLeft, band.top(), band.width() - CaptionLeft, HighlightHeight),
-                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, m_captions.at(row - 1));
+                p.fillRect(QRect(arrowLeft, arrowTop + y, 4 - std::abs(3 - y), 1), inkOf(selected));
         }
     }
     return image;
+}
+
+void StartMenuPicture::drawCaptions(QPainter &p, int highlightedRow, const QFont &font) const
+{
+    p.setFont(font);
+    for (int row = 1; row <= StartMenuRows && row <= m_captions.size(); ++row) {
+        const QRect band = rowBand(row);
+        p.setPen(inkOf(row == highlightedRow));
+        p.drawText(QRect(band.left() + CaptionLeft, band.top(), band.width() - CaptionLeft, HighlightHeight),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, m_captions.at(row - 1));
+    }
 }
 
 QImage StartMenuPicture::bottomStrip() const

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+
+class QPainter;
 
 // The open Start menu as the period desktop drew it, from its rows' words:
 // the raised frame, the banner down its left side, and the seven rows (each
@@ -39,11 +42,20 @@ public:
 
     // The open menu with a row highlighted (1 to 7), or none (0).
     QImage draw(int highlightedRow) const;
+    // The same at a scale of the screen (a HiDPI screen, the course zoom):
+    // the picture copied to the scale (crispImage), the captions written at
+    // the screen's own resolution, as sharp as the windows' text. The image
+    // carries the scale as its device pixel ratio.
+    QImage draw(int highlightedRow, qreal scale) const;
     // The menu's bottom edge, three pixel rows, where it continues across
     // the strip of the taskbar that the Start button's toolbar covers.
     QImage bottomStrip() const;
 
 private:
+    // Everything but the captions, at 1x.
+    QImage drawPicture(int highlightedRow) const;
+    void drawCaptions(QPainter &p, int highlightedRow, const QFont &font) const;
+
     QStringList m_captions;
     QImage m_banner;
     QImage m_icons;

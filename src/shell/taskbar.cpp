@@ -176,11 +176,22 @@ int TfrmMain::StartMenuHitTest(TImage *menu, int y)
 {
     const int row = startMenuRow(y);
     FStartRow = std::max(row, 0);  // the keys go on from where the pointer is
-    QPainter p(&menu->canvas());
-    p.drawImage(0, 0, startMenuPicture().draw(FStartRow));
-    p.end();
-    menu->update();
+    redrawStartMenu(menu);
     return row;
+}
+
+void TfrmMain::redrawStartMenu(TImage *menu)
+{
+    const qreal scale = menu->devicePixelRatioF();
+    if (scale == 1) {
+        QPainter p(&menu->canvas());
+        p.drawImage(0, 0, startMenuPicture().draw(FStartRow));
+        p.end();
+        menu->update();
+        return;
+    }
+    // Above 1x the captions are written at the screen's resolution.
+    menu->setPicture(QPixmap::fromImage(startMenuPicture().draw(FStartRow, scale)));
 }
 
 void TfrmMain::StartButtonToggle(TImage *menu)

@@ -6,6 +6,7 @@
 
 #include "platform/classic_window.h"
 #include "platform/error_report.h"
+#include "platform/image_widget.h"
 #include "platform/ini_file.h"
 #include "platform/safe_format.h"
 #include "platform/screen_zoom.h"
@@ -151,6 +152,9 @@ void TfrmMain::applyZoom(double zoom)
     // The window keeps the whole screen, which is now smaller in the course's
     // pixels: the panels are laid out anew (also where the size stayed).
     layoutCourse();
+    // An open Start menu is drawn anew for the scale.
+    if (TImage *menu = liveStartMenu(); menu && menu->isVisible())
+        redrawStartMenu(menu);
     // Parents first: a dialog's place may depend on the window under it.
     for (const Placed &p : placed) {
         if (p.window)

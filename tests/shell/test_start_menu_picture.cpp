@@ -1,4 +1,5 @@
 // The Start menu drawn from words, with the fonts the program registers.
+#include "platform/picture.h"
 #include "shell/desktop_pictures.h"
 #include "shell/start_menu.h"
 #include "shell/start_menu_picture.h"
@@ -87,6 +88,46 @@ TEST(StartMenuPicture, AsWideAsTheLongestCaptionNeedsAndNoCaptionIsCut)
         EXPECT_EQ(strip.size(), QSize(menu.width(), 3));
         EXPECT_EQ(strip.pixel(menu.width() - 2, 0), plain.pixel(menu.width() - 2, 222));
         EXPECT_EQ(strip.pixel(menu.width() - 1, 0), qRgb(0, 0, 0));
+    }
+}
+
+// Above 1x (a HiDPI screen, the course zoom) the menu is its 1x picture at
+// that scale, but for the captions, which are written at the screen's
+// resolution: where no caption stands, it is the 1x menu copied; in each
+// caption's place there is ink, in every row and highlighted too.
+TEST(StartMenuPicture, AboveOneTheCaptionsAreWrittenAtTheScreensResolution)
+{
+    const StartMenuPicture menu(kEnglish, QImage(), QImage());
+    const QSize size(menu.width(), 224);
+    for (qreal scale : {2.0, 1.5}) {
+        SCOPED_TRACE(scale);
+        for (int lit : {0, 3}) {
+            const QImage at1 = menu.draw(lit);
+            const QImage scaled = menu.draw(lit, scale);
+            EXPECT_EQ(scaled.devicePixelRatio(), scale);
+            EXPECT_EQ(scaled.size(), (QSizeF(size) * scale).toSize());
+            const QColor paper(lit == 0 ? qRgb(192, 192, 192) : qRgb(0, 0, 128));
+            for (int row = 1; row <= StartMenuRows; ++row) {
+                const QRect band = menu.rowBand(row);
+                const QRect words(band.left() + 42, band.top() + 6, 60, 17);
+                int ink = 0;
+                for (int y = int(words.top() * scale); y < int((words.bottom() + 1) * scale); ++y)
+                    for (int x = int(words.left() * scale); x < int((words.right() + 1) * scale); ++x)
+                        ink += scaled.pixelColor(x, y) != (row == lit ? paper : QColor(192, 192, 192));
+                EXPECT_GT(ink, 20) << row;
+                // Written anew, not the 1x words copied.
+                if (scale == 2) {
+                    const QRect at2(words.topLeft() * 2, words.size() * 2);
+                    EXPECT_NE(scaled.copy(at2), crispImage(at1, 2).copy(at2)) << row;
+                }
+            }
+            // The frame and the banner's edge, whole pixels of the 1x menu:
+            // at 2 each is 2 x 2 screen pixels of its colour.
+            if (scale == 2) {
+                for (const QPoint &p : {QPoint(0, 0), QPoint(1, 1), QPoint(menu.width() - 1, 100), QPoint(30, 223)})
+                    EXPECT_EQ(scaled.pixel(p * 2 + QPoint(1, 1)), at1.pixel(p)) << p.x() << "," << p.y();
+            }
+        }
     }
 }
 
