@@ -3,6 +3,7 @@
 #include "platform/period_look.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -99,9 +100,13 @@ void setCourseZoom(double zoom)
         }
         if (g != w->geometry())
             w->setGeometry(g);
-        // The window's own pixels change even where its place in the
-        // course's pixels does not.
+        // The window's own pixels change even where its place and size in
+        // the course's pixels do not; so must its buffer, which the toolkit
+        // makes anew when it finds the buffer's size other than the window's:
+        // the buffer is emptied, and the next paint makes it at the new scale.
         handle->setGeometry(g);
+        if (QBackingStore *buffer = w->backingStore())
+            buffer->resize(QSize());
         // The window's widgets learn of the new scale, and the window is
         // painted again at it.
         QEvent changed(QEvent::ScreenChangeInternal);

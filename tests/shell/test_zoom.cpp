@@ -12,12 +12,16 @@
 #include "support/course_fixture.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
+
+#include <qpa/qplatformbackingstore.h>
+#include <qpa/qplatformwindow.h>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +155,25 @@ TEST(Zoom, TheHintFollows)
     EXPECT_EQ(h->outline()->target(), start);
     EXPECT_TRUE(h->balloon()->isVisible());
     EXPECT_TRUE(QRect(QPoint(0, 0), m.size()).contains(h->balloon()->geometry()));
+}
+
+// A window of its own (the print dialog is the toolkit's) keeps its place
+// and size in the course's pixels; its buffer follows the window's new size
+// in the screen's pixels, so all of it is painted.
+TEST(Zoom, AWindowOfItsOwnIsPaintedWhole)
+{
+    ZoomReset reset;
+    QWidget w;
+    w.setGeometry(100, 80, 200, 120);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    setCourseZoom(1.5);
+    QApplication::processEvents();
+    EXPECT_EQ(w.geometry(), QRect(100, 80, 200, 120));
+    EXPECT_EQ(w.windowHandle()->handle()->geometry(), QRect(150, 120, 300, 180));
+    const auto *buffer = dynamic_cast<QImage *>(w.backingStore()->handle()->paintDevice());
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_EQ(buffer->size(), QSize(300, 180));
 }
 
 }  // namespace
