@@ -11,7 +11,6 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -209,11 +208,6 @@ QFont periodFont(const QString &family, int pixelHeight, bool bold)
     f.setBold(bold);
     f.setStyleStrategy(QFont::PreferDefault);
     return f;
-}
-
-int pixelScale()
-{
-    return std::max(1, qCeil(qGuiApp->devicePixelRatio()));
 }
 
 void updatePeriodFonts()

@@ -32,11 +32,6 @@ QPalette lookPalette(const QWidget *w);
 // Tahoma 8 pt is 11 pixels at 96 dots per inch, Courier New 10 pt is 13.
 QFont periodFont(const QString &family, int pixelHeight, bool bold = false);
 
-// The whole factor the course is drawn at on this display, the toolkit's
-// factor rounded up: 1 on a plain screen, 2 on one at 192 dots per inch
-// (the toolkit scales by whole factors only, see QuillanApplication), and 2
-// at a course zoom of 1.25 to 2.
-int pixelScale();
 // Registers the bitmap face MS Sans Serif while the course is drawn at 1x,
 // and takes it away at any other scale, where Tahoma stands for it; for a
 // change of scale while the course runs.
